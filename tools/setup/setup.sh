@@ -30,7 +30,8 @@ fi
 ffdir="$here/third_party_cache/ffmpeg"
 if [ ! -f "$ffdir/.done" ]; then
   mkdir -p "$ffdir"
-  ( cd "$ffdir" && npm install --no-audit --no-fund --silent \
+  # --force: the packages declare os=win32, and this machine only unpacks them.
+  ( cd "$ffdir" && npm install --no-audit --no-fund --silent --force \
       @ffmpeg-installer/win32-x64 @ffmpeg-installer/win32-ia32 @ffprobe-installer/win32-x64 >/dev/null )
   touch "$ffdir/.done"
 fi
