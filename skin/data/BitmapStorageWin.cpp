@@ -1,0 +1,68 @@
+// DIB-section pixel storage: GDI selects and draws the very rows the portable code edits.
+#include <windows.h>
+
+#include <cstring>
+#include <vector>
+
+#include "skin/data/Bitmap.h"
+
+namespace tw {
+
+namespace {
+
+class TDibSectionStorage : public TBitmapStorage {
+public:
+    TDibSectionStorage(int width, int height, int bitCount, const std::vector<TRGBQuad>& palette) {
+        std::vector<uint8_t> info(sizeof(BITMAPINFOHEADER) + 256 * sizeof(RGBQUAD));
+        auto* header = reinterpret_cast<BITMAPINFOHEADER*>(info.data());
+        header->biSize = sizeof(BITMAPINFOHEADER);
+        header->biWidth = width;
+        header->biHeight = height;  // bottom-up, as the portable rows expect
+        header->biPlanes = 1;
+        header->biBitCount = static_cast<WORD>(bitCount);
+        header->biCompression = BI_RGB;
+        header->biClrUsed = static_cast<DWORD>(palette.size());
+        if (!palette.empty())
+            std::memcpy(info.data() + sizeof(BITMAPINFOHEADER), palette.data(), palette.size() * sizeof(RGBQUAD));
+        void* bits = nullptr;
+        handle_ = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(info.data()), DIB_RGB_COLORS, &bits,
+                                   nullptr, 0);
+        bits_ = static_cast<uint8_t*>(bits);
+    }
+    ~TDibSectionStorage() override {
+        if (handle_) DeleteObject(handle_);
+    }
+    TDibSectionStorage(const TDibSectionStorage&) = delete;
+    TDibSectionStorage& operator=(const TDibSectionStorage&) = delete;
+
+    bool Ok() const { return handle_ && bits_; }
+    uint8_t* Bits() override { return bits_; }
+    void* Handle() const override { return handle_; }
+
+    void PaletteChanged(const std::vector<TRGBQuad>& palette) override {
+        if (palette.empty() || !handle_) return;
+        HDC dc = CreateCompatibleDC(nullptr);
+        if (!dc) return;
+        HGDIOBJ old = SelectObject(dc, handle_);
+        SetDIBColorTable(dc, 0, static_cast<UINT>(palette.size()), reinterpret_cast<const RGBQUAD*>(palette.data()));
+        SelectObject(dc, old);
+        DeleteDC(dc);
+    }
+
+private:
+    HBITMAP handle_ = nullptr;
+    uint8_t* bits_ = nullptr;
+};
+
+}  // namespace
+
+std::unique_ptr<TBitmapStorage> CreateBitmapStorage(int width, int height, int bitCount,
+                                                    const std::vector<TRGBQuad>& palette, size_t) {
+    auto storage = std::make_unique<TDibSectionStorage>(width, height, bitCount, palette);
+    if (!storage->Ok()) return nullptr;
+    // GDI may still be batching; the rows are ours to write from here on.
+    GdiFlush();
+    return storage;
+}
+
+}  // namespace tw
