@@ -1,0 +1,188 @@
+#include "tools/encoder/ChildProcess.h"
+
+#include "tools/encoder/WideText.h"
+#include "tools/encoder/WindowsQuote.h"
+
+#include <windows.h>
+
+namespace tw::tools {
+
+namespace {
+
+class Handle {
+public:
+    Handle() = default;
+    explicit Handle(HANDLE handle) : handle_(handle == INVALID_HANDLE_VALUE ? nullptr : handle) {}
+    ~Handle() { Reset(); }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+    HANDLE Get() const { return handle_; }
+    HANDLE Release()
+    {
+        HANDLE handle = handle_;
+        handle_ = nullptr;
+        return handle;
+    }
+    HANDLE* Out()
+    {
+        Reset();
+        return &handle_;
+    }
+    void Reset(HANDLE handle = nullptr)
+    {
+        if (handle_)
+            CloseHandle(handle_);
+        handle_ = handle;
+    }
+
+private:
+    HANDLE handle_ = nullptr;
+};
+
+std::string LastErrorText(const char* what)
+{
+    DWORD code = GetLastError();
+    wchar_t* text = nullptr;
+    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+                   nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string message = what;
+    if (text) {
+        std::wstring wide(text);
+        LocalFree(text);
+        while (!wide.empty() && (wide.back() == L'\n' || wide.back() == L'\r' || wide.back() == L' '))
+            wide.pop_back();
+        message += ": " + WideToUtf8(wide);
+    } else {
+        message += ": error " + std::to_string(code);
+    }
+    return message;
+}
+
+// An inheritable copy of one of our standard handles, or none when we have none.
+void InheritableCopy(DWORD which, Handle* copy)
+{
+    HANDLE own = GetStdHandle(which);
+    if (own == nullptr || own == INVALID_HANDLE_VALUE)
+        return;
+    HANDLE process = GetCurrentProcess();
+    if (!DuplicateHandle(process, own, process, copy->Out(), 0, TRUE, DUPLICATE_SAME_ACCESS))
+        copy->Reset();
+}
+
+}  // namespace
+
+struct ChildProcess::Impl {
+    Handle job;
+    Handle process;
+    Handle output;
+    bool finished = false;
+    int exitCode = -1;
+    DWORD id = 0;
+};
+
+ChildProcess::ChildProcess() : impl_(new Impl) {}
+
+ChildProcess::~ChildProcess()
+{
+    if (impl_->process.Get() && !impl_->finished)
+        TerminateProcess(impl_->process.Get(), 1);
+    // Closing the job handle kills whatever is left in it.
+}
+
+bool ChildProcess::Start(const std::string& program, const std::vector<std::string>& arguments,
+                         ChildStderr stderrMode, std::string* error)
+{
+    SECURITY_ATTRIBUTES inherit {};
+    inherit.nLength = sizeof inherit;
+    inherit.bInheritHandle = TRUE;
+
+    Handle readEnd, writeEnd;
+    if (!CreatePipe(readEnd.Out(), writeEnd.Out(), &inherit, 0)) {
+        if (error)
+            *error = LastErrorText("cannot create a pipe");
+        return false;
+    }
+    SetHandleInformation(readEnd.Get(), HANDLE_FLAG_INHERIT, 0);
+
+    Handle input(CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0,
+                             nullptr));
+    Handle diagnostics;
+    if (stderrMode == ChildStderr::Inherit)
+        InheritableCopy(STD_ERROR_HANDLE, &diagnostics);
+
+    // The child dies with us: closing the converter ends the front-end, and with it the job.
+    Handle job(CreateJobObjectW(nullptr, nullptr));
+    if (job.Get()) {
+        JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits {};
+        limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
+        if (!SetInformationJobObject(job.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits))
+            job.Reset();
+    }
+
+    STARTUPINFOW startup {};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = input.Get();
+    startup.hStdOutput = writeEnd.Get();
+    startup.hStdError = stderrMode == ChildStderr::ToPipe ? writeEnd.Get() : diagnostics.Get();
+
+    std::wstring commandLine = Utf8ToWide(BuildWindowsCommandLine(program, arguments));
+    std::wstring application = Utf8ToWide(program);
+    DWORD flags = CREATE_SUSPENDED | CREATE_UNICODE_ENVIRONMENT;
+    if (!GetConsoleWindow())
+        flags |= CREATE_NO_WINDOW;  // no console of our own: keep the child's invisible too
+    PROCESS_INFORMATION info {};
+    if (!CreateProcessW(application.c_str(), &commandLine[0], nullptr, nullptr, TRUE, flags, nullptr, nullptr,
+                        &startup, &info)) {
+        if (error)
+            *error = LastErrorText(("cannot start " + program).c_str());
+        return false;
+    }
+    impl_->process.Reset(info.hProcess);
+    Handle thread(info.hThread);
+    impl_->id = info.dwProcessId;
+    // Inside a job that forbids nesting (older systems) the child still runs, only without the
+    // guarantee; that is better than not converting at all.
+    if (job.Get() && AssignProcessToJobObject(job.Get(), info.hProcess))
+        impl_->job.Reset(job.Release());
+    ResumeThread(thread.Get());
+
+    impl_->output.Reset(readEnd.Release());
+    return true;
+}
+
+size_t ChildProcess::Read(char* buffer, size_t size)
+{
+    if (!impl_->output.Get())
+        return 0;
+    DWORD want = size > 0x10000000 ? 0x10000000 : static_cast<DWORD>(size);
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(impl_->output.Get(), buffer, want, &got, nullptr))
+            return 0;  // broken pipe: every writer has gone
+        if (got > 0 || want == 0)
+            return got;
+    }
+}
+
+int ChildProcess::Wait()
+{
+    if (!impl_->process.Get())
+        return -1;
+    if (!impl_->finished) {
+        WaitForSingleObject(impl_->process.Get(), INFINITE);
+        DWORD code = 0;
+        GetExitCodeProcess(impl_->process.Get(), &code);
+        impl_->exitCode = static_cast<int>(code);
+        impl_->finished = true;
+        impl_->output.Reset();
+    }
+    return impl_->exitCode;
+}
+
+long ChildProcess::Id() const
+{
+    return static_cast<long>(impl_->id);
+}
+
+}  // namespace tw::tools

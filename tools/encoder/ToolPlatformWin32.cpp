@@ -1,0 +1,102 @@
+#include "tools/encoder/ToolPlatform.h"
+
+#include "tools/encoder/WideText.h"
+
+#include <windows.h>
+#include <shellapi.h>
+
+#include <cstdio>
+
+namespace tw::tools {
+
+namespace {
+
+struct LocalMemory {
+    explicit LocalMemory(void* p) : pointer(p) {}
+    ~LocalMemory() { LocalFree(pointer); }
+    LocalMemory(const LocalMemory&) = delete;
+    LocalMemory& operator=(const LocalMemory&) = delete;
+    void* pointer;
+};
+
+bool FileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION* info)
+{
+    HANDLE file = CreateFileW(Utf8ToWide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (file == INVALID_HANDLE_VALUE)
+        return false;
+    BOOL ok = GetFileInformationByHandle(file, info);
+    CloseHandle(file);
+    return ok != FALSE;
+}
+
+}  // namespace
+
+std::vector<std::string> CommandLineArguments(int, char**)
+{
+    std::vector<std::string> arguments;
+    int count = 0;
+    LPWSTR* list = CommandLineToArgvW(GetCommandLineW(), &count);
+    if (!list)
+        return arguments;
+    LocalMemory holder(list);
+    for (int i = 1; i < count; ++i)
+        arguments.push_back(WideToUtf8(list[i]));
+    return arguments;
+}
+
+std::string OwnExecutablePath()
+{
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD length = GetModuleFileNameW(nullptr, &buffer[0], static_cast<DWORD>(buffer.size()));
+        if (length == 0)
+            return std::string();
+        if (length < buffer.size()) {
+            buffer.resize(length);
+            return WideToUtf8(buffer);
+        }
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+bool IsRunnableFile(const std::string& path)
+{
+    DWORD attributes = GetFileAttributesW(Utf8ToWide(path).c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+bool IsSameFile(const std::string& first, const std::string& second)
+{
+    BY_HANDLE_FILE_INFORMATION a {}, b {};
+    if (!FileIdentity(first, &a) || !FileIdentity(second, &b))
+        return false;
+    return a.dwVolumeSerialNumber == b.dwVolumeSerialNumber && a.nFileIndexHigh == b.nFileIndexHigh &&
+           a.nFileIndexLow == b.nFileIndexLow;
+}
+
+std::string EnvironmentValue(const char* name)
+{
+    std::wstring wideName = Utf8ToWide(name);
+    DWORD size = GetEnvironmentVariableW(wideName.c_str(), nullptr, 0);
+    if (size == 0)
+        return std::string();
+    std::wstring value(size, L'\0');
+    size = GetEnvironmentVariableW(wideName.c_str(), &value[0], size);
+    value.resize(size);
+    return WideToUtf8(value);
+}
+
+void WriteOut(const std::string& text)
+{
+    std::fwrite(text.data(), 1, text.size(), stdout);
+    std::fflush(stdout);
+}
+
+void WriteErr(const std::string& text)
+{
+    std::fwrite(text.data(), 1, text.size(), stderr);
+    std::fflush(stderr);
+}
+
+}  // namespace tw::tools
