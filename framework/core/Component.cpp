@@ -20,7 +20,11 @@ const TClassInfo& TComponent::StaticClassInfo() {
 }
 
 TComponent::TComponent(TComponent* owner) {
-    if (owner) owner->InsertComponent(this);
+    if (owner) {
+        // A component made while its owner's stored values are read is read with them.
+        if (owner->IsLoading()) state_ |= csLoading;
+        owner->InsertComponent(this);
+    }
 }
 
 TComponent::~TComponent() {
