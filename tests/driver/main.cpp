@@ -1,0 +1,241 @@
+// twdriver: drives a running Windows program from test scripts, one action per call.
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "tests/driver/ControlOps.h"
+#include "tests/driver/DialogOps.h"
+#include "tests/driver/DriverArgs.h"
+#include "tests/driver/DriverError.h"
+#include "tests/driver/Labels.h"
+#include "tests/driver/Output.h"
+#include "tests/driver/WindowFind.h"
+
+using namespace tw::driver;
+
+namespace {
+
+const wchar_t kHelp[] =
+    LR"(usage: twdriver COMMAND [WINDOW] [CONTROL] [ARGS]
+
+Drives a program's windows from a test script. Prints UTF-8; exits 0 on success, 1 when a
+step fails (with a message on stderr), 2 on a usage error.
+
+WINDOW, the top-level window to act on (visible windows only, unless --hidden):
+  --class NAME        window class, e.g. TFrmMain
+  --title TEXT        whole title          --title-has TEXT   part of the title
+  --hwnd 0xHEX        a handle printed earlier
+  --pid N             windows of process N --app CLASS        windows of the process owning CLASS
+  --timeout MS        how long to wait for windows and controls (default 10000)
+  Dialog commands look for a "#32770" window when no --class is given.
+CONTROL, a descendant of WINDOW (none: WINDOW itself):
+  --id N    control id      --text TEXT   its text      --cclass NAME   its class
+  --nth K   the K-th match, depth-first from 1
+
+Commands:
+  wait                 wait for WINDOW; print handle, class, title
+  gone                 wait until no WINDOW matches
+  list                 every matching top-level window: handle pid class "title"
+  tree                 WINDOW and its descendants: handle class id "text" style, visible,
+                       enabled, rect relative to WINDOW's client area and screen rect
+  text                 print CONTROL's text
+  settext TEXT         set CONTROL's text (WM_SETTEXT)
+  click                press CONTROL, a button (BM_CLICK, posted)
+  combo                CONTROL's combo items, one a line, the selected one marked "*"
+  select ITEM          select ITEM (text, or #index) in combo box CONTROL and notify its parent
+  rows                 list view CONTROL, tab-separated: a header line "#, sel, columns...",
+                       then one line per row: index, 1 when selected else 0, cells
+  selected             the indexes of the list view's selected rows, one a line
+  progress             progress bar CONTROL: "pos min max"
+  close                post WM_CLOSE to WINDOW
+  dialog-path PATH     file dialog: type PATH into its first visible enabled edit box, press OK
+  press BUTTON         press the dialog's button BUTTON (its text, or #id: #1 OK, #2 Cancel)
+  msgbox [BUTTON]      print the message box's texts ("text: ...", "button: ..."); press BUTTON
+  folder PATH          folder browser: select PATH (Z:\dir\sub, or item labels a/b/c) and press OK
+  folder-tree [DEPTH]  folder browser: its tree items to DEPTH levels (default 2)
+
+Examples:
+  twdriver wait --class TFrmMain --timeout 20000
+  twdriver click --class TFrmMain --text "立即转换"
+  twdriver rows --class TFrmMain --cclass SysListView32
+  twdriver folder --app TFrmMain "Z:\tmp\out"
+)";
+
+std::wstring Rect(const RECT& r) {
+    return std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L"," + std::to_wstring(r.right - r.left) +
+           L"x" + std::to_wstring(r.bottom - r.top);
+}
+
+std::wstring Hex(unsigned long long v) {
+    wchar_t b[24];
+    swprintf(b, 24, L"0x%llx", v);
+    return b;
+}
+
+void PrintTree(HWND root) {
+    POINT origin = {0, 0};
+    ClientToScreen(root, &origin);
+    auto line = [&](HWND w, int depth) {
+        RECT scr = {};
+        GetWindowRect(w, &scr);
+        RECT rel = scr;
+        OffsetRect(&rel, -origin.x, -origin.y);
+        std::wstring s = std::wstring(static_cast<size_t>(depth) * 2, L' ') + HandleText(w) + L" " + ClassOf(w) +
+                         L" id=" + std::to_wstring(depth == 0 ? 0 : GetDlgCtrlID(w)) + L" \"" +
+                         EscapeText(TextOf(w)) + L"\" style=" +
+                         Hex(static_cast<unsigned long long>(GetWindowLongPtrW(w, GWL_STYLE)) & 0xFFFFFFFFull) +
+                         L" visible=" + (IsWindowVisible(w) ? L"1" : L"0") +
+                         L" enabled=" + (IsWindowEnabled(w) ? L"1" : L"0") + L" rel=" + Rect(rel) +
+                         L" screen=" + Rect(scr);
+        if (depth == 0) {
+            RECT client = {};
+            GetClientRect(w, &client);
+            OffsetRect(&client, origin.x, origin.y);
+            s += L" client=" + Rect(client);
+        }
+        Out(s);
+    };
+    line(root, 0);
+    for (const Descendant& d : Descendants(root)) {
+        line(d.hwnd, d.depth);
+    }
+}
+
+std::wstring Arg(const DriverArgs& a, size_t i, const wchar_t* what) {
+    if (a.positional.size() <= i) {
+        throw ArgsError{a.command + L" needs " + what};
+    }
+    return a.positional[i];
+}
+
+HWND Dialog(DriverArgs a) {
+    if (a.window.className.empty()) {
+        a.window.className = L"#32770";
+    }
+    return WaitTopLevel(a.window, a.timeoutMs);
+}
+
+int Run(const DriverArgs& a) {
+    const std::wstring& c = a.command;
+    if (c == L"wait") {
+        HWND w = WaitTopLevel(a.window, a.timeoutMs);
+        Out(HandleText(w) + L" " + ClassOf(w) + L" \"" + EscapeText(TextOf(w)) + L"\"");
+    } else if (c == L"gone") {
+        ULONGLONG end = GetTickCount64() + a.timeoutMs;
+        while (!FindTopLevels(a.window).empty()) {
+            if (GetTickCount64() >= end) {
+                Fail(L"window " + Describe(a.window) + L" still there after " + std::to_wstring(a.timeoutMs) + L" ms");
+            }
+            Sleep(50);
+        }
+    } else if (c == L"list") {
+        for (HWND w : FindTopLevels(a.window)) {
+            DWORD pid = 0;
+            GetWindowThreadProcessId(w, &pid);
+            Out(HandleText(w) + L" " + std::to_wstring(pid) + L" " + ClassOf(w) + L" \"" + EscapeText(TextOf(w)) + L"\"");
+        }
+    } else if (c == L"tree") {
+        PrintTree(FindChild(WaitTopLevel(a.window, a.timeoutMs), a.child, a.timeoutMs));
+    } else if (c == L"text") {
+        Out(TextOf(FindChild(WaitTopLevel(a.window, a.timeoutMs), a.child, a.timeoutMs)));
+    } else if (c == L"settext") {
+        std::wstring text = Arg(a, 0, L"a text");
+        SetText(FindChild(WaitTopLevel(a.window, a.timeoutMs), a.child, a.timeoutMs), text);
+    } else if (c == L"click") {
+        Click(FindChild(WaitTopLevel(a.window, a.timeoutMs), a.child, a.timeoutMs));
+    } else if (c == L"combo") {
+        ComboState s = ReadCombo(FindChild(WaitTopLevel(a.window, a.timeoutMs), a.child, a.timeoutMs));
+        for (size_t i = 0; i < s.items.size(); ++i) {
+            Out((static_cast<int>(i) == s.selected ? L"* " : L"  ") + s.items[i]);
+        }
+    } else if (c == L"select") {
+        std::wstring item = Arg(a, 0, L"an item");
+        SelectComboItem(FindChild(WaitTopLevel(a.window, a.timeoutMs), a.child, a.timeoutMs), item);
+    } else if (c == L"rows" || c == L"selected") {
+        ListViewContent v = ReadListView(FindChild(WaitTopLevel(a.window, a.timeoutMs), a.child, a.timeoutMs));
+        if (c == L"rows") {
+            std::wstring head = L"#\tsel";
+            for (const auto& col : v.columns) {
+                head += L"\t" + EscapeText(col);
+            }
+            Out(head);
+        }
+        for (size_t r = 0; r < v.rows.size(); ++r) {
+            if (c == L"selected") {
+                if (v.selected[r]) {
+                    Out(std::to_wstring(r));
+                }
+                continue;
+            }
+            std::wstring line = std::to_wstring(r) + (v.selected[r] ? L"\t1" : L"\t0");
+            for (const auto& cell : v.rows[r]) {
+                line += L"\t" + EscapeText(cell);
+            }
+            Out(line);
+        }
+    } else if (c == L"progress") {
+        ProgressState p = ReadProgress(FindChild(WaitTopLevel(a.window, a.timeoutMs), a.child, a.timeoutMs));
+        Out(std::to_wstring(p.pos) + L" " + std::to_wstring(p.min) + L" " + std::to_wstring(p.max));
+    } else if (c == L"close") {
+        HWND w = WaitTopLevel(a.window, a.timeoutMs);
+        if (!PostMessageW(w, WM_CLOSE, 0, 0)) {
+            Fail(L"cannot post WM_CLOSE to " + HandleText(w));
+        }
+    } else if (c == L"dialog-path") {
+        std::wstring path = Arg(a, 0, L"a path");
+        AnswerWithPath(Dialog(a), path);
+    } else if (c == L"press") {
+        std::wstring button = Arg(a, 0, L"a button");
+        PressDialogButton(Dialog(a), button);
+    } else if (c == L"msgbox") {
+        HWND d = Dialog(a);
+        DialogTexts t = ReadDialogTexts(d);
+        Out(L"title: " + EscapeText(TextOf(d)));
+        for (const auto& s : t.statics) {
+            Out(L"text: " + EscapeText(s));
+        }
+        for (const auto& b : t.buttons) {
+            Out(L"button: " + EscapeText(b));
+        }
+        if (!a.positional.empty()) {
+            PressDialogButton(d, a.positional[0]);
+        }
+    } else if (c == L"folder") {
+        std::wstring path = Arg(a, 0, L"a folder");
+        PickFolder(Dialog(a), path);
+    } else if (c == L"folder-tree") {
+        unsigned long long depth = 2;
+        if (!a.positional.empty() && (!ParseNumber(a.positional[0], depth) || depth == 0 || depth > 16)) {
+            throw ArgsError{L"folder-tree depth is a number from 1 to 16"};
+        }
+        for (const auto& line : ListFolderTree(Dialog(a), static_cast<int>(depth))) {
+            Out(line);
+        }
+    } else {
+        throw ArgsError{L"unknown command " + c + L" (see --help)"};
+    }
+    return 0;
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    std::vector<std::wstring> args(argv + 1, argv + argc);
+    if (args.empty() || args[0] == L"--help" || args[0] == L"-h" || args[0] == L"help") {
+        Out(kHelp);
+        return args.empty() ? 2 : 0;
+    }
+    try {
+        return Run(ParseDriverArgs(args));
+    } catch (const ArgsError& e) {
+        Err(e.message);
+        return 2;
+    } catch (const DriverError& e) {
+        Err(L"error: " + e.message);
+        return 1;
+    } catch (const std::exception& e) {
+        Err(L"error: " + FromUtf8(e.what()));
+        return 1;
+    }
+}

@@ -1,0 +1,222 @@
+# Shell functions of the Wine test bench: a private prefix and X display per build tree.
+# Sourced by bench.sh, wine-run.sh, the end-to-end scripts and tools/run.sh; defines tw_* only.
+#
+# Layout inside a build tree:  <build>/wine-bench/{prefix/, env, xvfb.log, display}
+# A configured template prefix is kept once per machine and copied (a plain copy takes a quarter
+# second; creating one takes about ten).
+
+TW_WINE64=/usr/lib/wine/wine64
+TW_WINESERVER=/usr/lib/wine/wineserver
+TW_SCREEN=1024x768
+# Bump when the prefix configuration below changes: every template and prefix is rebuilt.
+TW_PREFIX_VERSION=1
+TW_TEMPLATE_ROOT=${TARNWICK_WINE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tarnwick}
+
+tw_say() { echo "bench: $*" >&2; }
+tw_die() { echo "bench: error: $*" >&2; exit 1; }
+
+# tw_find_build PATH: the build tree that PATH lies in (the nearest folder with a CMakeCache.txt).
+tw_find_build() {
+  local d
+  d=$(cd "$(dirname "$1")" 2>/dev/null && pwd) || return 1
+  [ -d "$1" ] && d=$(cd "$1" && pwd)
+  while [ "$d" != "/" ]; do
+    [ -f "$d/CMakeCache.txt" ] && { echo "$d"; return 0; }
+    d=$(dirname "$d")
+  done
+  return 1
+}
+
+# tw_paths BUILD: sets the bench's paths for that build tree.
+tw_paths() {
+  TW_BUILD=$(cd "$1" && pwd) || tw_die "no build folder $1"
+  TW_BENCH=$TW_BUILD/wine-bench
+  TW_PREFIX=$TW_BENCH/prefix
+  TW_ENV=$TW_BENCH/env
+}
+
+# The environment every Wine process of the bench runs with.
+tw_export_wine() {
+  export LANG=C.UTF-8
+  export WINEPREFIX=$TW_PREFIX
+  export WINEARCH=win64
+  export WINELOADER=$TW_WINE64
+  export WINESERVER=$TW_WINESERVER
+  export WINEDEBUG=${TW_WINEDEBUG:-fixme-all}
+  export WINEDLLOVERRIDES="mscoree,mshtml="
+}
+
+# tw_close_fds: closes every descriptor above stderr in the current (sub)shell, so a daemon
+# started from it holds none of its caller's pipes (ctest waits for those to close).
+tw_close_fds() {
+  local fd
+  for fd in $(ls "/proc/$BASHPID/fd"); do
+    [ "$fd" -gt 2 ] && eval "exec $fd>&-"
+  done
+  return 0
+}
+
+# Starts the prefix's wineserver persistent and its services, all with stdio detached: a server
+# that inherits a caller's pipe makes ctest wait for it (or hang, when persistent).
+tw_prewarm() {
+  ( tw_close_fds
+    "$TW_WINESERVER" -p </dev/null >/dev/null 2>&1 || true
+    "$TW_WINE64" cmd /c exit 0 </dev/null >/dev/null 2>&1 || true )
+}
+
+tw_stop_server() {
+  [ -d "$WINEPREFIX" ] || return 0
+  "$TW_WINESERVER" -k </dev/null >/dev/null 2>&1 || true
+  "$TW_WINESERVER" -w </dev/null >/dev/null 2>&1 || true
+}
+
+# Creates the configured template prefix once per machine (under a lock: several build trees may
+# come up at once). Runs without a display: wineboot is faster that way.
+tw_make_template() {
+  TW_TEMPLATE=$TW_TEMPLATE_ROOT/wine-template-v$TW_PREFIX_VERSION
+  [ -f "$TW_TEMPLATE/.tw-ready" ] && return 0
+  mkdir -p "$TW_TEMPLATE_ROOT"
+  (
+    flock 9
+    [ -f "$TW_TEMPLATE/.tw-ready" ] && exit 0
+    local started=$SECONDS tmp=$TW_TEMPLATE.tmp.$$
+    rm -rf "$tmp" "$TW_TEMPLATE"
+    tw_say "creating the template prefix $TW_TEMPLATE (once per machine, about 15 s)"
+    ( tw_close_fds; TW_PREFIX=$tmp; tw_export_wine; unset DISPLAY
+      "$TW_WINE64" wineboot -i </dev/null >/dev/null 2>&1 || exit 1
+      # Debian's Wine does not register its own fonts (no Marlett: caption buttons draw as letters).
+      cp /usr/share/wine/fonts/*.ttf "$WINEPREFIX/drive_c/windows/Fonts/"
+      R() { "$TW_WINE64" reg add "$@" /f </dev/null >/dev/null 2>&1; }
+      # A virtual desktop for every process: Wine then paints window frames itself.
+      R 'HKCU\Software\Wine\Explorer' /v Desktop /t REG_SZ /d Default || exit 1
+      R 'HKCU\Software\Wine\Explorer\Desktops' /v Default /t REG_SZ /d "$TW_SCREEN" || exit 1
+      # The program's 12 px Chinese font, with a font that has clean bitmaps at that size.
+      for n in 宋体 SimSun 新宋体 NSimSun; do
+        R 'HKCU\Software\Wine\Fonts\Replacements' /v "$n" /t REG_SZ /d 'WenQuanYi Zen Hei Sharp' || exit 1
+      done
+      # Chinese glyphs in captions and system UI.
+      for f in Tahoma 'Tahoma Bold' 'MS Shell Dlg' 'MS Shell Dlg 2'; do
+        R 'HKLM\Software\Microsoft\Windows NT\CurrentVersion\FontLink\SystemLink' /v "$f" /t REG_MULTI_SZ \
+          /d 'wqy-zenhei.ttc,WenQuanYi Zen Hei Sharp\0wqy-zenhei.ttc,WenQuanYi Zen Hei' || exit 1
+      done
+      # Saves the registry; the desktop key is read only when a desktop is created.
+      tw_stop_server
+      grep -q 'WenQuanYi Zen Hei Sharp' "$WINEPREFIX/user.reg" || exit 1
+    ) || { rm -rf "$tmp"; tw_die "creating the template prefix failed"; }
+    touch "$tmp/.tw-ready"
+    mv "$tmp" "$TW_TEMPLATE"
+    tw_say "template ready in $((SECONDS - started)) s"
+  ) 9>"$TW_TEMPLATE_ROOT/.lock" || exit 1
+}
+
+# tw_xvfb_alive PID: true when PID is a running Xvfb.
+tw_xvfb_alive() {
+  [ -n "$1" ] && [ "$(cat "/proc/$1/comm" 2>/dev/null)" = "Xvfb" ]
+}
+
+# tw_load_env: reads the bench's env file; false when the bench is not up.
+tw_load_env() {
+  [ -f "$TW_ENV" ] || return 1
+  # shellcheck disable=SC1090
+  . "$TW_ENV"
+  [ -d "$WINEPREFIX" ] || return 1
+  [ -z "${TW_XVFB_PID:-}" ] || tw_xvfb_alive "$TW_XVFB_PID" || return 1
+  [ -n "${DISPLAY:-}" ]
+}
+
+# tw_up [DISPLAY]: brings the bench up: a fresh copy of the template prefix, an own Xvfb (or the
+# given display), a prewarmed wineserver and the env file. Restarts a bench that is already up.
+tw_up() {
+  local use_display=${1:-} started=$SECONDS
+  tw_down quiet
+  tw_make_template
+  mkdir -p "$TW_BENCH"
+  # A server left over from a bench that was never taken down still holds the old prefix.
+  ( tw_export_wine; tw_stop_server )
+  rm -rf "$TW_PREFIX"
+  cp -a "$TW_TEMPLATE" "$TW_PREFIX"
+
+  local pid=""
+  if [ -z "$use_display" ]; then
+    command -v Xvfb >/dev/null || tw_die "Xvfb is missing: run tools/setup/setup.sh"
+    rm -f "$TW_BENCH/display"
+    # -displayfd: Xvfb picks a free display and writes its number once it accepts clients.
+    ( tw_close_fds
+      exec Xvfb -displayfd 3 -screen 0 "${TW_SCREEN}x24" -nolisten tcp \
+        </dev/null >"$TW_BENCH/xvfb.log" 2>&1 3>"$TW_BENCH/display" ) &
+    pid=$!
+    local i
+    for i in $(seq 200); do
+      grep -q '^[0-9][0-9]*$' "$TW_BENCH/display" 2>/dev/null && break
+      tw_xvfb_alive "$pid" || break
+      sleep 0.05
+    done
+    grep -q '^[0-9][0-9]*$' "$TW_BENCH/display" 2>/dev/null \
+      || { kill "$pid" 2>/dev/null; tw_die "Xvfb did not start (see $TW_BENCH/xvfb.log)"; }
+    use_display=:$(cat "$TW_BENCH/display")
+  fi
+  {
+    echo "# Written by tests/wine/bench.sh up; source it to run Wine inside this bench."
+    echo "export DISPLAY=$use_display"
+    echo "export LANG=C.UTF-8"
+    echo "export WINEPREFIX=$TW_PREFIX"
+    echo "export WINEARCH=win64"
+    echo "export WINELOADER=$TW_WINE64"
+    echo "export WINESERVER=$TW_WINESERVER"
+    echo "export WINEDEBUG=\${TW_WINEDEBUG:-fixme-all}"
+    echo "export WINEDLLOVERRIDES='mscoree,mshtml='"
+    echo "TW_XVFB_PID=$pid"
+    echo "TW_BUILD=$TW_BUILD"
+  } >"$TW_ENV.tmp"
+  DISPLAY=$use_display
+  export DISPLAY
+  tw_export_wine
+  tw_prewarm
+  mv "$TW_ENV.tmp" "$TW_ENV"
+  tw_say "up in $((SECONDS - started)) s: DISPLAY=$use_display WINEPREFIX=$TW_PREFIX${pid:+ Xvfb pid $pid}"
+}
+
+# tw_down [quiet]: stops the bench's wineserver (every Wine process of its prefix) and its Xvfb.
+tw_down() {
+  [ -f "$TW_ENV" ] || { [ -n "${1:-}" ] || tw_say "not up"; return 0; }
+  local TW_XVFB_PID=""
+  (
+    # shellcheck disable=SC1090
+    . "$TW_ENV"
+    tw_stop_server
+  )
+  TW_XVFB_PID=$(sed -n 's/^TW_XVFB_PID=//p' "$TW_ENV")
+  if tw_xvfb_alive "$TW_XVFB_PID"; then
+    kill "$TW_XVFB_PID" 2>/dev/null || true
+    local i
+    for i in $(seq 100); do tw_xvfb_alive "$TW_XVFB_PID" || break; sleep 0.05; done
+  fi
+  rm -f "$TW_ENV"
+  [ -n "${1:-}" ] || tw_say "down"
+}
+
+# tw_shot FILE: a screenshot of the whole display, after a short settle so Wine has flushed
+# its window surfaces.
+tw_shot() {
+  sleep "${TW_SETTLE:-0.5}"
+  mkdir -p "$(dirname "$1")"
+  import -display "$DISPLAY" -window root "$1"
+}
+
+# tw_driver ARGS: runs twdriver.exe of the build tree inside the bench (env loaded).
+tw_driver() {
+  "$TW_WINE64" "$TW_BUILD/bin/twdriver.exe" "$@" </dev/null
+}
+
+# tw_start_app LOG EXE [ARGS]: starts a Windows program in the background, its output in LOG;
+# sets TW_APP_PID (the wine64 process, whose exit status is the program's).
+tw_start_app() {
+  local log=$1; shift
+  ( tw_close_fds; exec "$TW_WINE64" "$@" </dev/null >"$log" 2>&1 ) &
+  TW_APP_PID=$!
+}
+
+# tw_dark_pixels FILE WxH+X+Y: how many pixels of that area are dark (text on a light ground).
+tw_dark_pixels() {
+  convert "$1" -crop "$2" +repage -colorspace Gray -threshold 60% -format '%[fx:round(w*h*(1-mean))]' info:
+}

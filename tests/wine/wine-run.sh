@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Runs a Windows program inside the Wine bench of its build tree and passes its exit code on.
+# ctest runs every Windows test through this; it also works by hand (the bench comes up if needed).
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/bench-lib.sh"
+
+if [ $# -lt 1 ] || [ "$1" = "-h" ] || [ "$1" = "--help" ]; then
+  echo "usage: tests/wine/wine-run.sh PROGRAM.exe [ARGS...]" >&2
+  exit 2
+fi
+exe=$1; shift
+[ -f "$exe" ] || tw_die "no program $exe"
+
+build=${TW_RUN_BUILD:-}
+[ -n "$build" ] || build=$(tw_find_build "$exe") || build=${TARNWICK_BUILD:-}
+[ -n "$build" ] || build=$(tw_find_build "$PWD") \
+  || tw_die "$exe is in no build tree: set TARNWICK_BUILD to one"
+tw_paths "$build"
+
+if ! tw_load_env; then
+  # By hand, or a test run without its fixture: bring the bench up. It stays up for the next
+  # runs; tests/wine/bench.sh down --build DIR stops it.
+  tw_say "not up for $TW_BUILD; bringing it up (stop it with: tests/wine/bench.sh down --build $TW_BUILD)"
+  ( tw_up ) </dev/null >/dev/null
+  tw_load_env || tw_die "the bench did not come up"
+fi
+
+# A wineserver of this prefix is running (persistent, stdio detached) unless someone stopped
+# it: then start it again the same way rather than let this program's wine64 start one that
+# inherits our pipes.
+( tw_close_fds; "$TW_WINESERVER" -p </dev/null >/dev/null 2>&1 ) || true
+
+tw_close_fds
+exec "$TW_WINE64" "$exe" "$@" </dev/null
