@@ -1,0 +1,107 @@
+#include "process/DosCommand.h"
+
+#include "process/DosThread.h"
+#include "process/ProcessJob.h"
+#include "process/ProcessTimer.h"
+
+namespace tw {
+
+const TClassInfo& TDosCommand::StaticClassInfo() {
+    static const TClassInfo info{
+        "TDosCommand",
+        &TComponent::StaticClassInfo(),
+        {
+            WStrProp<TDosCommand>("CommandLine", [](const TDosCommand& c) { return c.CommandLine(); },
+                                  [](TDosCommand& c, const std::wstring& v) { c.SetCommandLine(v); }),
+            BoolProp<TDosCommand>("InputToOutput", [](const TDosCommand& c) { return c.InputToOutput(); },
+                                  [](TDosCommand& c, bool v) { c.SetInputToOutput(v); }),
+            IntProp<TDosCommand>("MaxTimeAfterBeginning",
+                                 [](const TDosCommand& c) { return c.MaxTimeAfterBeginning(); },
+                                 [](TDosCommand& c, int64_t v) { c.SetMaxTimeAfterBeginning(static_cast<int>(v)); }),
+            IntProp<TDosCommand>("MaxTimeAfterLastOutput",
+                                 [](const TDosCommand& c) { return c.MaxTimeAfterLastOutput(); },
+                                 [](TDosCommand& c, int64_t v) { c.SetMaxTimeAfterLastOutput(static_cast<int>(v)); }),
+        }};
+    return info;
+}
+
+TDosCommand::TDosCommand(TComponent* owner) : TComponent(owner) {}
+
+TDosCommand::~TDosCommand() {
+    Stop();
+    job_.reset();
+}
+
+void TDosCommand::Execute() {
+    if (commandLine_.empty()) throw EDosCommand("No Commandline to execute");
+    if (thread_) Stop();
+    // The runner owns its timer: the reader thread uses it until Stop, which the runner's
+    // destructor guarantees; a timer owned elsewhere could go while a run still reads it.
+    if (!timer_) timer_ = new TProcessTimer(this);
+    if (!job_) job_ = std::make_unique<TProcessJob>();
+    {
+        std::lock_guard<std::mutex> lock(linesLock_);
+        lines_.Clear();
+        lastError_.clear();
+    }
+    timer_->Start();
+
+    TDosRunSettings settings;
+    settings.Runner = this;
+    settings.CommandLine = commandLine_;
+    settings.Timer = timer_;
+    settings.MaxTimeAfterBeginning = maxTimeAfterBeginning_;
+    settings.MaxTimeAfterLastOutput = maxTimeAfterLastOutput_;
+    settings.OnNewLine = OnNewLine;
+    settings.OnTerminated = OnTerminated;
+    settings.Priority = priority_;
+    settings.Job = job_->Handle();
+    try {
+        thread_ = std::make_unique<TDosThread>(std::move(settings));
+    } catch (...) {
+        timer_->Disable();
+        throw;
+    }
+}
+
+void TDosCommand::Stop() {
+    if (!thread_) return;
+    thread_->RequestStop();
+    if (thread_->IsCurrentThread()) return;  // from a handler: the run ends once it returns
+    thread_->WaitFor();
+    thread_.reset();
+}
+
+bool TDosCommand::IsRunning() const { return timer_ && timer_->Enabled(); }
+
+TStringList TDosCommand::Lines() const {
+    std::lock_guard<std::mutex> lock(linesLock_);
+    return lines_;
+}
+
+int TDosCommand::LineCount() const {
+    std::lock_guard<std::mutex> lock(linesLock_);
+    return lines_.Count();
+}
+
+std::string TDosCommand::LinesText() const {
+    std::lock_guard<std::mutex> lock(linesLock_);
+    return lines_.Text();
+}
+
+std::string TDosCommand::LastError() const {
+    std::lock_guard<std::mutex> lock(linesLock_);
+    return lastError_;
+}
+
+void TDosCommand::AppendLine(const std::string& line) {
+    std::lock_guard<std::mutex> lock(linesLock_);
+    lines_.Add(line);
+}
+
+void TDosCommand::RecordError(const std::string& message) {
+    std::lock_guard<std::mutex> lock(linesLock_);
+    if (lastError_.empty()) lastError_ = message;  // the first failure is the cause
+}
+
+}  // namespace tw

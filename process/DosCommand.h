@@ -1,0 +1,92 @@
+// TDosCommand: runs a console command line as a hidden child and captures its output as lines.
+#pragma once
+
+#include <memory>
+#include <mutex>
+#include <string>
+
+#include "framework/core/Component.h"
+#include "framework/core/StringList.h"
+#include "process/DosErrors.h"
+#include "process/OutputType.h"
+
+namespace tw {
+
+class TDosThread;
+class TProcessJob;
+class TProcessTimer;
+
+// Execute, Stop, IsRunning and the destructor belong to the UI thread that owns the timer.
+// OnNewLine and OnTerminated run on the reader thread. A handler must hand work to the UI
+// thread by posting (PostMessageW), never by a synchronous call into it (SendMessageW and the
+// like): Stop waits on the UI thread for the reader, so such a call would never return.
+// A handler must not call Stop or Execute either.
+class TDosCommand : public TComponent {
+    TW_CLASS_INFO()
+public:
+    explicit TDosCommand(TComponent* owner);
+    // Stops a run still going; the child and anything it started are ended with the runner.
+    ~TDosCommand() override;
+
+    // Program path first, exactly as handed to CreateProcessW.
+    const std::wstring& CommandLine() const { return commandLine_; }
+    void SetCommandLine(std::wstring commandLine) { commandLine_ = std::move(commandLine); }
+
+    TNewLineEvent OnNewLine;
+    TNotifyEvent OnTerminated;
+
+    // Nothing is ever sent to the child, so this has no effect; kept as a stored value.
+    bool InputToOutput() const { return inputToOutput_; }
+    void SetInputToOutput(bool value) { inputToOutput_ = value; }
+
+    // Seconds; 0 or less means no limit. Reaching a limit ends the run, not the child.
+    int MaxTimeAfterBeginning() const { return maxTimeAfterBeginning_; }
+    void SetMaxTimeAfterBeginning(int seconds) { maxTimeAfterBeginning_ = seconds; }
+    int MaxTimeAfterLastOutput() const { return maxTimeAfterLastOutput_; }
+    void SetMaxTimeAfterLastOutput(int seconds) { maxTimeAfterLastOutput_ = seconds; }
+
+    // Process priority class given at creation.
+    unsigned Priority() const { return priority_; }
+
+    // Starts a run of CommandLine; EDosCommand "No Commandline to execute" when it is empty.
+    // A previous run not yet stopped is stopped first.
+    void Execute();
+    // Ends the run if it is still going (the child is ended) and returns after OnTerminated.
+    void Stop();
+    // True from Execute until the reader has closed everything, just before OnTerminated.
+    bool IsRunning() const;
+
+    // Snapshots of the complete lines of the current or last run, safe while a run goes on.
+    TStringList Lines() const;
+    int LineCount() const;
+    // Every line followed by CR LF.
+    std::string LinesText() const;
+
+    // Why the last run failed (no start, reader failure, a handler raised); empty otherwise.
+    // A failed run still ends normally: IsRunning goes false and OnTerminated is raised.
+    std::string LastError() const;
+
+    // Created by the first Execute and reused; owned by this runner.
+    TProcessTimer* Timer() const { return timer_; }
+
+private:
+    friend class TDosThread;
+    void AppendLine(const std::string& line);
+    void RecordError(const std::string& message);
+
+    std::wstring commandLine_;
+    bool inputToOutput_ = false;
+    int maxTimeAfterBeginning_ = 0;
+    int maxTimeAfterLastOutput_ = 0;
+    unsigned priority_ = 0x20;
+
+    mutable std::mutex linesLock_;  // guards lines_ and lastError_
+    TStringList lines_;
+    std::string lastError_;
+
+    TProcessTimer* timer_ = nullptr;
+    std::unique_ptr<TProcessJob> job_;
+    std::unique_ptr<TDosThread> thread_;
+};
+
+}  // namespace tw

@@ -1,0 +1,193 @@
+#include "process/DosThread.h"
+
+#include <string>
+#include <utility>
+
+#include "framework/core/ClassInfo.h"
+#include "process/DosCommand.h"
+#include "process/DosErrors.h"
+#include "process/ProcessTimer.h"
+#include "process/Win32Handle.h"
+
+namespace tw {
+
+namespace {
+
+constexpr size_t kInitialBuffer = 1024;
+
+std::string ErrorCodeText(DWORD code) { return " (error " + std::to_string(code) + ")."; }
+
+void MakePipe(THandle& readEnd, THandle& writeEnd, const char* what) {
+    SECURITY_ATTRIBUTES sa{};
+    sa.nLength = sizeof(sa);
+    sa.bInheritHandle = TRUE;  // the default descriptor: only our own account may use the pipe
+    if (!::CreatePipe(readEnd.Receive(), writeEnd.Receive(), &sa, 0))
+        throw EDosCommand(std::string("Could not create the ") + what + " pipe" + ErrorCodeText(::GetLastError()));
+}
+
+// Limits what the child inherits to its own two pipe ends, so that a child started at the
+// same moment by another runner cannot pick up (and keep open) this run's handles.
+class TInheritList {
+public:
+    TInheritList(HANDLE a, HANDLE b) : handles_{a, b} {
+        SIZE_T size = 0;
+        ::InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
+        storage_.resize(size);
+        auto* list = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(storage_.data());
+        if (size && ::InitializeProcThreadAttributeList(list, 1, 0, &size)) {
+            list_ = list;
+            if (!::UpdateProcThreadAttribute(list_, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, handles_,
+                                             sizeof(handles_), nullptr, nullptr)) {
+                ::DeleteProcThreadAttributeList(list_);
+                list_ = nullptr;
+            }
+        }
+    }
+    ~TInheritList() {
+        if (list_) ::DeleteProcThreadAttributeList(list_);
+    }
+    TInheritList(const TInheritList&) = delete;
+    TInheritList& operator=(const TInheritList&) = delete;
+    LPPROC_THREAD_ATTRIBUTE_LIST Get() const { return list_; }
+
+private:
+    HANDLE handles_[2];
+    std::vector<char> storage_;
+    LPPROC_THREAD_ATTRIBUTE_LIST list_ = nullptr;
+};
+
+bool IsMissingProgram(DWORD code) {
+    return code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND || code == ERROR_INVALID_NAME ||
+           code == ERROR_BAD_PATHNAME || code == ERROR_DIRECTORY || code == ERROR_INVALID_DRIVE;
+}
+
+}  // namespace
+
+TDosThread::TDosThread(TDosRunSettings settings)
+    : settings_(std::move(settings)), buffer_(kInitialBuffer), thread_([this] { Run(); }) {}
+
+TDosThread::~TDosThread() {
+    RequestStop();
+    WaitFor();
+}
+
+void TDosThread::WaitFor() {
+    if (thread_.joinable() && !IsCurrentThread()) thread_.join();
+}
+
+void TDosThread::Run() noexcept {
+    TDosCommand* runner = settings_.Runner;
+    try {
+        ReadUntilEnd();
+    } catch (const std::exception& e) {
+        runner->RecordError(e.what());
+    } catch (...) {
+        runner->RecordError("The output reader failed.");
+    }
+    settings_.Timer->Disable();
+    if (!settings_.OnTerminated) return;
+    try {
+        settings_.OnTerminated(runner);
+    } catch (const std::exception& e) {
+        runner->RecordError(e.what());
+    } catch (...) {
+        runner->RecordError("The termination handler failed.");
+    }
+}
+
+bool TDosThread::LimitReached() const {
+    const TProcessTimer& timer = *settings_.Timer;
+    return (settings_.MaxTimeAfterBeginning > 0 && timer.SecondsSinceStart.load() > settings_.MaxTimeAfterBeginning) ||
+           (settings_.MaxTimeAfterLastOutput > 0 &&
+            timer.SecondsSinceOutput.load() > settings_.MaxTimeAfterLastOutput);
+}
+
+bool TDosThread::ReadWaiting(HANDLE pipe, const TLineSplitter::TSink& sink) {
+    DWORD waiting = 0;
+    if (!::PeekNamedPipe(pipe, nullptr, 0, nullptr, &waiting, nullptr) || waiting == 0) return false;
+    // One read takes everything waiting; the buffer grows to fit and never shrinks.
+    if (waiting > buffer_.size()) buffer_.resize(waiting);
+    DWORD got = 0;
+    if (!::ReadFile(pipe, buffer_.data(), static_cast<DWORD>(buffer_.size()), &got, nullptr) || got == 0)
+        return false;
+    splitter_.Feed(buffer_.data(), got, sink, &stop_);
+    return true;
+}
+
+void TDosThread::ReadUntilEnd() {
+    THandle inRead, inWrite, outRead, outWrite;
+    MakePipe(inRead, inWrite, "input");
+    MakePipe(outRead, outWrite, "output");
+    // Our own ends stay with us.
+    ::SetHandleInformation(inWrite.Get(), HANDLE_FLAG_INHERIT, 0);
+    ::SetHandleInformation(outRead.Get(), HANDLE_FLAG_INHERIT, 0);
+
+    STARTUPINFOEXW si{};
+    si.StartupInfo.cb = sizeof(si);
+    si.StartupInfo.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
+    si.StartupInfo.wShowWindow = SW_HIDE;
+    si.StartupInfo.hStdInput = inRead.Get();
+    si.StartupInfo.hStdOutput = outWrite.Get();
+    si.StartupInfo.hStdError = outWrite.Get();  // one stream, interleaved as written
+    TInheritList inherit(inRead.Get(), outWrite.Get());
+    si.lpAttributeList = inherit.Get();
+
+    DWORD flags = settings_.Priority | CREATE_NEW_CONSOLE | CREATE_SUSPENDED;
+    if (si.lpAttributeList) flags |= EXTENDED_STARTUPINFO_PRESENT;
+    std::vector<wchar_t> commandLine(settings_.CommandLine.begin(), settings_.CommandLine.end());
+    commandLine.push_back(L'\0');  // CreateProcessW may write into it
+    PROCESS_INFORMATION pi{};
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, flags, nullptr, nullptr,
+                          &si.StartupInfo, &pi)) {
+        const DWORD code = ::GetLastError();
+        const std::string command = Utf8FromWide(settings_.CommandLine);
+        if (IsMissingProgram(code)) throw TCreateProcessError(command + " doesn't exist.");
+        throw TCreateProcessError(command + " could not be started" + ErrorCodeText(code));
+    }
+    THandle process(pi.hProcess), mainThread(pi.hThread);
+    // Suspended until it is in the job, so that nothing it starts escapes the job either.
+    if (settings_.Job) ::AssignProcessToJobObject(settings_.Job, process.Get());
+    ::ResumeThread(mainThread.Get());
+    // Only the child holds its ends now; the input pipe stays open but nothing is written.
+    inRead.Close();
+    outWrite.Close();
+
+    TDosCommand* runner = settings_.Runner;
+    TProcessTimer* timer = settings_.Timer;
+    const TNewLineEvent& onNewLine = settings_.OnNewLine;
+    const TLineSplitter::TSink sink = [runner, timer, &onNewLine](const std::string& line, TOutputType type) {
+        if (type == otEntireLine) {
+            timer->SecondsSinceOutput.store(0);
+            runner->AppendLine(line);
+        }
+        if (onNewLine) onNewLine(runner, line, type);
+    };
+
+    bool terminating = false;
+    try {
+        for (;;) {
+            // Sampled before the pipe is read: what the child wrote before ending is read first.
+            const bool exited = ::WaitForSingleObject(process.Get(), 0) == WAIT_OBJECT_0;
+            // A flood is read back to back; the pause is only taken when the pipe is empty.
+            if (!ReadWaiting(outRead.Get(), sink)) ::Sleep(1);
+            if (stop_.load() && !terminating) {
+                ::TerminateProcess(process.Get(), 0);
+                terminating = true;
+            }
+            if (exited) {
+                // A read may return less than was waiting; take the rest before the last line.
+                while (!stop_.load() && ReadWaiting(outRead.Get(), sink)) {
+                }
+                break;
+            }
+            if (LimitReached()) break;
+        }
+        splitter_.Finish(sink);
+    } catch (...) {
+        // Nobody reads the child's output any more; it would fill the pipe and hang.
+        if (::WaitForSingleObject(process.Get(), 0) != WAIT_OBJECT_0) ::TerminateProcess(process.Get(), 1);
+        throw;
+    }
+}
+
+}  // namespace tw

@@ -1,0 +1,59 @@
+// TDosThread: the reader thread of one run; it owns the child process and its pipes.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "process/LineSplitter.h"
+#include "process/OutputType.h"
+
+namespace tw {
+
+class TDosCommand;
+class TProcessTimer;
+
+// What a run needs, copied when the run starts so that later changes to the runner do not
+// reach a run in progress.
+struct TDosRunSettings {
+    TDosCommand* Runner = nullptr;  // the events' sender; receives lines and errors
+    std::wstring CommandLine;
+    TProcessTimer* Timer = nullptr;
+    int MaxTimeAfterBeginning = 0;
+    int MaxTimeAfterLastOutput = 0;
+    TNewLineEvent OnNewLine;
+    TNotifyEvent OnTerminated;
+    unsigned Priority = 0x20;
+    HANDLE Job = nullptr;  // owned by the runner, outlives the thread
+};
+
+// Starts running on construction. Nothing thrown inside leaves the thread: errors go to the
+// runner's LastError and the run ends as usual (timer disabled, OnTerminated raised once).
+class TDosThread {
+public:
+    explicit TDosThread(TDosRunSettings settings);
+    ~TDosThread();
+    TDosThread(const TDosThread&) = delete;
+    TDosThread& operator=(const TDosThread&) = delete;
+
+    void RequestStop() { stop_.store(true); }
+    void WaitFor();
+    bool IsCurrentThread() const { return std::this_thread::get_id() == thread_.get_id(); }
+
+private:
+    void Run() noexcept;
+    void ReadUntilEnd();
+    bool ReadWaiting(HANDLE pipe, const TLineSplitter::TSink& sink);
+    bool LimitReached() const;
+
+    TDosRunSettings settings_;
+    std::atomic<bool> stop_{false};
+    std::vector<char> buffer_;
+    TLineSplitter splitter_;
+    std::thread thread_;  // last: starts after everything above is ready
+};
+
+}  // namespace tw

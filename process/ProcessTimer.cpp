@@ -1,0 +1,83 @@
+#include "process/ProcessTimer.h"
+
+#include <mutex>
+
+namespace tw {
+
+namespace {
+
+constexpr UINT_PTR kTimerId = 1;
+const wchar_t kWindowClass[] = L"TwProcessTimerWindow";
+
+HINSTANCE ModuleInstance() {
+    HMODULE module = nullptr;
+    // The module this code lives in, so that the class also works from a DLL.
+    ::GetModuleHandleExW(GET_MODULE_HANDLE_EX_FLAG_FROM_ADDRESS | GET_MODULE_HANDLE_EX_FLAG_UNCHANGED_REFCOUNT,
+                         reinterpret_cast<LPCWSTR>(&ModuleInstance), &module);
+    return module;
+}
+
+}  // namespace
+
+const TClassInfo& TProcessTimer::StaticClassInfo() {
+    static const TClassInfo info{"TProcessTimer", &TComponent::StaticClassInfo(), {}};
+    return info;
+}
+
+TProcessTimer::TProcessTimer(TComponent* owner) : TComponent(owner) {
+    static std::once_flag registered;
+    std::call_once(registered, [] {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
+        wc.lpfnWndProc = &TProcessTimer::WindowProc;
+        wc.hInstance = ModuleInstance();
+        wc.lpszClassName = kWindowClass;
+        ::RegisterClassExW(&wc);
+    });
+    window_ = ::CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ModuleInstance(),
+                                nullptr);
+    if (window_) ::SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+TProcessTimer::~TProcessTimer() {
+    if (window_) {
+        if (timerSet_) ::KillTimer(window_, kTimerId);
+        ::SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
+        ::DestroyWindow(window_);
+    }
+}
+
+void TProcessTimer::Start() {
+    SecondsSinceStart.store(0);
+    SecondsSinceOutput.store(0);
+    interval_ = 1000;
+    enabled_.store(true);
+    // Setting the same id again restarts the period from now.
+    if (window_) timerSet_ = ::SetTimer(window_, kTimerId, static_cast<UINT>(interval_), nullptr) != 0;
+}
+
+void TProcessTimer::SetInterval(int milliseconds) {
+    interval_ = milliseconds > 0 ? milliseconds : 1;
+    if (window_ && timerSet_) ::SetTimer(window_, kTimerId, static_cast<UINT>(interval_), nullptr);
+}
+
+void TProcessTimer::Tick() {
+    if (!enabled_.load()) {
+        ::KillTimer(window_, kTimerId);
+        timerSet_ = false;
+        return;
+    }
+    ++SecondsSinceStart;
+    ++SecondsSinceOutput;
+}
+
+LRESULT CALLBACK TProcessTimer::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_TIMER && wp == kTimerId) {
+        auto* self = reinterpret_cast<TProcessTimer*>(::GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        if (self) self->Tick();
+        return 0;
+    }
+    return ::DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+}  // namespace tw

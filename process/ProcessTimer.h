@@ -1,0 +1,44 @@
+// TProcessTimer: the runner's one-second age timer, ticking through the UI thread's queue.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+
+#include "framework/core/Component.h"
+
+namespace tw {
+
+// A window timer on a hidden message-only window of the thread that creates it; create,
+// Start and destroy it on that thread. The counters and the enabled state are atomics because
+// the reader thread resets and compares the counters and clears the enabled state.
+class TProcessTimer : public TComponent {
+    TW_CLASS_INFO()
+public:
+    explicit TProcessTimer(TComponent* owner);
+    ~TProcessTimer() override;
+
+    // Counters to 0, interval 1000 ms, enabled.
+    void Start();
+
+    bool Enabled() const { return enabled_.load(); }
+    // Any thread may disable; the window timer itself is removed on its next tick.
+    void Disable() { enabled_.store(false); }
+
+    int Interval() const { return interval_; }
+    void SetInterval(int milliseconds);
+
+    std::atomic<int> SecondsSinceStart{0};
+    std::atomic<int> SecondsSinceOutput{0};
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    void Tick();
+
+    HWND window_ = nullptr;
+    int interval_ = 1000;
+    bool timerSet_ = false;
+    std::atomic<bool> enabled_{false};
+};
+
+}  // namespace tw

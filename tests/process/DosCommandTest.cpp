@@ -1,0 +1,309 @@
+#include "process/DosCommand.h"
+
+#include <gtest/gtest.h>
+#include <windows.h>
+// after windows.h, which it needs
+#include <tlhelp32.h>
+
+#include <chrono>
+#include <memory>
+
+#include "process/ProcessTimer.h"
+#include "tests/process/DosTestSupport.h"
+#include "tests/process/FloodGen.h"
+
+namespace tw {
+namespace {
+
+using namespace tw::test;
+using Clock = std::chrono::steady_clock;
+using Lines = std::vector<std::string>;
+
+// Runs the child with args to its end and gives its lines.
+Lines RunChild(const std::wstring& args, TEventLog* log = nullptr) {
+    TDosCommand dos(nullptr);
+    if (log) log->Attach(dos);
+    dos.SetCommandLine(ChildCommand(args));
+    dos.Execute();
+    EXPECT_TRUE(WaitWhileRunning(dos, 20000));
+    dos.Stop();
+    EXPECT_EQ(dos.LastError(), "");
+    return dos.Lines().Items();
+}
+
+double SecondsSince(Clock::time_point start) {
+    return std::chrono::duration<double>(Clock::now() - start).count();
+}
+
+bool ProcessEnds(DWORD pid, DWORD timeoutMs) {
+    HANDLE h = OpenProcess(SYNCHRONIZE, FALSE, pid);
+    if (!h) return true;  // already gone
+    const bool ended = WaitForSingleObject(h, timeoutMs) == WAIT_OBJECT_0;
+    CloseHandle(h);
+    return ended;
+}
+
+int ThreadCount() {
+    HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
+    if (snap == INVALID_HANDLE_VALUE) return -1;
+    THREADENTRY32 te{};
+    te.dwSize = sizeof(te);
+    int n = 0;
+    for (BOOL ok = Thread32First(snap, &te); ok; ok = Thread32Next(snap, &te))
+        if (te.th32OwnerProcessID == GetCurrentProcessId()) ++n;
+    CloseHandle(snap);
+    return n;
+}
+
+TEST(DosCommand, LinesAndEventsOfAScriptedChild) {
+    TEventLog log;
+    EXPECT_EQ(RunChild(L"out a\\r\\nb\\nc", &log), (Lines{"a", "b", "c"}));
+    const auto events = log.Events();
+    ASSERT_GE(events.size(), 4u);
+    EXPECT_EQ(events[0], std::make_pair(std::string("a"), otEntireLine));
+    EXPECT_EQ(events[1], std::make_pair(std::string("b"), otEntireLine));
+    EXPECT_EQ(events[events.size() - 2], std::make_pair(std::string("c"), otBeginningOfLine));
+    EXPECT_EQ(events.back(), std::make_pair(std::string("c"), otEntireLine));
+    EXPECT_EQ(log.Terminated(), 1);
+}
+
+TEST(DosCommand, LineEndsNulBytesAndStderr) {
+    EXPECT_EQ(RunChild(L"out x\\ry"), (Lines{"x", "y"}));
+    EXPECT_EQ(RunChild(L"out x\\r\\ny"), (Lines{"x", "y"}));
+    EXPECT_EQ(RunChild(L"out x\\n\\ry"), (Lines{"x", "", "y"}));
+    EXPECT_EQ(RunChild(L"out \\0a\\0b\\n\\0\\0c\\0"), (Lines{"ab", "c"}));
+    EXPECT_EQ(RunChild(L"out 1\\n err 2\\n out 3\\n"), (Lines{"1", "2", "3"}));
+    // A CR that ends one write and an LF that starts the next, read apart, end two lines.
+    EXPECT_EQ(RunChild(L"out x\\r sleep 300 out \\ny"), (Lines{"x", "", "y"}));
+    // Bytes outside ASCII come through as written.
+    EXPECT_EQ(RunChild(L"out \\xe5\\xae\\x8c\\xe6\\x88\\x90\\n"), (Lines{"\xe5\xae\x8c\xe6\x88\x90"}));
+}
+
+TEST(DosCommand, EmptyCommandLineRaisesAndLeavesIsRunningAlone) {
+    TDosCommand dos(nullptr);
+    try {
+        dos.Execute();
+        ADD_FAILURE() << "no error";
+    } catch (const EDosCommand& e) {
+        EXPECT_EQ(e.Message(), "No Commandline to execute");
+    }
+    EXPECT_FALSE(dos.IsRunning());
+    EXPECT_EQ(dos.Timer(), nullptr);
+
+    dos.SetCommandLine(ChildCommand(L"sleep 20000"));
+    dos.Execute();
+    dos.SetCommandLine(L"");
+    EXPECT_THROW(dos.Execute(), EDosCommand);
+    EXPECT_TRUE(dos.IsRunning());
+    dos.Stop();
+    EXPECT_FALSE(dos.IsRunning());
+}
+
+TEST(DosCommand, StopEndsTheChildAndReturnsAfterTerminated) {
+    TDosCommand dos(nullptr);
+    TEventLog log;
+    log.Attach(dos);
+    dos.SetCommandLine(ChildCommand(L"pid out partial sleep 30000"));
+    dos.Execute();
+    ASSERT_TRUE(PumpUntil([&] { return dos.LineCount() >= 1; }, 10000));
+    ASSERT_TRUE(PumpUntil([&] { return !log.Events().empty() && log.Events().back().first == "partial"; }, 5000));
+    const DWORD pid = PidFromLines(dos.Lines());
+    ASSERT_NE(pid, 0u);
+    const auto start = Clock::now();
+    dos.Stop();
+    EXPECT_LT(SecondsSince(start), 5.0);
+    EXPECT_EQ(log.Terminated(), 1);
+    EXPECT_FALSE(dos.IsRunning());
+    EXPECT_TRUE(ProcessEnds(pid, 0));
+    // The unfinished line is reported as complete when the run ends.
+    EXPECT_EQ(dos.Lines().Items().back(), "partial");
+    dos.Stop();  // nothing left to stop
+    EXPECT_EQ(log.Terminated(), 1);
+}
+
+TEST(DosCommand, WithoutLimitsTheRunLastsAsLongAsTheChild) {
+    TDosCommand dos(nullptr);
+    dos.SetCommandLine(ChildCommand(L"sleep 2500 out done\\n"));
+    const auto start = Clock::now();
+    dos.Execute();
+    ASSERT_TRUE(WaitWhileRunning(dos, 20000));
+    const double seconds = SecondsSince(start);
+    EXPECT_GE(seconds, 2.4);
+    EXPECT_LT(seconds, 4.5);
+    EXPECT_GE(dos.Timer()->SecondsSinceStart.load(), 2);
+    EXPECT_EQ(dos.Lines().Items(), (Lines{"done"}));
+}
+
+// The limit ends the run at the sixth tick but leaves the child to the job, which ends it
+// when the runner goes.
+TEST(DosCommand, StartLimitEndsTheRunAtTheSixthTickAndTheRunnerEndsTheChild) {
+    auto dos = std::make_unique<TDosCommand>(nullptr);
+    TEventLog log;
+    log.Attach(*dos);
+    dos->SetMaxTimeAfterBeginning(5);
+    dos->SetCommandLine(ChildCommand(L"pid sleep 60000"));
+    const auto start = Clock::now();
+    dos->Execute();
+    ASSERT_TRUE(WaitWhileRunning(*dos, 20000));
+    const double seconds = SecondsSince(start);
+    EXPECT_GE(seconds, 5.9);
+    EXPECT_LT(seconds, 8.0);
+    EXPECT_EQ(dos->Timer()->SecondsSinceStart.load(), 6);
+    EXPECT_EQ(log.Terminated(), 1);
+    const DWORD pid = PidFromLines(dos->Lines());
+    ASSERT_NE(pid, 0u);
+    dos->Stop();
+    EXPECT_FALSE(ProcessEnds(pid, 200));
+    dos.reset();
+    EXPECT_TRUE(ProcessEnds(pid, 5000));
+}
+
+TEST(DosCommand, OutputLimitCountsFromTheLastCompleteLine) {
+    TDosCommand dos(nullptr);
+    dos.SetMaxTimeAfterLastOutput(1);
+    std::wstring args;
+    for (int i = 0; i < 8; ++i) args += L"out tick\\n sleep 400 ";
+    // An unfinished line is not output that keeps the run going.
+    args += L"out waiting sleep 60000";
+    dos.SetCommandLine(ChildCommand(args));
+    const auto start = Clock::now();
+    dos.Execute();
+    ASSERT_TRUE(WaitWhileRunning(dos, 20000));
+    const double seconds = SecondsSince(start);
+    // The last complete line comes at 2.8 s; the run ends at the second tick after it.
+    EXPECT_GE(seconds, 2.8 + 1.0);
+    EXPECT_LT(seconds, 2.8 + 3.5);
+    const Lines lines = dos.Lines().Items();
+    ASSERT_EQ(lines.size(), 9u);
+    EXPECT_EQ(lines.back(), "waiting");
+}
+
+TEST(DosCommand, FloodOfHundredMegabytesArrivesComplete) {
+    const size_t total = 100u << 20;
+    const uint64_t seed = 7;
+    const TLineDigest expected = ExpectedFloodDigest(seed, total);
+    TDosCommand dos(nullptr);
+    dos.SetCommandLine(ChildCommand(L"flood " + std::to_wstring(total) + L" " + std::to_wstring(seed)));
+    dos.Execute();
+    // Snapshots taken while the reader appends must be consistent.
+    size_t lastSize = 0;
+    int snapshots = 0;
+    ASSERT_TRUE(PumpUntil(
+        [&] {
+            if (snapshots < 20) {
+                const std::string text = dos.LinesText();
+                EXPECT_GE(text.size(), lastSize);
+                lastSize = text.size();
+                ++snapshots;
+            }
+            return !dos.IsRunning();
+        },
+        240000));
+    dos.Stop();
+    EXPECT_EQ(dos.LastError(), "");
+    TLineDigest got;
+    const TStringList lines = dos.Lines();
+    for (const std::string& line : lines.Items()) got.AddLine(line);
+    EXPECT_EQ(got.Lines, expected.Lines);
+    EXPECT_EQ(got.Bytes, expected.Bytes);
+    EXPECT_EQ(got.Hash, expected.Hash);
+}
+
+TEST(DosCommand, ManyRunsLeaveHandlesAndThreadsFlat) {
+    TDosCommand dos(nullptr);
+    dos.SetCommandLine(ChildCommand(L"out x\\n"));
+    auto runOnce = [&] {
+        dos.Execute();
+        ASSERT_TRUE(WaitWhileRunning(dos, 20000));
+        dos.Stop();
+        ASSERT_EQ(dos.LineCount(), 1);
+    };
+    for (int i = 0; i < 20; ++i) runOnce();
+    DWORD handlesBefore = 0;
+    ASSERT_TRUE(GetProcessHandleCount(GetCurrentProcess(), &handlesBefore));
+    const int threadsBefore = ThreadCount();
+    ASSERT_GT(handlesBefore, 0u);
+    ASSERT_GT(threadsBefore, 0);
+    for (int i = 0; i < 500; ++i) {
+        runOnce();
+        if (HasFatalFailure()) return;
+    }
+    DWORD handlesAfter = 0;
+    ASSERT_TRUE(GetProcessHandleCount(GetCurrentProcess(), &handlesAfter));
+    EXPECT_LE(handlesAfter, handlesBefore + 5);
+    EXPECT_LE(ThreadCount(), threadsBefore + 1);
+}
+
+TEST(DosCommand, MissingProgramEndsAtOnceWithTheReason) {
+    TDosCommand dos(nullptr);
+    TEventLog log;
+    log.Attach(dos);
+    dos.SetCommandLine(L"C:\\no such folder\\missing.exe -v");
+    const auto start = Clock::now();
+    dos.Execute();
+    ASSERT_TRUE(WaitWhileRunning(dos, 5000));
+    EXPECT_LT(SecondsSince(start), 1.0);
+    dos.Stop();
+    EXPECT_EQ(dos.LastError(), "C:\\no such folder\\missing.exe -v doesn't exist.");
+    EXPECT_EQ(log.Terminated(), 1);
+    EXPECT_EQ(dos.LineCount(), 0);
+
+    // The runner is usable again afterwards, and a good run clears the reason.
+    dos.SetCommandLine(ChildCommand(L"out ok\\n"));
+    dos.Execute();
+    ASSERT_TRUE(WaitWhileRunning(dos, 20000));
+    dos.Stop();
+    EXPECT_EQ(dos.LastError(), "");
+    EXPECT_EQ(dos.Lines().Items(), (Lines{"ok"}));
+}
+
+TEST(DosCommand, ChildPathWithChineseCharactersAndBlanks) {
+    wchar_t temp[MAX_PATH];
+    ASSERT_GT(GetTempPathW(MAX_PATH, temp), 0u);
+    const std::wstring dir = std::wstring(temp) + L"tw 进程 测试";
+    CreateDirectoryW(dir.c_str(), nullptr);
+    const std::wstring exe = dir + L"\\子 程序.exe";
+    ASSERT_TRUE(CopyFileW(ChildPath().c_str(), exe.c_str(), FALSE));
+    TDosCommand dos(nullptr);
+    dos.SetCommandLine(Quoted(exe) + L" out ok\\n");
+    dos.Execute();
+    ASSERT_TRUE(WaitWhileRunning(dos, 20000));
+    dos.Stop();
+    EXPECT_EQ(dos.LastError(), "");
+    EXPECT_EQ(dos.Lines().Items(), (Lines{"ok"}));
+    DeleteFileW(exe.c_str());
+    RemoveDirectoryW(dir.c_str());
+}
+
+TEST(DosCommand, AnErrorInAHandlerEndsTheRunAndTheChild) {
+    TDosCommand dos(nullptr);
+    int terminated = 0;
+    DWORD pid = 0;
+    dos.OnNewLine = [&](TObject* sender, const std::string& line, TOutputType) {
+        EXPECT_EQ(sender, &dos);
+        if (line.rfind("pid=", 0) == 0) pid = static_cast<DWORD>(std::stoul(line.substr(4)));
+        throw Exception("handler failed");
+    };
+    dos.OnTerminated = [&](TObject*) { ++terminated; };
+    dos.SetCommandLine(ChildCommand(L"pid out more\\n sleep 60000"));
+    dos.Execute();
+    ASSERT_TRUE(WaitWhileRunning(dos, 10000));
+    dos.Stop();
+    EXPECT_EQ(dos.LastError(), "handler failed");
+    EXPECT_EQ(terminated, 1);
+    ASSERT_NE(pid, 0u);
+    EXPECT_TRUE(ProcessEnds(pid, 2000));
+}
+
+TEST(DosCommand, SettingsArePublishedByName) {
+    TDosCommand dos(nullptr);
+    EXPECT_TRUE(SetPropFromText(&dos, "MaxTimeAfterBeginning", "12"));
+    EXPECT_EQ(dos.MaxTimeAfterBeginning(), 12);
+    EXPECT_TRUE(SetPropFromText(&dos, "MaxTimeAfterLastOutput", "3"));
+    EXPECT_EQ(dos.MaxTimeAfterLastOutput(), 3);
+    EXPECT_EQ(GetEnumProp(&dos, "InputToOutput"), "False");
+    EXPECT_EQ(dos.Priority(), 0x20u);
+}
+
+}  // namespace
+}  // namespace tw

@@ -1,0 +1,118 @@
+// Benchmark of the console process runner under a flood and while its child is silent.
+//   bench_dos [megabytes=100] [idle-seconds=10]
+// Prints the flood throughput of the runner against a bare blocking ReadFile loop on the same
+// kind of pipe with the same child, and the CPU the whole process uses while a child sleeps.
+#include <windows.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include "process/DosCommand.h"
+#include "tests/process/DosTestSupport.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+using tw::test::ChildCommand;
+
+double Since(Clock::time_point t) { return std::chrono::duration<double>(Clock::now() - t).count(); }
+
+// The child started the way the runner starts it, read with nothing but ReadFile.
+double BareReadSeconds(const std::wstring& command, unsigned long long& bytes) {
+    SECURITY_ATTRIBUTES sa{sizeof(sa), nullptr, TRUE};
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    if (!CreatePipe(&readEnd, &writeEnd, &sa, 0)) return -1;
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    STARTUPINFOW si{};
+    si.cb = sizeof(si);
+    si.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
+    si.wShowWindow = SW_HIDE;
+    si.hStdInput = nullptr;
+    si.hStdOutput = writeEnd;
+    si.hStdError = writeEnd;
+    std::vector<wchar_t> cmd(command.begin(), command.end());
+    cmd.push_back(0);
+    PROCESS_INFORMATION pi{};
+    const auto start = Clock::now();
+    if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS | CREATE_NEW_CONSOLE,
+                        nullptr, nullptr, &si, &pi)) {
+        CloseHandle(readEnd);
+        CloseHandle(writeEnd);
+        return -1;
+    }
+    CloseHandle(writeEnd);
+    std::vector<char> buf(1 << 16);
+    DWORD got = 0;
+    bytes = 0;
+    while (ReadFile(readEnd, buf.data(), static_cast<DWORD>(buf.size()), &got, nullptr) && got > 0) bytes += got;
+    WaitForSingleObject(pi.hProcess, INFINITE);
+    const double seconds = Since(start);
+    CloseHandle(pi.hProcess);
+    CloseHandle(pi.hThread);
+    CloseHandle(readEnd);
+    return seconds;
+}
+
+double RunnerSeconds(const std::wstring& command, int& lines) {
+    tw::TDosCommand dos(nullptr);
+    dos.SetCommandLine(command);
+    const auto start = Clock::now();
+    dos.Execute();
+    tw::test::PumpUntil([&] { return !dos.IsRunning(); }, 600000);
+    const double seconds = Since(start);
+    dos.Stop();
+    lines = dos.LineCount();
+    return seconds;
+}
+
+double ProcessCpuSeconds() {
+    FILETIME created, exited, kernel, user;
+    GetProcessTimes(GetCurrentProcess(), &created, &exited, &kernel, &user);
+    auto toSeconds = [](const FILETIME& f) {
+        return static_cast<double>((static_cast<unsigned long long>(f.dwHighDateTime) << 32) | f.dwLowDateTime) / 1e7;
+    };
+    return toSeconds(kernel) + toSeconds(user);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const unsigned long long megabytes = argc > 1 ? std::strtoull(argv[1], nullptr, 10) : 100;
+    const int idleSeconds = argc > 2 ? std::atoi(argv[2]) : 10;
+    const std::wstring flood = ChildCommand(L"flood " + std::to_wstring(megabytes << 20) + L" 3");
+
+    std::vector<double> ratios;
+    for (int round = 1; round <= 3; ++round) {
+        unsigned long long bytes = 0;
+        int lines = 0;
+        const double bare = BareReadSeconds(flood, bytes);
+        const double runner = RunnerSeconds(flood, lines);
+        const double mb = static_cast<double>(bytes) / (1 << 20);
+        std::printf("round %d: bare ReadFile %.3f s (%.1f MB/s), runner %.3f s (%.1f MB/s, %d lines), ratio %.2f\n",
+                    round, bare, mb / bare, runner, mb / runner, lines, bare / runner);
+        ratios.push_back(bare / runner);
+    }
+    std::sort(ratios.begin(), ratios.end());
+    std::printf("flood throughput ratio runner/bare (median of 3): %.2f (goal >= 0.80)\n", ratios[1]);
+
+    {
+        tw::TDosCommand dos(nullptr);
+        dos.SetCommandLine(ChildCommand(L"sleep " + std::to_wstring(idleSeconds * 1000)));
+        const double cpuBefore = ProcessCpuSeconds();
+        const auto start = Clock::now();
+        dos.Execute();
+        // The waiting loop itself sleeps in MsgWaitForMultipleObjects between messages.
+        tw::test::PumpUntil([&] { return !dos.IsRunning(); }, (idleSeconds + 30) * 1000);
+        const double wall = Since(start);
+        const double cpu = ProcessCpuSeconds() - cpuBefore;
+        dos.Stop();
+        std::printf("silent child: wall %.2f s, process CPU %.3f s = %.2f%% of one core (goal < 1%%)\n", wall, cpu,
+                    100.0 * cpu / wall);
+    }
+    std::fflush(stdout);
+    return 0;
+}
