@@ -9,20 +9,21 @@
 
 namespace tw {
 
-// A 32-bit Windows colour value: red in the low byte, then green, then blue. A negative value
-// (0xFF0000nn) stands for system colour nn.
-using TColor = int32_t;
+// A 32-bit Windows colour value: red in the low byte, then green, then blue. A value with the
+// high bit set (0xFF0000nn) stands for system colour nn. (Same alias as the framework's.)
+using TColor = uint32_t;
 
 constexpr TColor RGBColor(int r, int g, int b) {
     return static_cast<TColor>((r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16));
 }
-constexpr int RedOf(TColor c) { return c & 0xFF; }
-constexpr int GreenOf(TColor c) { return (c >> 8) & 0xFF; }
-constexpr int BlueOf(TColor c) { return (c >> 16) & 0xFF; }
+constexpr int RedOf(TColor c) { return static_cast<int>(c & 0xFF); }
+constexpr int GreenOf(TColor c) { return static_cast<int>((c >> 8) & 0xFF); }
+constexpr int BlueOf(TColor c) { return static_cast<int>((c >> 16) & 0xFF); }
+constexpr bool IsSystemColor(TColor c) { return (c & 0x80000000u) != 0; }
 
-constexpr TColor clMagenta = 0xFF00FF;
-constexpr TColor clWhite = 0xFFFFFF;
-constexpr TColor clBlack = 0;
+// The transparent key of every skin image, and plain white.
+constexpr TColor kColorMagenta = 0xFF00FF;
+constexpr TColor kColorWhite = 0xFFFFFF;
 
 enum class TPixelFormat { pf1bit = 1, pf4bit = 4, pf8bit = 8, pf16bit = 16, pf24bit = 24, pf32bit = 32 };
 
@@ -117,7 +118,7 @@ private:
     std::vector<TRGBQuad> palette_;
     std::unique_ptr<TBitmapStorage> storage_;
     bool transparent_ = false;
-    TColor transparentColor_ = clMagenta;
+    TColor transparentColor_ = kColorMagenta;
 };
 
 // The palette a paletted format gets when none is given: black and white for 1 bit, the

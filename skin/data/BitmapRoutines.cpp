@@ -37,11 +37,11 @@ std::vector<TColor> MakeRamp(int n, TColor start, TColor end) {
     const int dr = RedOf(end) - RedOf(start), dg = GreenOf(end) - GreenOf(start), db = BlueOf(end) - BlueOf(start);
     std::vector<TColor> ramp;
     if (n <= 1) {
-        ramp.push_back(static_cast<TColor>(start + dr / 2 + (dg / 2) * 256 + (db / 2) * 65536));
+        ramp.push_back(static_cast<TColor>(int64_t(start) + dr / 2 + (dg / 2) * 256 + (db / 2) * 65536));
         return ramp;
     }
     const int d = n - 1, h = d / 2;
-    const TColor base = start & 0xFFFFFF;
+    const int64_t base = start & 0xFFFFFF;
     ramp.reserve(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) {
         int64_t r = (h + int64_t(i) * dr) / d, g = (h + int64_t(i) * dg) / d, b = (h + int64_t(i) * db) / d;
@@ -148,8 +148,8 @@ void RotateRight(TBitmap& bitmap) {
 }
 
 TColor Blend(TColor c1, TColor c2, int a) {
-    c1 = ColorToRGB(c1);
-    c2 = ColorToRGB(c2);
+    c1 = ResolveColor(c1);
+    c2 = ResolveColor(c2);
     const int scale = a < 100 ? 100 : 1000;
     auto mix = [&](int v1, int v2) {
         int v = (v1 * a + v2 * (scale - a) + scale / 2) / scale;
@@ -209,7 +209,7 @@ void GradientFillBitmap(TBitmap& bitmap, const TRect& rect, const TRect& clip, T
     const TGradientSteps steps = GradientStepsInClip(rect, visible, vertical);
     if (steps.Empty()) return;
     const int n = vertical ? rect.Height() : rect.Width();
-    const std::vector<TColor> ramp = RampEntries(GradientRamp(n, ColorToRGB(c1), ColorToRGB(c2)));
+    const std::vector<TColor> ramp = RampEntries(GradientRamp(n, ResolveColor(c1), ResolveColor(c2)));
     for (int i = steps.First; i <= steps.Last && i < static_cast<int>(ramp.size()); ++i) {
         TRect band = vertical ? TRect(rect.Left, rect.Top + i, rect.Right, rect.Top + i + 1)
                               : TRect(rect.Left + i, rect.Top, rect.Left + i + 1, rect.Bottom);

@@ -28,7 +28,7 @@ void GradientFill(HDC dc, const RECT& rect, TColor c1, bool vertical, TColor c2)
     const TGradientSteps steps = GradientStepsInClip(r, clip, vertical);
     if (steps.Empty()) return;
     const int n = vertical ? r.Height() : r.Width();
-    const std::vector<TColor> ramp = RampEntries(GradientRamp(n, ColorToRGB(c1), ColorToRGB(c2)));
+    const std::vector<TColor> ramp = RampEntries(GradientRamp(n, ResolveColor(c1), ResolveColor(c2)));
     for (int i = steps.First; i <= steps.Last && i < static_cast<int>(ramp.size()); ++i) {
         RECT band = vertical ? RECT{r.Left, r.Top + i, r.Right, r.Top + i + 1}
                              : RECT{r.Left + i, r.Top, r.Left + i + 1, r.Bottom};

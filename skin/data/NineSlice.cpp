@@ -99,7 +99,7 @@ TBitmap ComposeNineSlice(int width, int height, const TBitmap& image, const TSli
 
 void DrawNineSliceTo(TBitmap& target, const TRect& rect, const TBitmap& image, const TSliceOptions& options,
                      bool transparent) {
-    if (rect.Right < rect.Left || rect.Bottom < rect.Top) return;
+    if (image.Empty() || rect.Right < rect.Left || rect.Bottom < rect.Top) return;
     TBitmap piece = ComposeNineSlice(rect.Width(), rect.Height(), image, options);
     if (piece.Empty()) return;
     StretchCopy(target, rect, piece, TRect(0, 0, piece.Width(), piece.Height()), transparent);

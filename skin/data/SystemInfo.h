@@ -29,7 +29,7 @@ constexpr TColor SystemColorValue(int index) { return static_cast<TColor>(0xFF00
 // The RGB value of system colour `index`.
 TColor SysColor(int index);
 // A skin colour as plain RGB: system colour values are resolved, others keep their low 24 bits.
-TColor ColorToRGB(TColor color);
+TColor ResolveColor(TColor color);
 
 // Width of a horizontal scroll bar arrow (SM_CXHSCROLL).
 int HScrollArrowWidth();

@@ -1,0 +1,133 @@
+// The skin component's system resources: menu glyph image list, caption font, face brush and
+// the application's small icon.
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstddef>
+#include <string>
+
+#include "skin/data/SkinDataPlatform.h"
+#include "skin/data/SystemInfo.h"
+
+namespace tw {
+
+namespace {
+
+template <class H, BOOL(WINAPI* Free)(H)>
+class THandle {
+public:
+    THandle() = default;
+    ~THandle() { Reset(); }
+    THandle(const THandle&) = delete;
+    THandle& operator=(const THandle&) = delete;
+    void Reset(H h = nullptr) {
+        if (handle_) Free(handle_);
+        handle_ = h;
+    }
+    H Get() const { return handle_; }
+
+private:
+    H handle_ = nullptr;
+};
+
+BOOL WINAPI FreeFont(HFONT h) { return DeleteObject(h); }
+BOOL WINAPI FreeBrush(HBRUSH h) { return DeleteObject(h); }
+
+// The first name of an enumeration, kept beyond it (string names die with the enumeration).
+struct TFirstName {
+    LPWSTR id = nullptr;
+    std::wstring text;
+    LPCWSTR Get() const { return text.empty() ? id : text.c_str(); }
+};
+
+class TWinPlatform : public TSkinDataPlatform {
+public:
+    void LoadMenuGlyphs(const TBitmap& glyphs) override {
+        HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 4, 0);
+        if (!list) return;
+        TBitmap colour(glyphs);
+        colour.SetPixelFormat(TPixelFormat::pf24bit);
+        if (colour.Handle()) ImageList_AddMasked(list, static_cast<HBITMAP>(colour.Handle()), RGB(255, 255, 255));
+        images_.Reset(list);
+    }
+
+    void RebuildCaptionFont() override {
+        // The metrics record without the padded-border field that newer systems append.
+        NONCLIENTMETRICSW metrics{};
+        metrics.cbSize = offsetof(NONCLIENTMETRICSW, iPaddedBorderWidth);
+        if (!SystemParametersInfoW(SPI_GETNONCLIENTMETRICS, metrics.cbSize, &metrics, 0)) return;
+        font_.Reset(CreateFontIndirectW(&metrics.lfCaptionFont));
+    }
+
+    void RecreateFaceBrush(TColor color) override {
+        brush_.Reset(CreateSolidBrush(static_cast<COLORREF>(ResolveColor(color))));
+    }
+
+    void BuildAppIcon(TBitmap& icon) override {
+        icon.Clear();
+        const int cx = SmallIconWidth(), cy = SmallIconHeight();
+        HICON source = FindProgramIcon(cx, cy);
+        if (!source) return;
+        icon.SetPixelFormat(TPixelFormat::pf24bit);
+        if (!icon.SetSize(cx, cy)) {
+            DestroyIcon(source);
+            return;
+        }
+        icon.Fill(kColorMagenta);
+        HDC dc = CreateCompatibleDC(nullptr);
+        if (dc) {
+            HGDIOBJ old = SelectObject(dc, static_cast<HBITMAP>(icon.Handle()));
+            DrawIconEx(dc, 0, 0, source, cx, cy, 0, nullptr, DI_NORMAL);
+            GdiFlush();
+            SelectObject(dc, old);
+            DeleteDC(dc);
+        }
+        DestroyIcon(source);
+        icon.SetTransparent(true);
+        icon.SetTransparentColor(kColorMagenta);
+    }
+
+    bool HasScrollBarInfo() const override {
+        HMODULE user = GetModuleHandleW(L"user32.dll");
+        return user && GetProcAddress(user, "GetScrollBarInfo") != nullptr;
+    }
+
+    void* MenuGlyphs() const override { return images_.Get(); }
+    void* CaptionFont() const override { return font_.Get(); }
+    void* FaceBrush() const override { return brush_.Get(); }
+
+private:
+    // The icon of the program's main window when it has one, else its first icon resource.
+    static HICON FindProgramIcon(int cx, int cy) {
+        HWND window = GetActiveWindow();
+        HICON shown = nullptr;
+        if (window) {
+            shown = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
+            if (!shown) shown = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_BIG, 0));
+        }
+        if (shown) return CopyIcon(shown);
+        HMODULE module = GetModuleHandleW(nullptr);
+        TFirstName first;
+        EnumResourceNamesW(
+            module, MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */,
+            [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found) -> BOOL {
+                auto* target = reinterpret_cast<TFirstName*>(found);
+                if (IS_INTRESOURCE(name)) target->id = name;
+                else target->text = name;
+                return FALSE;
+            },
+            reinterpret_cast<LONG_PTR>(&first));
+        if (!first.Get()) return nullptr;
+        return static_cast<HICON>(LoadImageW(module, first.Get(), IMAGE_ICON, cx, cy, 0));
+    }
+
+    THandle<HIMAGELIST, ImageList_Destroy> images_;
+    THandle<HFONT, FreeFont> font_;
+    THandle<HBRUSH, FreeBrush> brush_;
+};
+
+}  // namespace
+
+std::unique_ptr<TSkinDataPlatform> CreateSkinDataPlatform() { return std::make_unique<TWinPlatform>(); }
+
+}  // namespace tw

@@ -1,0 +1,64 @@
+// TSkinManage: the process-wide skin manager. Knows every skin component, which one is the
+// default and which one asked for the pending action, and runs activation, deactivation and
+// skin changes from its timer. The window hooks and frame skinners join it later.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "skin/manage/ActionTimer.h"
+
+namespace tw {
+
+class TSkinData;
+
+enum TSkinAction { saNone = 0, saActivate = 1, saDeactivate = 2, saSkinChanged = 3 };
+
+class TSkinManage {
+public:
+    explicit TSkinManage(const TActionTimerFactory& timerFactory = {});
+    ~TSkinManage();
+    TSkinManage(const TSkinManage&) = delete;
+    TSkinManage& operator=(const TSkinManage&) = delete;
+
+    // Installs the window-creation hook of the current thread (nothing to hook yet).
+    void InstallHook();
+    bool HookInstalled() const { return hookInstalled_; }
+
+    void AddSkinData(TSkinData* data);
+    void RemoveSkinData(TSkinData* data);
+    const std::vector<TSkinData*>& SkinDatas() const { return FSkinDatas; }
+
+    // Schedules an action `delay` ms from now, replacing any pending one. Before the first
+    // activation an activate or deactivate only switches skinning on or off.
+    void Request(int action, int delay);
+    // The timer tick: carries out the pending action for FPendingData.
+    void DoAction();
+    // Every frame skinner of FPendingData reloads its metrics (none exist yet).
+    void ReloadMetrics() {}
+
+    TActionTimer& Timer() { return *FTimer; }
+
+    int FAction = saNone;
+    TSkinData* FPendingData = nullptr;
+    TSkinData* FDefaultData = nullptr;
+    int FActivation = 0;  // 0 never activated, 1 activated, 4 being destroyed
+    bool FSkinning = false;
+    bool FSweep = false;
+
+private:
+    std::vector<TSkinData*> FSkinDatas;
+    std::unique_ptr<TActionTimer> FTimer;
+    bool hookInstalled_ = false;
+};
+
+// The single manager of the process, or null before the first skin component is loaded.
+TSkinManage* SkinManager();
+// Creates it when missing (with the platform timer unless a factory is set) and answers it.
+TSkinManage* EnsureSkinManager();
+// Frees it (program end; tests).
+void FreeSkinManager();
+// The timer factory used by the next EnsureSkinManager; empty restores the platform timer.
+void SetSkinManagerTimerFactory(TActionTimerFactory factory);
+
+}  // namespace tw
