@@ -27,10 +27,11 @@ tw_find_build() {
   return 1
 }
 
-# tw_paths BUILD: sets the bench's paths for that build tree.
+# tw_paths BUILD [NAME]: sets the paths of the bench NAME (default wine-bench, the tests' one)
+# of that build tree.
 tw_paths() {
   TW_BUILD=$(cd "$1" && pwd) || tw_die "no build folder $1"
-  TW_BENCH=$TW_BUILD/wine-bench
+  TW_BENCH=$TW_BUILD/${2:-wine-bench}
   TW_PREFIX=$TW_BENCH/prefix
   TW_ENV=$TW_BENCH/env
 }
@@ -103,15 +104,43 @@ tw_make_template() {
       tw_stop_server
       grep -q 'WenQuanYi Zen Hei Sharp' "$WINEPREFIX/user.reg" || exit 1
     ) || { rm -rf "$tmp"; tw_die "creating the template prefix failed"; }
-    touch "$tmp/.tw-ready"
+    date +%s.%N >"$tmp/.tw-ready"
     mv "$tmp" "$TW_TEMPLATE"
     tw_say "template ready in $((SECONDS - started)) s"
   ) 9>"$TW_TEMPLATE_ROOT/.lock" || exit 1
 }
 
-# tw_xvfb_alive PID: true when PID is a running Xvfb.
+# tw_refresh_prefix: the bench's prefix as the template left it. A prefix copied from the same
+# template only gets its registry and user folders back and loses whatever was added to C:
+# (copying all 700 MB again takes seconds on a busy machine); TW_FRESH=1 copies it anew.
+tw_refresh_prefix() {
+  local stamp
+  stamp=$(cat "$TW_TEMPLATE/.tw-ready")
+  if [ -z "${TW_FRESH:-}" ] && [ -d "$TW_PREFIX/drive_c" ] && [ "$(cat "$TW_PREFIX/.tw-ready" 2>/dev/null)" = "$stamp" ]; then
+    cp -a "$TW_TEMPLATE"/*.reg "$TW_PREFIX"/
+    local e
+    for e in "$TW_PREFIX"/drive_c/*; do
+      [ -e "$TW_TEMPLATE/drive_c/${e##*/}" ] || rm -rf "$e"
+    done
+    rm -rf "$TW_PREFIX/drive_c/users" "$TW_PREFIX/drive_c/windows/temp"
+    cp -a "$TW_TEMPLATE/drive_c/users" "$TW_PREFIX/drive_c/users"
+    cp -a "$TW_TEMPLATE/drive_c/windows/temp" "$TW_PREFIX/drive_c/windows/temp"
+  else
+    rm -rf "$TW_PREFIX"
+    cp -a "$TW_TEMPLATE" "$TW_PREFIX"
+  fi
+}
+
+# tw_xvfb_alive PID: true when PID is a running Xvfb (a zombie waiting for its reaper is not).
 tw_xvfb_alive() {
-  [ -n "$1" ] && [ "$(cat "/proc/$1/comm" 2>/dev/null)" = "Xvfb" ]
+  [ -n "$1" ] && [ "$(cat "/proc/$1/comm" 2>/dev/null)" = "Xvfb" ] && tw_running "$1"
+}
+
+# tw_running PID: true while PID exists and is not a zombie.
+tw_running() {
+  local state
+  state=$(sed -n 's/^State:[[:space:]]*\([A-Z]\).*/\1/p' "/proc/$1/status" 2>/dev/null)
+  [ -n "$state" ] && [ "$state" != "Z" ] && [ "$state" != "X" ]
 }
 
 # tw_load_env: reads the bench's env file; false when the bench is not up.
@@ -133,8 +162,7 @@ tw_up() {
   mkdir -p "$TW_BENCH"
   # A server left over from a bench that was never taken down still holds the old prefix.
   ( tw_export_wine; tw_stop_server )
-  rm -rf "$TW_PREFIX"
-  cp -a "$TW_TEMPLATE" "$TW_PREFIX"
+  tw_refresh_prefix
 
   local pid=""
   if [ -z "$use_display" ]; then
@@ -146,13 +174,13 @@ tw_up() {
         </dev/null >"$TW_BENCH/xvfb.log" 2>&1 3>"$TW_BENCH/display" ) &
     pid=$!
     local i
-    for i in $(seq 200); do
+    for i in $(seq 600); do
       grep -q '^[0-9][0-9]*$' "$TW_BENCH/display" 2>/dev/null && break
-      tw_xvfb_alive "$pid" || break
+      tw_running "$pid" || break   # (the subshell becomes Xvfb only at its exec)
       sleep 0.05
     done
     grep -q '^[0-9][0-9]*$' "$TW_BENCH/display" 2>/dev/null \
-      || { kill "$pid" 2>/dev/null; tw_die "Xvfb did not start (see $TW_BENCH/xvfb.log)"; }
+      || { kill "$pid" 2>/dev/null; tw_die "Xvfb did not start: $(tail -5 "$TW_BENCH/xvfb.log")"; }
     use_display=:$(cat "$TW_BENCH/display")
   fi
   {

@@ -8,7 +8,9 @@ usage() {
   cat <<'TXT'
 usage: tests/wine/bench.sh COMMAND [--build DIR] [ARGS]
 
-  up [--display D]   fresh prefix, own Xvfb (or display D), prewarmed wineserver, env file
+  up [--display D] [--fresh]
+                     prefix reset to the template's state (--fresh: copied anew), own Xvfb
+                     (or display D), prewarmed wineserver, env file
   down               stop the prefix's Wine processes and the bench's Xvfb
   status             say whether the bench is up; exit 1 when it is not
   env                print the env file's path (source it to use the bench's Wine)
@@ -29,6 +31,7 @@ while [ $# -gt 0 ]; do
   case $1 in
     --build) build=$2; shift 2 ;;
     --display) display=$2; shift 2 ;;
+    --fresh) export TW_FRESH=1; shift ;;
     *) args+=("$1"); shift ;;
   esac
 done

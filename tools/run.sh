@@ -1,0 +1,90 @@
+#!/usr/bin/env bash
+# Sets this Debian 12 machine up, builds the Windows x86_64 program and starts it under wine64.
+#
+# With a reachable DISPLAY the converter runs there until you close it. Without one it runs in
+# a private Xvfb: the script waits for the main window, saves a screenshot under
+# build/win64/screenshots/, closes the program and exits 0 when it ended cleanly.
+#
+# For developers: TARNWICK_RUN_BUILD=DIR runs an existing Windows build tree instead of setting up
+# and building the preset; TARNWICK_RUN_EXE and TARNWICK_RUN_CLASS name another program and its
+# main window's class (defaults: <build>/bin/Tarnwick.exe, TFrmMain).
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+build=${TARNWICK_RUN_BUILD:-}
+if [ -z "$build" ]; then
+  bash tools/setup/setup.sh
+  echo "run: building the win64 preset"
+  cmake --preset win64 >/dev/null
+  cmake --build --preset win64 -j "$(nproc)"
+  build=build/win64
+fi
+
+exe=${TARNWICK_RUN_EXE:-$build/bin/Tarnwick.exe}
+main_class=${TARNWICK_RUN_CLASS:-TFrmMain}
+[ -f "$exe" ] || { echo "run: error: the build made no $exe" >&2; exit 1; }
+exe=$(cd "$(dirname "$exe")" && pwd)/$(basename "$exe")
+
+. tests/wine/bench-lib.sh
+# A bench of its own, so a test run in the same build tree is not disturbed.
+tw_paths "$build" wine-session
+
+# Runs once the main window is up, before the screenshot; the program is still running and
+# tw_driver (tests/wine/bench-lib.sh) drives it. Later steps (adding and converting the
+# bundled sample clip) go here.
+after_window_up() {
+  :
+}
+
+if [ -n "${DISPLAY:-}" ] && xdotool getdisplaygeometry >/dev/null 2>&1; then
+  echo "run: starting $exe on display $DISPLAY"
+  tw_up "$DISPLAY"
+  trap 'tw_down quiet' EXIT
+  set +e
+  "$TW_WINE64" "$exe" </dev/null
+  rc=$?
+  set -e
+  echo "run: the program exited with $rc"
+  exit $rc
+fi
+
+[ -z "${DISPLAY:-}" ] || echo "run: display $DISPLAY is not reachable; using a private Xvfb"
+tw_up
+trap 'tw_down quiet' EXIT
+log=$TW_BENCH/program.log
+tw_start_app "$log" "$exe"
+echo "run: started $(basename "$exe") under wine64 on the private display $DISPLAY"
+
+if ! tw_driver wait --class "$main_class" --timeout 60000; then
+  echo "run: error: no $main_class window within 60 s; the program's output:" >&2
+  tail -20 "$log" >&2 || true
+  kill "$TW_APP_PID" 2>/dev/null || true
+  exit 1
+fi
+after_window_up
+
+shot=$TW_BUILD/screenshots/main-window.png
+tw_shot "$shot"
+echo "run: screenshot of the main window: $shot"
+
+tw_driver close --class "$main_class"
+for _ in $(seq 150); do
+  kill -0 "$TW_APP_PID" 2>/dev/null || break
+  sleep 0.1
+done
+if kill -0 "$TW_APP_PID" 2>/dev/null; then
+  echo "run: error: the program did not end within 15 s of closing its main window" >&2
+  kill "$TW_APP_PID" 2>/dev/null || true
+  exit 1
+fi
+set +e
+wait "$TW_APP_PID"
+rc=$?
+set -e
+if [ "$rc" -ne 0 ]; then
+  echo "run: error: the program exited with $rc; its output:" >&2
+  tail -20 "$log" >&2 || true
+  exit 1
+fi
+echo "run: the program closed cleanly"
