@@ -32,6 +32,9 @@ public:
     // its exit code, or 128 plus the signal that killed it.
     int Wait();
 
+    // Ends the child at once (it is still to be waited for).
+    void Kill();
+
     // The system's process id, for diagnostics and tests.
     long Id() const;
 

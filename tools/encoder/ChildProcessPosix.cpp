@@ -168,6 +168,12 @@ int ChildProcess::Wait()
     return impl_->status;
 }
 
+void ChildProcess::Kill()
+{
+    if (impl_->pid > 0 && !impl_->reaped)
+        kill(impl_->pid, SIGKILL);
+}
+
 long ChildProcess::Id() const
 {
     return static_cast<long>(impl_->pid);

@@ -180,6 +180,12 @@ int ChildProcess::Wait()
     return impl_->exitCode;
 }
 
+void ChildProcess::Kill()
+{
+    if (impl_->process.Get() && !impl_->finished)
+        TerminateProcess(impl_->process.Get(), 1);
+}
+
 long ChildProcess::Id() const
 {
     return static_cast<long>(impl_->id);

@@ -4,7 +4,7 @@
 # Usage: make-test-media.sh <output folder>. Files already made by this version are kept.
 set -euo pipefail
 out=${1:?usage: make-test-media.sh <output folder>}
-version=3
+version=4
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
@@ -39,6 +39,9 @@ make clip.mp4  $(pic 320x240 25) $(snd 44100) -c:v mpeg4 -q:v 5 -c:a aac -b:a 64
 make clip.3gp  $(pic 176x144 15) $(snd 8000) -c:v h263 -b:v 120k -c:a aac -b:a 16k -ac 1 -f 3gp
 make clip.mov  $(pic 320x240 25) $(snd 44100) -c:v mpeg4 -q:v 5 -c:a aac -b:a 64k -f mov
 make clip.rm   $(pic 320x240 25) $(snd 44100) -c:v rv10 -b:v 400k -c:a ac3 -b:a 96k -f rm
+# Long enough for several progress reports while it converts.
+make long.avi -f lavfi -i testsrc=size=352x288:rate=25:duration=12 -f lavfi -i sine=frequency=440:sample_rate=44100:duration=12 \
+  -c:v mpeg4 -q:v 5 -c:a libmp3lame -b:a 64k -f avi
 make silent.mp4 $(pic 320x240 25) -c:v mpeg4 -q:v 5 -f mp4
 # The sample clip the README's run command converts: about five seconds, picture and sound.
 make sample.avi -f lavfi -i testsrc2=size=320x240:rate=25:duration=5 \

@@ -1,5 +1,6 @@
 #include "tools/probe/ProbeRequest.h"
 
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -59,8 +60,11 @@ void DurationReader::Feed(const std::string& line)
 
 std::string LengthLine(double seconds)
 {
+    // Cut to hundredths rather than round: 59.999 must not read as a whole minute. The small
+    // allowance keeps 3.07 (stored as 3.06999...) at 3.07.
+    double hundredths = std::floor(seconds * 100 + 1e-6);
     char text[64];
-    std::snprintf(text, sizeof text, "ID_LENGTH=%.2f", seconds);
+    std::snprintf(text, sizeof text, "ID_LENGTH=%.2f", hundredths / 100);
     return text;
 }
 
