@@ -45,7 +45,8 @@ Commands:
   combo                CONTROL's combo items, one a line, the selected one marked "*"
   select ITEM          select ITEM (text, or #index) in combo box CONTROL and notify its parent
   rows                 list view CONTROL, tab-separated: a header line "#, sel, columns...",
-                       then one line per row: index, 1 when selected else 0, cells
+                       then one line per row: index, 1 when selected else 0, cells (tabs and
+                       line breaks inside a cell become spaces)
   selected             the indexes of the list view's selected rows, one a line
   progress             progress bar CONTROL: "pos min max"
   close                post WM_CLOSE to WINDOW
@@ -65,6 +66,17 @@ Examples:
 std::wstring Rect(const RECT& r) {
     return std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L"," + std::to_wstring(r.right - r.left) +
            L"x" + std::to_wstring(r.bottom - r.top);
+}
+
+// A list cell as one tab-separated field: paths stay as they are, tabs and line breaks
+// become spaces.
+std::wstring OneLine(std::wstring text) {
+    for (auto& c : text) {
+        if (c == L'\t' || c == L'\r' || c == L'\n') {
+            c = L' ';
+        }
+    }
+    return text;
 }
 
 std::wstring Hex(unsigned long long v) {
@@ -157,7 +169,7 @@ int Run(const DriverArgs& a) {
         if (c == L"rows") {
             std::wstring head = L"#\tsel";
             for (const auto& col : v.columns) {
-                head += L"\t" + EscapeText(col);
+                head += L"\t" + OneLine(col);
             }
             Out(head);
         }
@@ -170,7 +182,7 @@ int Run(const DriverArgs& a) {
             }
             std::wstring line = std::to_wstring(r) + (v.selected[r] ? L"\t1" : L"\t0");
             for (const auto& cell : v.rows[r]) {
-                line += L"\t" + EscapeText(cell);
+                line += L"\t" + OneLine(cell);
             }
             Out(line);
         }
