@@ -10,7 +10,7 @@ TW_WINESERVER=/usr/lib/wine/wineserver
 TW_SCREEN=1024x768
 # Bump when the prefix configuration below changes: every template and prefix is rebuilt.
 TW_PREFIX_VERSION=1
-TW_TEMPLATE_ROOT=${TARNWICK_WINE_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/tarnwick}
+TW_TEMPLATE_ROOT=${TARNWICK_WINE_CACHE:-${XDG_CACHE_HOME:-${HOME:-/tmp}/.cache}/tarnwick}
 
 tw_say() { echo "bench: $*" >&2; }
 tw_die() { echo "bench: error: $*" >&2; exit 1; }
