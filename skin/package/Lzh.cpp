@@ -15,6 +15,14 @@ using namespace lzh;
 // copied eight bytes at a time.
 constexpr size_t kSlack = F + 8;
 
+inline uint64_t BigEndian(uint64_t v) {
+#if defined(__BYTE_ORDER__) && __BYTE_ORDER__ == __ORDER_BIG_ENDIAN__
+    return v;
+#else
+    return __builtin_bswap64(v);
+#endif
+}
+
 // MSB-first bit reader over a memory buffer with a 64-bit look-ahead; bytes past the end
 // read as zero.
 class TBitReader {
@@ -26,9 +34,9 @@ public:
         // Tree depth keeps count_ far from negative; the guard keeps shifts defined regardless.
         if (count_ < 0) count_ = 0;
         if (end_ - p_ >= 8) {
-            uint64_t v = 0;
-            for (int i = 0; i < 8; ++i) v = (v << 8) | p_[i];
-            buf_ |= v >> count_;
+            uint64_t v;
+            std::memcpy(&v, p_, 8);
+            buf_ |= BigEndian(v) >> count_;
             p_ += (63 - count_) >> 3;
             count_ |= 56;
         } else {
@@ -40,6 +48,8 @@ public:
             }
         }
     }
+
+    int Count() const { return count_; }
 
     unsigned Bit() {
         const unsigned b = static_cast<unsigned>(buf_ >> 63);
@@ -103,8 +113,8 @@ std::vector<uint8_t> LzhExpand(const uint8_t* in, size_t inLength, uint32_t expa
 
     while (n < size) {
         // A symbol needs at most about 23 bits (tree depth is bounded by the 0x8000 root
-        // count) and a position at most 14, so one refill serves both.
-        bits.Refill();
+        // count) and a position at most 14, so 40 buffered bits serve both.
+        if (bits.Count() < 40) bits.Refill();
         unsigned c = tree.son[R];
         while (c < static_cast<unsigned>(T)) c = tree.son[c + bits.Bit()];
         c -= T;
