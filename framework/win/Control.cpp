@@ -223,7 +223,9 @@ void TControl::SetEnabled(bool value) {
 void TControl::SetVisible(bool value) {
     if (value == visible_) return;
     visible_ = value;
-    if (auto* self = dynamic_cast<TWinControl*>(this); self && (self->HandleAllocated() || (value && parent_ && parent_->HandleAllocated())))
+    // A top-level window is made when first shown; a child once its parent has a window.
+    if (auto* self = dynamic_cast<TWinControl*>(this);
+        self && (self->HandleAllocated() || (value && (!parent_ || parent_->HandleAllocated()))))
         ShowWindow(self->Handle(), value ? SW_SHOW : SW_HIDE);
     Perform(CM_VISIBLECHANGED, value ? 1 : 0);
     if (!dynamic_cast<TWinControl*>(this) && parent_) {

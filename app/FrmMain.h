@@ -1,0 +1,134 @@
+// TFrmMain: the converter's main window: banner, progress, the job list with its options,
+// the output folder and the convert button.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "app/ConvertRules.h"
+#include "app/JobInfo.h"
+#include "framework/win/ComCtrls.h"
+#include "framework/win/Dialogs.h"
+#include "framework/win/Forms.h"
+#include "framework/win/StdCtrls.h"
+#include "framework/win/WebBrowser.h"
+
+namespace tw {
+
+class TDosCommand;
+class TSkinData;
+class TSkinStore;
+class TTaskbarProgress;
+
+class TFrmMain : public TForm {
+    TW_CLASS_INFO()
+public:
+    explicit TFrmMain(TComponent* owner);
+    ~TFrmMain() override;
+
+    // Components, named as stored on the form.
+    TWebBrowser* WebBrowser1;
+    TGroupBox* GroupBox2;
+    TLabel* Label1;
+    TLabel* lblInfo;
+    TLabel* Label2;
+    TProgressBar* ProgressBar1;
+    TGroupBox* GroupBox3;
+    TPanel* Panel1;
+    TListView* lvwFiles;
+    TPanel* Panel2;
+    TButton* btnAdd;
+    TButton* btnDelete;
+    TButton* btnClear;
+    TGroupBox* GroupBox5;
+    TLabel* Label3;
+    TComboBox* cmbVideoKbps;
+    TLabel* Label4;
+    TComboBox* cmbVideoFrame;
+    TLabel* Label5;
+    TComboBox* cmbVideoSize;
+    TGroupBox* GroupBox4;
+    TLabel* Label6;
+    TComboBox* cmbAudioKbps;
+    TLabel* Label7;
+    TComboBox* cmbAudioSample;
+    TLabel* Label8;
+    TComboBox* cmbAudioTrack;
+    TGroupBox* GroupBox6;
+    TLabel* Label9;
+    TEdit* edtSaveDir;
+    TButton* Button8;
+    TButton* btnConvert;
+    TLabel* lblContact;
+    TOpenDialog* OpenDialog1;
+    TSkinData* SkinData1 = nullptr;
+    TSkinStore* SkinStore1 = nullptr;
+
+    TDosCommand* DosCommand1 = nullptr;  // the encoder
+    TDosCommand* DosCommand2 = nullptr;  // the duration probe
+
+    const std::wstring& ExeDir() const { return exeDir_; }
+    int JobCount() const { return static_cast<int>(jobs_.size()); }
+    TJobInfo* JobAt(int index) const;
+
+    // Start-up and close.
+    void FormCreate(TObject* sender);
+    void FormClose(TObject* sender, TCloseAction& action);
+    void Button8Click(TObject* sender);
+
+    // The job list.
+    void btnAddClick(TObject* sender);
+    void btnDeleteClick(TObject* sender);
+    void btnClearClick(TObject* sender);
+    void lvwFilesData(TObject* sender, TListItem& item);
+    void lvwFilesDropFiles(TObject* sender, const std::vector<std::wstring>& files);
+    // Adds one source file: probes its playing time, then appends the job.
+    void AddSourceFile(const std::wstring& path);
+    int ProbeDuration(const std::wstring& fileName);
+    void FreeJobs();
+
+    // The conversion run.
+    void btnConvertClick(TObject* sender);
+    // Creates the folder level by level; false (after the error box) when a level fails.
+    void ForceFolder(const std::wstring& path);
+    // Converts one job; true when the encoder succeeded and wrote its output file.
+    bool ConvertVideo(TJobInfo& job, bool overwrite, const std::wstring& outputPath);
+    void DosCommand1NewLine(TObject* sender, const std::string& newLine, int outputType);
+    void DosCommand1Terminated(TObject* sender);
+    void DosCommand2Terminated(TObject* sender);
+
+    // Shows the folder browser; the chosen folder (ending in a backslash unless a drive root)
+    // or the empty string.
+    static std::wstring BrowseForFolder(HWND owner, const std::wstring& title, const std::wstring& root);
+
+protected:
+    void WndProc(TMessage& message) override;
+
+private:
+    void BuildControls();
+    void SelectStartupOptions();
+    TEncodeOptions CurrentOptions() const;
+    // While a probe or a conversion runs the list and its buttons take no new work.
+    void SetBusy(bool busy);
+    // Lets the window work until the event is set, the deadline passes or the program ends;
+    // true when the event was set.
+    bool WaitWithMessages(HANDLE event, DWORD milliseconds);
+    bool Closing() const;
+
+    std::wstring exeDir_;
+    std::vector<std::unique_ptr<TJobInfo>> jobs_;
+    std::atomic<bool> probeDone_{false};  // written by the probe runner's thread
+    std::atomic<HWND> progressTarget_{nullptr};  // where the encoder's thread posts progress
+    HANDLE probeFinished_ = nullptr;    // set by the probe runner's end
+    HANDLE encoderFinished_ = nullptr;  // set by the encoder runner's end
+    bool busy_ = false;
+    bool closeRequested_ = false;
+    std::unique_ptr<TTaskbarProgress> taskbar_;
+};
+
+}  // namespace tw

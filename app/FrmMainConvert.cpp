@@ -1,0 +1,150 @@
+// TFrmMain: the conversion run — output folder, one encoder run per job, progress.
+#include "app/FrmMain.h"
+
+#include "app/TaskbarProgress.h"
+#include "framework/core/Exception.h"
+#include "process/DosCommand.h"
+
+namespace tw {
+
+namespace {
+
+constexpr UINT kProgressMessage = WM_APP + 1;  // wParam: the position
+
+bool DirectoryExists(const std::wstring& path) {
+    DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::string SystemErrorText(DWORD code) {
+    wchar_t* text = nullptr;
+    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
+                   code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::string message = text ? Utf8FromWide(text) : "System error " + std::to_string(code);
+    if (text) LocalFree(text);
+    while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) message.pop_back();
+    return message;
+}
+
+// Keeps the machine awake while files are converted.
+class TKeepAwake {
+public:
+    TKeepAwake() { SetThreadExecutionState(ES_CONTINUOUS | ES_SYSTEM_REQUIRED); }
+    ~TKeepAwake() { SetThreadExecutionState(ES_CONTINUOUS); }
+};
+
+}  // namespace
+
+void TFrmMain::ForceFolder(const std::wstring& path) {
+    if (DirectoryExists(path)) return;
+    for (const std::wstring& prefix : FolderPrefixes(path)) {
+        if (DirectoryExists(prefix)) continue;
+        if (!CreateDirectoryW(prefix.c_str(), nullptr)) {
+            DWORD error = GetLastError();
+            std::wstring text = L"建立目录：" + path + L"出错！\r\n\r\n请检查目录名是否正确。";
+            ::MessageBoxW(Handle(), text.c_str(), Application->Title().c_str(), MB_OK | MB_ICONERROR);
+            throw Exception(Utf8FromWide(prefix) + ": " + SystemErrorText(error));
+        }
+    }
+}
+
+void TFrmMain::btnConvertClick(TObject*) {
+    if (busy_) return;
+    const std::wstring saveDir = edtSaveDir->Text();
+    if (saveDir.empty()) {
+        ::MessageBoxW(Handle(), L"请选择保存的文件夹", Application->Title().c_str(), MB_OK);
+        return;
+    }
+    ForceFolder(saveDir);
+
+    // The controls come back however the run ends.
+    struct TRunControls {
+        TFrmMain& form;
+        explicit TRunControls(TFrmMain& f) : form(f) { Set(false); }
+        ~TRunControls() { Set(true); }
+        void Set(bool enabled) {
+            form.GroupBox3->SetEnabled(enabled);
+            form.GroupBox6->SetEnabled(enabled);
+            form.lvwFiles->SetEnabled(enabled);
+            form.SetBusy(!enabled);
+        }
+    } controls(*this);
+    TKeepAwake keepAwake;
+
+    const int count = JobCount();
+    int failed = 0;
+    std::set<std::wstring> outputsOfThisRun;
+    for (int i = 0; i < count && !Closing(); ++i) {
+        TJobInfo* job = JobAt(i);
+        lblInfo->SetCaption(L"正在转换 " + job->FileName);
+        // Two sources of one name must not overwrite each other within a run.
+        std::wstring output = DistinctOutputPath(OutputPathFor(saveDir, job->FileName), outputsOfThisRun);
+        bool ok = ConvertVideo(*job, true, output);
+        if (Closing()) break;
+        job->Status = ok ? L"完成" : L"失败";
+        if (!ok) ++failed;
+        lvwFiles->Invalidate();
+    }
+    if (Closing()) return;
+    ProgressBar1->SetPosition(0);
+    if (taskbar_) taskbar_->Clear(Handle());
+    std::wstring done = L"转换完成";
+    if (failed > 0) done += L"（" + std::to_wstring(failed) + L" 个失败）";
+    lblInfo->SetCaption(done);
+}
+
+bool TFrmMain::ConvertVideo(TJobInfo& job, bool overwrite, const std::wstring& outputPath) {
+    ProgressBar1->SetMax(job.Duration);
+    ProgressBar1->SetMin(0);
+    DosCommand1->SetCommandLine(EncoderCommandLine(exeDir_, job.FileName, CurrentOptions(), overwrite, outputPath));
+    ResetEvent(encoderFinished_);
+    progressTarget_ = Handle();
+    FILETIME started;
+    GetSystemTimeAsFileTime(&started);
+    DosCommand1->Execute();
+    while (DosCommand1->IsRunning() && !Closing()) WaitWithMessages(encoderFinished_, 500);
+    DosCommand1->Stop();
+    if (Closing()) return false;
+
+    // Success is an output file written by this run.
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(outputPath.c_str(), GetFileExInfoStandard, &data)) return false;
+    ULARGE_INTEGER written{{data.ftLastWriteTime.dwLowDateTime, data.ftLastWriteTime.dwHighDateTime}};
+    ULARGE_INTEGER start{{started.dwLowDateTime, started.dwHighDateTime}};
+    const ULONGLONG slack = 2ull * 10000000ull;  // file times are coarse on some file systems
+    return (data.nFileSizeHigh != 0 || data.nFileSizeLow != 0) && written.QuadPart + slack >= start.QuadPart;
+}
+
+TEncodeOptions TFrmMain::CurrentOptions() const {
+    TEncodeOptions options;
+    options.VideoKbps = cmbVideoKbps->SelectedText();
+    options.VideoFrameRate = cmbVideoFrame->SelectedText();
+    options.VideoSize = cmbVideoSize->SelectedText();
+    options.AudioSampleRate = cmbAudioSample->SelectedText();
+    options.AudioKbps = cmbAudioKbps->SelectedText();
+    options.AudioChannelIndex = cmbAudioTrack->ItemIndex();
+    return options;
+}
+
+// Reader thread: the position travels to the window by a posted message.
+void TFrmMain::DosCommand1NewLine(TObject*, const std::string& newLine, int) {
+    if (std::optional<int> position = ParseProgressMarker(newLine))
+        PostMessageW(progressTarget_, kProgressMessage, static_cast<WPARAM>(*position), 0);
+}
+
+// Reader thread: the bar starts from 0 for the next file.
+void TFrmMain::DosCommand1Terminated(TObject*) {
+    PostMessageW(progressTarget_, kProgressMessage, 0, 0);
+    SetEvent(encoderFinished_);
+}
+
+void TFrmMain::WndProc(TMessage& message) {
+    if (message.Msg == kProgressMessage) {
+        ProgressBar1->SetPosition(static_cast<int>(message.WParam));
+        if (taskbar_ && busy_) taskbar_->Show(Handle(), ProgressBar1->Position(), ProgressBar1->Max());
+        return;
+    }
+    TForm::WndProc(message);
+}
+
+}  // namespace tw

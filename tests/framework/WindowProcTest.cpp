@@ -1,0 +1,255 @@
+// Windows and their message routes: replaceable WindowProc methods, subclass layers on many
+// windows, window-to-control lookup, tab order and the freeing of a form's controls.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <vector>
+
+#include "framework/win/ComCtrls.h"
+#include "framework/win/Forms.h"
+#include "framework/win/StdCtrls.h"
+#include "framework/win/Subclass.h"
+#include "framework/win/Timer.h"
+
+namespace tw {
+namespace {
+
+constexpr UINT kAsk = WM_APP + 40;
+
+class FrameworkTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        app_ = new TApplication();
+        app_->Initialize();
+    }
+    static void TearDownTestSuite() {
+        delete app_;
+        app_ = nullptr;
+    }
+    static TApplication* app_;
+};
+TApplication* FrameworkTest::app_ = nullptr;
+
+// Records every message it sees and passes it to the method it replaced.
+class TRecorder {
+public:
+    void Attach(TControl& control) {
+        control_ = &control;
+        saved_ = control.WindowProc;
+        control.WindowProc = TWndMethod::Of<TRecorder, &TRecorder::Handle>(this);
+    }
+    void Detach() {
+        if (control_ && control_->WindowProc == TWndMethod::Of<TRecorder, &TRecorder::Handle>(this))
+            control_->WindowProc = saved_;
+    }
+    void Handle(TMessage& m) {
+        seen.push_back(m.Msg);
+        if (m.Msg == kAsk) {
+            m.Result = 77;
+            return;
+        }
+        saved_(m);
+    }
+    std::vector<UINT> seen;
+
+private:
+    TControl* control_ = nullptr;
+    TWndMethod saved_;
+};
+
+TEST_F(FrameworkTest, ReplacedWindowProcSeesEveryMessageAndRestoringBringsBackTheOriginal) {
+    auto* form = new TForm(app_);
+    auto* button = new TButton(form);
+    button->SetParent(form);
+    button->SetBounds(10, 10, 80, 24);
+    button->SetCaption(L"按钮");
+    HWND wnd = button->Handle();
+
+    TRecorder recorder;
+    recorder.Attach(*button);
+    SendMessageW(wnd, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"换了"));
+    wchar_t text[32] = {};
+    SendMessageW(wnd, WM_GETTEXT, 32, reinterpret_cast<LPARAM>(text));
+    EXPECT_STREQ(text, L"换了");  // passed on: the button's own procedure still answers
+    EXPECT_EQ(SendMessageW(wnd, kAsk, 0, 0), 77);
+    button->Perform(CM_ENABLEDCHANGED);
+    const std::vector<UINT> expected{WM_SETTEXT, WM_GETTEXT, kAsk, CM_ENABLEDCHANGED};
+    std::vector<UINT> ours;
+    for (UINT m : recorder.seen)
+        if (m == WM_SETTEXT || m == WM_GETTEXT || m == kAsk || m == CM_ENABLEDCHANGED) ours.push_back(m);
+    EXPECT_EQ(ours, expected);
+
+    recorder.Detach();
+    recorder.seen.clear();
+    EXPECT_EQ(SendMessageW(wnd, kAsk, 0, 0), 0);
+    EXPECT_TRUE(recorder.seen.empty());
+    delete form;
+}
+
+// One subclass layer that answers kAsk with its own number.
+struct TAnswerLayer {
+    int id = 0;
+    TWindowSubclass layer;
+    void Handle(TMessage& m) {
+        if (m.Msg == kAsk) {
+            m.Result = m.WParam * 1000 + id;
+            return;
+        }
+        layer.CallPrevious(m);
+    }
+};
+
+TEST_F(FrameworkTest, SubclassLayersRouteManyWindowsToTheirOwnObjects) {
+    auto* form = new TForm(app_);
+    std::vector<TPanel*> panels;
+    std::vector<std::unique_ptr<TAnswerLayer>> layers;
+    for (int i = 0; i < 64; ++i) {
+        auto* p = new TPanel(form);
+        p->SetParent(form);
+        p->SetBounds(i, i, 10, 10);
+        panels.push_back(p);
+        auto layer = std::make_unique<TAnswerLayer>();
+        layer->id = i;
+        ASSERT_TRUE(layer->layer.Install(p->Handle(), TWndMethod::Of<TAnswerLayer, &TAnswerLayer::Handle>(layer.get())));
+        layers.push_back(std::move(layer));
+    }
+    for (int i = 63; i >= 0; --i) EXPECT_EQ(SendMessageW(panels[i]->Handle(), kAsk, 3, 0), 3000 + i);
+    // The window's own procedure still runs below the layer.
+    EXPECT_EQ(FindControlOfWindow(panels[5]->Handle()), panels[5]);
+    layers.clear();
+    EXPECT_EQ(SendMessageW(panels[0]->Handle(), kAsk, 3, 0), 0);
+    delete form;
+}
+
+TEST_F(FrameworkTest, StackedLayersComeOffInAnyOrderWithoutCuttingTheChain) {
+    auto* form = new TForm(app_);
+    auto* panel = new TPanel(form);
+    panel->SetParent(form);
+    HWND wnd = panel->Handle();
+
+    struct TCounter {
+        TWindowSubclass layer;
+        int count = 0;
+        void Handle(TMessage& m) {
+            if (m.Msg == kAsk) ++count;
+            layer.CallPrevious(m);
+        }
+    } lower, upper;
+    TRecorder base;
+    base.Attach(*panel);
+    lower.layer.Install(wnd, TWndMethod::Of<TCounter, &TCounter::Handle>(&lower));
+    upper.layer.Install(wnd, TWndMethod::Of<TCounter, &TCounter::Handle>(&upper));
+    EXPECT_EQ(SendMessageW(wnd, kAsk, 0, 0), 77);
+    lower.layer.Remove();  // the lower one leaves first
+    EXPECT_EQ(SendMessageW(wnd, kAsk, 0, 0), 77);
+    EXPECT_EQ(upper.count, 2);
+    EXPECT_EQ(lower.count, 1);
+    upper.layer.Remove();
+    EXPECT_EQ(SendMessageW(wnd, kAsk, 0, 0), 77);
+    EXPECT_EQ(upper.count, 2);
+    base.Detach();
+    delete form;
+}
+
+TEST_F(FrameworkTest, FindControlOfWindowKnowsOnlyFrameworkWindows) {
+    auto* form = new TForm(app_);
+    auto* edit = new TEdit(form);
+    edit->SetParent(form);
+    EXPECT_EQ(FindControlOfWindow(edit->Handle()), edit);
+    EXPECT_EQ(FindControlOfWindow(form->Handle()), form);
+    EXPECT_EQ(FindControlOfWindow(nullptr), nullptr);
+    HWND foreign = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(FindControlOfWindow(foreign), nullptr);
+    DestroyWindow(foreign);
+    delete form;
+}
+
+TEST_F(FrameworkTest, TabOrderListIncludesNestedControlsInTabOrder) {
+    auto* form = new TForm(app_);
+    auto* group = new TGroupBox(form);
+    group->SetParent(form);
+    auto* first = new TButton(form);
+    first->SetParent(form);
+    auto* inner1 = new TEdit(form);
+    inner1->SetParent(group);
+    auto* inner2 = new TButton(form);
+    inner2->SetParent(group);
+    inner2->SetTabOrder(0);  // now before inner1
+    first->SetTabOrder(0);   // now before the group
+    std::vector<TWinControl*> list;
+    form->GetTabOrderList(list);
+    EXPECT_EQ(list, (std::vector<TWinControl*>{first, group, inner2, inner1}));
+    EXPECT_EQ(inner1->TabOrder(), 1);
+    delete form;
+}
+
+TEST_F(FrameworkTest, FreeingAFormFreesNestedControlsAndTheirWindows) {
+    DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    DWORD userBefore = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
+    for (int round = 0; round < 20; ++round) {
+        auto* form = new TForm(app_);
+        form->Font().SetName(L"宋体");
+        auto* panel = new TPanel(form);
+        panel->SetParent(form);
+        auto* list = new TListView(form);
+        list->SetParent(panel);
+        list->SetViewStyle(TViewStyle::vsReport);
+        list->SetOwnerData(true);
+        auto* label = new TLabel(form);
+        label->SetParent(panel);
+        label->SetCaption(L"标签");
+        auto* combo = new TComboBox(form);
+        combo->SetParent(panel);
+        combo->SetItems({L"a", L"b"});
+        HWND listWnd = list->Handle();
+        HWND formWnd = form->Handle();
+        delete form;
+        EXPECT_FALSE(IsWindow(listWnd));
+        EXPECT_FALSE(IsWindow(formWnd));
+    }
+    // A little slack for caches the system keeps once (fonts, class brushes).
+    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdiBefore + 8);
+    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), userBefore + 8);
+}
+
+TEST_F(FrameworkTest, ProgressBarKeepsItsPositionWithinItsRange) {
+    auto* form = new TForm(app_);
+    auto* bar = new TProgressBar(form);
+    bar->SetParent(form);
+    bar->SetMax(0);
+    bar->SetMin(0);
+    bar->SetPosition(12);
+    EXPECT_EQ(bar->Position(), 0);
+    bar->SetMax(100);
+    bar->SetPosition(42);
+    EXPECT_EQ(SendMessageW(bar->Handle(), PBM_GETPOS, 0, 0), 42);
+    bar->SetPosition(500);
+    EXPECT_EQ(bar->Position(), 100);
+    delete form;
+}
+
+TEST_F(FrameworkTest, TimerTicksThroughTheMessageQueue) {
+    TTimer timer(nullptr);
+    int ticks = 0;
+    timer.OnTimer = [&](TObject*) { ++ticks; };
+    timer.SetInterval(10);
+    ULONGLONG until = GetTickCount64() + 2000;
+    while (ticks < 3 && GetTickCount64() < until) {
+        app_->WaitForHandleOrMessage(nullptr, 50);
+        app_->ProcessMessages();
+    }
+    EXPECT_GE(ticks, 3);
+    timer.SetEnabled(false);
+    int stopped = ticks;
+    until = GetTickCount64() + 100;
+    while (GetTickCount64() < until) {
+        app_->WaitForHandleOrMessage(nullptr, 20);
+        app_->ProcessMessages();
+    }
+    EXPECT_EQ(ticks, stopped);
+}
+
+}  // namespace
+}  // namespace tw
