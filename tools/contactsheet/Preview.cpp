@@ -65,6 +65,7 @@ TRect DrawWindow(TCanvas& c, const TSkinData& s, int x, int y, int clientW, int 
     border(*s.Top, {g.BorderLeft, 0, w - g.BorderRight, g.Title}, true);
     for (const auto& b : s.SysButtons) {
         if (b->Visibility == 100 || b->Visibility == 1 || (b->Action == 1 && !maxBox)) continue;
+        if ((b->Visibility == 6 && !maxBox) || (b->Visibility == 7 && maxBox)) continue;
         if (b->Action == 3 || b->Action == 11) {
             // The window icon: a small film frame.
             const TRect icon = TRect{b->Xcoord, b->Ycoord, b->Xcoord + 16, b->Ycoord + 16}.Offset(x, y);

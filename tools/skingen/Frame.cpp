@@ -260,17 +260,20 @@ void BuildFrame(const TTheme& t, TSkinFiles& out) {
     ini.Section("Fonts");
     ini.Key("FontHeight", t.FontHeight);
 
+    // Minimise sits beside maximise when the window has a maximise box (visibility 6) and
+    // moves into its place when it has none (visibility 7), so no gap opens in the row.
+    const std::string minimize = out.AddImage("minimize.bmp", CaptionStrip(t, ckMin, capY));
     const struct {
         const char* section;
-        const char* file;
-        TCaptionKind kind;
+        std::string image;
         int action, visibility, x;
-    } buttons[] = {{"ButtonClose", "close.bmp", ckClose, 0, 0, closeX},
-                   {"ButtonMaximize", "maximize.bmp", ckMax, 1, 2, maxX},
-                   {"ButtonRestore", "restore.bmp", ckRestore, 1, 1, maxX},
-                   {"ButtonMinimize", "minimize.bmp", ckMin, 2, 0, minX}};
+    } buttons[] = {{"ButtonClose", out.AddImage("close.bmp", CaptionStrip(t, ckClose, capY)), 0, 0, closeX},
+                   {"ButtonMaximize", out.AddImage("maximize.bmp", CaptionStrip(t, ckMax, capY)), 1, 2, maxX},
+                   {"ButtonRestore", out.AddImage("restore.bmp", CaptionStrip(t, ckRestore, capY)), 1, 1, maxX},
+                   {"ButtonMinimize", minimize, 2, 6, minX},
+                   {"ButtonMinimizeAlone", minimize, 2, 7, maxX}};
     for (const auto& e : buttons) {
-        const std::string image = out.AddImage(e.file, CaptionStrip(t, e.kind, capY));
+        const std::string& image = e.image;
         ini.Section(e.section);
         ini.Key("ButtonImage", image);
         ini.Key("Action", e.action);

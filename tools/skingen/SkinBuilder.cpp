@@ -7,7 +7,7 @@
 
 namespace tw::skingen {
 
-const std::string& TSkinFiles::AddImage(const std::string& name, TImage image) {
+std::string TSkinFiles::AddImage(const std::string& name, TImage image) {
     for (const auto& [existing, img] : Images)
         if (existing == name) throw tw::Exception("Skin image " + name + " made twice");
     if (image.Empty()) throw tw::Exception("Skin image " + name + " is empty");

@@ -21,7 +21,7 @@ struct TSkinFiles {
     std::vector<std::pair<std::string, TImage>> Images;
 
     // Adds an image under a new name and answers the name (for the INI value).
-    const std::string& AddImage(const std::string& name, TImage image);
+    std::string AddImage(const std::string& name, TImage image);
     // The archive members: the INI first, then the bitmap files.
     std::vector<std::pair<std::string, std::vector<uint8_t>>> Members() const;
 };
