@@ -27,6 +27,14 @@ Fill TitleFill(const TTheme& t, bool active, int yOffset = 0) {
     Fill base = t.Flat ? Solid(bottom)
               : t.Gloss ? GlossFill(top, bottom, band.Top, band.Bottom, 0.35)
                         : VGradient(top, bottom, band.Top, band.Bottom);
+    if (t.Grain) {
+        // Grain varies by row only, so the horizontally stretched title keeps it intact.
+        base = [base](int x, int y) {
+            const double g = std::sin(y * 2.3) * 0.5 + std::sin(y * 0.9 + 1.7) * 0.35 + std::sin(y * 5.1) * 0.15;
+            const Rgb c = base(x, y);
+            return g > 0 ? Mix(c, kWhite, g * 0.05) : Mix(c, kBlack, -g * 0.07);
+        };
+    }
     return [base, yOffset](int x, int y) { return base(x, y + yOffset); };
 }
 
@@ -49,7 +57,7 @@ TImage PaintWindow(const TTheme& t, bool active, int w, int h) {
                                      std::max(rb - 1, 0.0), std::max(rb - 1, 0.0));
         Draw(img, Intersect(Ring(inner, 1), Box(0, 0, w, th * 0.6)), Solid(Mix(top, kWhite, 0.45)));
     }
-    Draw(img, Ring(Box(s - 1, th - 1, w - s + 1, h - b + 1), 1), Solid(t.FrameInner));
+    Draw(img, Ring(Box(s - 1, th - 1, w - s + 1, h - b + 1), 1), Solid(active ? t.FrameInner : t.FrameInnerInactive));
     Draw(img, Ring(outer, 1), Solid(active ? t.FrameOutline : t.FrameOutlineInactive));
     return img;
 }

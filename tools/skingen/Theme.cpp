@@ -126,6 +126,7 @@ TTheme LoadTheme(const std::string& text) {
     t.FrameOutline = d.Colour("FrameOutline", Darken(t.FrameEdge, 0.4));
     t.FrameOutlineInactive = d.Colour("FrameOutlineInactive", Darken(t.FrameEdgeInactive, 0.3));
     t.FrameInner = d.Colour("FrameInner", Darken(t.FrameEdge, 0.25));
+    t.FrameInnerInactive = d.Colour("FrameInnerInactive", Mix(t.FrameInner, t.FrameEdgeInactive, 0.65));
     t.TitleText = d.Colour("TitleText", kWhite);
     t.TitleTextInactive = d.Colour("TitleTextInactive", Darken(t.TitleInactiveBottom, 0.65));
 
@@ -202,6 +203,7 @@ TTheme LoadTheme(const std::string& text) {
     t.Gloss = d.Switch("Gloss", false);
     t.Flat = d.Switch("Flat", false);
     t.Bevel = d.Switch("Bevel", false);
+    t.Grain = d.Switch("Grain", false);
     t.CaptionFrames = d.Number("CaptionFrames", 3, 3, 6);
     if (t.CaptionFrames != 3 && t.CaptionFrames != 6) throw tw::Exception(d.Where("CaptionFrames") + "CaptionFrames must be 3 or 6");
     t.CaptionWidth = d.Number("CaptionWidth", 21, 12, 48);

@@ -15,7 +15,7 @@ struct TTheme {
 
     // Window chrome.
     Rgb TitleTop, TitleBottom, TitleInactiveTop, TitleInactiveBottom;
-    Rgb FrameEdge, FrameEdgeInactive, FrameOutline, FrameOutlineInactive, FrameInner;
+    Rgb FrameEdge, FrameEdgeInactive, FrameOutline, FrameOutlineInactive, FrameInner, FrameInnerInactive;
     Rgb TitleText, TitleTextInactive;
 
     // Caption buttons.
@@ -46,6 +46,8 @@ struct TTheme {
 
     // Look switches: magenta-shaped frame corners, glassy highlight, flat fills, classic 3-D bevels.
     bool Shaped = false, Gloss = false, Flat = false, Bevel = false;
+    // Fine horizontal grain across the title band (a natural, wooden look).
+    bool Grain = false;
 
     // Caption buttons: frames per strip (3 or 6), cell size, spacing, shape (square, round, circle, flat).
     int CaptionFrames = 3, CaptionWidth = 21, CaptionHeight = 19, CaptionGap = 2;
