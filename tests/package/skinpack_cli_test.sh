@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # End-to-end check of the skinpack command line: pack, list, extract, expand, compress, errors.
-set -u
+set -u -o pipefail
 skinpack=$1
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
@@ -13,7 +13,7 @@ yes 'BM ffffff 00ff00 magenta' | head -c 50000 >"$work/skin/a.bmp"
 echo ignored >"$work/skin/notes.txt"
 
 "$skinpack" pack "$work/skin" "$work/skin.pkg" || fail "pack"
-listing=$("$skinpack" list "$work/skin.pkg") || fail "list"
+listing=$("$skinpack" list "$work/skin.pkg" | tr -d "\r") || fail "list"
 expected=$(printf '20000\nskin.ini\t25\na.bmp\t50000\nb.bmp\t30000')
 [ "$listing" = "$expected" ] || fail "list printed: $listing"
 
