@@ -205,7 +205,8 @@ void BuildPanels(const TTheme& t, TSkinFiles& out) {
 
     ini.Section("MenuItem");
     ini.Key("Image", out.AddImage("menuitem.bmp", TImage::JoinH({MenuItemCell(t, 1), MenuItemCell(t, 2), MenuItemCell(t, 3), MenuItemCell(t, 4), MenuItemCell(t, 5)})));
-    Keys(ini, {{"LeftWidth", 3}, {"RightWidth", 3}, {"TopHeight", 3}, {"BottomHeight", 3}, {"Trans", 1}, {"Tile", 0}, {"Frame", 5}});
+    // Margins clear the highlight's rounded corners so stretching never repeats a curved column.
+    Keys(ini, {{"LeftWidth", 4}, {"RightWidth", 4}, {"TopHeight", 4}, {"BottomHeight", 4}, {"Trans", 1}, {"Tile", 0}, {"Frame", 5}});
     const int gutter = t.MenuGutter == t.Menu ? 2 : 24;
     ini.Section("MenuBackground");
     ini.Key("Image", out.AddImage("menuback.bmp", MenuBackgroundImage(t, gutter)));
