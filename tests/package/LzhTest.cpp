@@ -41,8 +41,9 @@ TEST(Lzh, RoundTripsVariedData) {
     ExpectRoundTrip(periodic, "repeats at the full window distance");
 }
 
-// About 32,500 symbols go between tree rebuilds; random bytes are one symbol each, so this
-// passes through roughly ten rebuilds, mixed with compressible stretches that end in matches.
+// The first tree rebuild comes after about 32,450 symbols, later ones every ~16,300 (counts are
+// halved). Random bytes are one symbol each, so this passes through well over ten rebuilds,
+// with a compressible stretch of matches in between.
 TEST(Lzh, RoundTripsThroughManyTreeRebuilds) {
     std::vector<uint8_t> data = testdata::RandomBytes(200000, 4);
     const auto text = testdata::Text(150000, 5);
