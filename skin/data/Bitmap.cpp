@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <utility>
 
 namespace tw {
 
@@ -58,6 +59,20 @@ TBitmap& TBitmap::operator=(const TBitmap& other) {
     return *this;
 }
 
+TBitmap::TBitmap(TBitmap&& other) noexcept { *this = std::move(other); }
+
+TBitmap& TBitmap::operator=(TBitmap&& other) noexcept {
+    if (this == &other) return *this;
+    width_ = std::exchange(other.width_, 0);
+    height_ = std::exchange(other.height_, 0);
+    format_ = other.format_;
+    palette_ = std::move(other.palette_);
+    storage_ = std::move(other.storage_);
+    transparent_ = other.transparent_;
+    transparentColor_ = other.transparentColor_;
+    return *this;
+}
+
 size_t TBitmap::StrideFor(int width, int bitCount) {
     return ((static_cast<size_t>(width) * static_cast<size_t>(bitCount) + 31) / 32) * 4;
 }
@@ -66,7 +81,8 @@ bool TBitmap::Allocate(int width, int height, TPixelFormat format) {
     storage_.reset();
     format_ = format;
     width_ = height_ = 0;
-    if (width <= 0 || height <= 0) return width == 0 || height == 0 ? (width >= 0 && height >= 0) : false;
+    if (width < 0 || height < 0) return false;
+    if (width == 0 || height == 0) return true;  // a valid, empty bitmap
     if (width > MaxSide || height > MaxSide || int64_t(width) * height > MaxPixels) return false;
     int bits = static_cast<int>(format);
     if (PaletteSize(bits)) {

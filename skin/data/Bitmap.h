@@ -57,8 +57,9 @@ public:
     TBitmap(int width, int height, TPixelFormat format = TPixelFormat::pf24bit);
     TBitmap(const TBitmap& other);
     TBitmap& operator=(const TBitmap& other);
-    TBitmap(TBitmap&&) noexcept = default;
-    TBitmap& operator=(TBitmap&&) noexcept = default;
+    // A moved-from bitmap is empty.
+    TBitmap(TBitmap&& other) noexcept;
+    TBitmap& operator=(TBitmap&& other) noexcept;
     ~TBitmap() = default;
 
     // Largest side and area a bitmap may have; larger requests are refused (the bitmap empties).

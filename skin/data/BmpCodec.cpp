@@ -9,7 +9,7 @@ namespace {
 
 constexpr uint32_t kRgb = 0, kRle8 = 1, kRle4 = 2, kBitFields = 3, kAlphaBitFields = 6;
 // RLE files can describe a large blank area in a few bytes; keep their pixel count modest.
-constexpr int64_t kMaxRlePixels = int64_t(1) << 24;
+constexpr int64_t kMaxRlePixels = int64_t(1) << 22;
 
 uint16_t Get16(const uint8_t* p) { return static_cast<uint16_t>(p[0] | (p[1] << 8)); }
 uint32_t Get32(const uint8_t* p) {
