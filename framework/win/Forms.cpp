@@ -1,5 +1,7 @@
 #include "framework/win/Forms.h"
 
+#include "framework/win/PropertyQuery.h"
+
 #include <commctrl.h>
 #include <ole2.h>
 
@@ -170,6 +172,9 @@ void TForm::WndProc(TMessage& message) {
         case CM_RELEASE:
             Release();
             return;
+        case WM_COPYDATA:
+            if (AnswerPropertyQuery(*this, message.WParam, message.LParam, message.Result)) return;
+            break;
         default:
             TWinControl::WndProc(message);
     }

@@ -9,6 +9,7 @@
 
 #include "framework/win/ComCtrls.h"
 #include "framework/win/Forms.h"
+#include "framework/win/PropertyQuery.h"
 #include "framework/win/StdCtrls.h"
 #include "framework/win/Subclass.h"
 #include "framework/win/Timer.h"
@@ -249,6 +250,50 @@ TEST_F(FrameworkTest, TimerTicksThroughTheMessageQueue) {
         app_->ProcessMessages();
     }
     EXPECT_EQ(ticks, stopped);
+}
+
+TEST_F(FrameworkTest, PropertyQueriesReadWindowlessControlsByName) {
+    auto* form = new TForm(app_);
+    auto* label = new TLabel(form);
+    label->SetName("lblInfo");
+    label->SetParent(form);
+    label->SetCaption(L"转换完成");
+    std::wstring value;
+    EXPECT_TRUE(ReadPropertyText(*form, L"lblInfo.Caption", value));
+    EXPECT_EQ(value, L"转换完成");
+    EXPECT_TRUE(ReadPropertyText(*form, L"lblInfo.Visible", value));
+    EXPECT_EQ(value, L"True");
+    EXPECT_TRUE(ReadPropertyText(*form, L"BorderStyle", value));
+    EXPECT_EQ(value, L"bsSizeable");
+    EXPECT_FALSE(ReadPropertyText(*form, L"lblNone.Caption", value));
+    EXPECT_FALSE(ReadPropertyText(*form, L"lblInfo.NoSuch", value));
+    EXPECT_FALSE(ReadPropertyText(*form, L"lblInfo.Font", value));
+
+    // The same over WM_COPYDATA, answered to the asking window.
+    struct TAsker {
+        std::wstring answer;
+        TWindowSubclass layer;
+        void Handle(TMessage& m) {
+            auto* data = reinterpret_cast<const COPYDATASTRUCT*>(m.LParam);
+            if (m.Msg == WM_COPYDATA && data->dwData == kPropertyAnswerTag) {
+                answer.assign(static_cast<const wchar_t*>(data->lpData), data->cbData / sizeof(wchar_t));
+                m.Result = TRUE;
+                return;
+            }
+            layer.CallPrevious(m);
+        }
+    } asker;
+    auto* panel = new TPanel(form);
+    panel->SetParent(form);
+    asker.layer.Install(panel->Handle(), TWndMethod::Of<TAsker, &TAsker::Handle>(&asker));
+    std::wstring query = L"lblInfo.Caption";
+    COPYDATASTRUCT data{kPropertyQueryTag, static_cast<DWORD>(query.size() * sizeof(wchar_t)), query.data()};
+    EXPECT_EQ(SendMessageW(form->Handle(), WM_COPYDATA, reinterpret_cast<WPARAM>(panel->Handle()),
+                           reinterpret_cast<LPARAM>(&data)),
+              TRUE);
+    EXPECT_EQ(asker.answer, L"转换完成");
+    asker.layer.Remove();
+    delete form;
 }
 
 }  // namespace
