@@ -5,6 +5,7 @@
 #include <set>
 
 #include "skin/data/NineSlice.h"
+#include "skins/SkinResources.h"
 #include "tests/skins/SkinFixture.h"
 
 namespace tw::skintest {
@@ -224,6 +225,15 @@ TEST(BuiltInSkins, TheSetCoversEveryLayoutAndTheStartUpSkinIsTheRichest) {
     // Rounded at the bottom as well as the top.
     const int h = startup.Left->Image.Height();
     EXPECT_EQ(ToRgb(startup.Left->Image.Pixel(0, h - 1)), kKey);
+}
+
+TEST(BuiltInSkins, ResourceNamesFollowTheStoreItems) {
+    for (int i = 0; i < kSkinPackageCount; ++i) {
+        const std::wstring expected = L"SKINITEM" + std::to_wstring(i);
+        EXPECT_EQ(std::wstring(kSkinResourceNames[i]), expected);
+    }
+    EXPECT_EQ(kStartupSkinIndex, 2);
+    EXPECT_EQ(kSkinResourceType, 10);
 }
 
 }  // namespace
