@@ -53,7 +53,7 @@ bool ChildMatches(HWND w, const ChildSelector& sel) {
     if (sel.hasId && GetDlgCtrlID(w) != sel.id && !(sel.id == -1 && GetDlgCtrlID(w) == 0xFFFF)) {
         return false;
     }
-    if (!sel.className.empty() && !SameLabel(ClassOf(w), sel.className)) {
+    if (!sel.className.empty() && !IsClass(w, sel.className)) {
         return false;
     }
     if (!sel.text.empty() && !ControlTextMatches(TextOf(w), sel.text)) {
@@ -75,6 +75,18 @@ std::wstring ClassOf(HWND w) {
     wchar_t buf[256] = {};
     GetClassNameW(w, buf, 256);
     return buf;
+}
+
+std::wstring BaseClassOf(HWND w) {
+    wchar_t buf[256] = {};
+    if (RealGetWindowClassW(w, buf, 256) == 0) {
+        return ClassOf(w);
+    }
+    return buf;
+}
+
+bool IsClass(HWND w, const std::wstring& name) {
+    return SameLabel(ClassOf(w), name) || SameLabel(BaseClassOf(w), name);
 }
 
 LRESULT SendTimed(HWND w, UINT msg, WPARAM wp, LPARAM lp) {

@@ -11,6 +11,11 @@
 namespace tw::driver {
 
 std::wstring ClassOf(HWND w);
+// The system class a superclassed control is built on ("ComboBox" for a framework's
+// "TComboBox"); the class itself when the system does not know one.
+std::wstring BaseClassOf(HWND w);
+// Whether w's class, or the class it is built on, is name.
+bool IsClass(HWND w, const std::wstring& name);
 // WM_GETTEXT with a timeout, so a hung target cannot hang the driver.
 std::wstring TextOf(HWND w);
 // A message to another process that gives up after a few seconds instead of hanging.

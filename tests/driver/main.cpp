@@ -17,7 +17,7 @@ using namespace tw::driver;
 namespace {
 
 const wchar_t kHelp[] =
-    LR"(usage: twdriver COMMAND [WINDOW] [CONTROL] [ARGS]
+    LR"HELP(usage: twdriver COMMAND [WINDOW] [CONTROL] [ARGS]
 
 Drives a program's windows from a test script. Prints UTF-8; exits 0 on success, 1 when a
 step fails (with a message on stderr), 2 on a usage error.
@@ -30,14 +30,17 @@ WINDOW, the top-level window to act on (visible windows only, unless --hidden):
   --timeout MS        how long to wait for windows and controls (default 10000)
   Dialog commands look for a "#32770" window when no --class is given.
 CONTROL, a descendant of WINDOW (none: WINDOW itself):
-  --id N    control id      --text TEXT   its text      --cclass NAME   its class
+  --id N    control id      --text TEXT   its text
+  --cclass NAME  its class, or the system class it is built on where the system tells
+                 (tree then shows "Class(BaseClass)"); Wine does not tell it for classes a
+                 program registers itself, such as TComboBox: name those as they are
   --nth K   the K-th match, depth-first from 1
 
 Commands:
   wait                 wait for WINDOW; print handle, class, title
   gone                 wait until no WINDOW matches
   list                 every matching top-level window: handle pid class "title"
-  tree                 WINDOW and its descendants: handle class id "text" style, visible,
+  tree                 WINDOW and its descendants: handle class id "text" style visible
                        enabled, rect relative to WINDOW's client area and screen rect
   text                 print CONTROL's text
   settext TEXT         set CONTROL's text (WM_SETTEXT)
@@ -61,7 +64,7 @@ Examples:
   twdriver click --class TFrmMain --text "立即转换"
   twdriver rows --class TFrmMain --cclass SysListView32
   twdriver folder --app TFrmMain "Z:\tmp\out"
-)";
+)HELP";
 
 std::wstring Rect(const RECT& r) {
     return std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L"," + std::to_wstring(r.right - r.left) +
@@ -93,7 +96,12 @@ void PrintTree(HWND root) {
         GetWindowRect(w, &scr);
         RECT rel = scr;
         OffsetRect(&rel, -origin.x, -origin.y);
-        std::wstring s = std::wstring(static_cast<size_t>(depth) * 2, L' ') + HandleText(w) + L" " + ClassOf(w) +
+        std::wstring cls = ClassOf(w);
+        std::wstring base = BaseClassOf(w);
+        if (!SameLabel(base, cls)) {
+            cls += L"(" + base + L")";
+        }
+        std::wstring s = std::wstring(static_cast<size_t>(depth) * 2, L' ') + HandleText(w) + L" " + cls +
                          L" id=" + std::to_wstring(depth == 0 ? 0 : GetDlgCtrlID(w)) + L" \"" +
                          EscapeText(TextOf(w)) + L"\" style=" +
                          Hex(static_cast<unsigned long long>(GetWindowLongPtrW(w, GWL_STYLE)) & 0xFFFFFFFFull) +
