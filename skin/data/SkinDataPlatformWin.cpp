@@ -40,6 +40,13 @@ struct TFirstName {
     LPCWSTR Get() const { return text.empty() ? id : text.c_str(); }
 };
 
+BOOL CALLBACK TakeFirstName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found) {
+    auto* target = reinterpret_cast<TFirstName*>(found);
+    if (IS_INTRESOURCE(name)) target->id = name;
+    else target->text = name;
+    return FALSE;
+}
+
 class TWinPlatform : public TSkinDataPlatform {
 public:
     void LoadMenuGlyphs(const TBitmap& glyphs) override {
@@ -108,15 +115,8 @@ private:
         if (shown) return CopyIcon(shown);
         HMODULE module = GetModuleHandleW(nullptr);
         TFirstName first;
-        EnumResourceNamesW(
-            module, MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */,
-            [](HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found) -> BOOL {
-                auto* target = reinterpret_cast<TFirstName*>(found);
-                if (IS_INTRESOURCE(name)) target->id = name;
-                else target->text = name;
-                return FALSE;
-            },
-            reinterpret_cast<LONG_PTR>(&first));
+        EnumResourceNamesW(module, MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */, &TakeFirstName,
+                           reinterpret_cast<LONG_PTR>(&first));
         if (!first.Get()) return nullptr;
         return static_cast<HICON>(LoadImageW(module, first.Get(), IMAGE_ICON, cx, cy, 0));
     }
