@@ -1,10 +1,18 @@
 // The skin painters shared by the generator's parts: faces, bevels, glyphs, and the part builders.
 #pragma once
 
+#include <initializer_list>
+#include <utility>
+
 #include "tools/skingen/Draw.h"
 #include "tools/skingen/SkinBuilder.h"
 
 namespace tw::skingen {
+
+// Writes integer keys into the current INI section.
+inline void Keys(TIniText& ini, std::initializer_list<std::pair<const char*, int>> keys) {
+    for (const auto& [k, v] : keys) ini.Key(k, v);
+}
 
 // How a button-like face is painted.
 struct TFaceStyle {
@@ -34,7 +42,9 @@ enum class TArrow { Up, Down, Left, Right };
 Shape ArrowShape(TArrow dir, double cx, double cy, double size);
 
 void BuildFrame(const TTheme& t, TSkinFiles& out);
-void BuildControls(const TTheme& t, TSkinFiles& out);
+void BuildButtons(const TTheme& t, TSkinFiles& out);
+void BuildScrollbars(const TTheme& t, TSkinFiles& out);
+void BuildRanges(const TTheme& t, TSkinFiles& out);
 void BuildPanels(const TTheme& t, TSkinFiles& out);
 
 }  // namespace tw::skingen

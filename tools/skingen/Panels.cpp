@@ -8,10 +8,6 @@ namespace tw::skingen {
 
 namespace {
 
-void Keys(TIniText& ini, std::initializer_list<std::pair<const char*, int>> keys) {
-    for (const auto& [k, v] : keys) ini.Key(k, v);
-}
-
 // Tab frames: 1 normal, 2 selected, 3 disabled, 4 hot, 5 normal again.
 TImage TabCell(const TTheme& t, int frame) {
     const int w = 24, h = 22;

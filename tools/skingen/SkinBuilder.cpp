@@ -57,7 +57,9 @@ TSkinFiles BuildSkin(const TTheme& theme) {
     out.Ini.Key("Author", "Tarnwick");
     BuildFrame(theme, out);
     BuildColours(theme, out.Ini);
-    BuildControls(theme, out);
+    BuildButtons(theme, out);
+    BuildScrollbars(theme, out);
+    BuildRanges(theme, out);
     BuildPanels(theme, out);
     return out;
 }
