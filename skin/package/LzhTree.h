@@ -2,7 +2,6 @@
 // shared by the expander and our coder so both sides evolve the tree identically.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <cstring>
 
