@@ -39,9 +39,9 @@ void TDosCommand::Execute() {
     // destructor guarantees; a timer owned elsewhere could go while a run still reads it.
     if (!timer_) timer_ = new TProcessTimer(this);
     if (!job_) job_ = std::make_unique<TProcessJob>();
+    lines_.Clear();
     {
-        std::lock_guard<std::mutex> lock(linesLock_);
-        lines_.Clear();
+        std::lock_guard<std::mutex> lock(errorLock_);
         lastError_.clear();
     }
     timer_->Start();
@@ -74,33 +74,13 @@ void TDosCommand::Stop() {
 
 bool TDosCommand::IsRunning() const { return timer_ && timer_->Enabled(); }
 
-TStringList TDosCommand::Lines() const {
-    std::lock_guard<std::mutex> lock(linesLock_);
-    return lines_;
-}
-
-int TDosCommand::LineCount() const {
-    std::lock_guard<std::mutex> lock(linesLock_);
-    return lines_.Count();
-}
-
-std::string TDosCommand::LinesText() const {
-    std::lock_guard<std::mutex> lock(linesLock_);
-    return lines_.Text();
-}
-
 std::string TDosCommand::LastError() const {
-    std::lock_guard<std::mutex> lock(linesLock_);
+    std::lock_guard<std::mutex> lock(errorLock_);
     return lastError_;
 }
 
-void TDosCommand::AppendLine(const std::string& line) {
-    std::lock_guard<std::mutex> lock(linesLock_);
-    lines_.Add(line);
-}
-
 void TDosCommand::RecordError(const std::string& message) {
-    std::lock_guard<std::mutex> lock(linesLock_);
+    std::lock_guard<std::mutex> lock(errorLock_);
     if (lastError_.empty()) lastError_ = message;  // the first failure is the cause
 }
 

@@ -8,6 +8,7 @@
 #include "framework/core/Component.h"
 #include "framework/core/StringList.h"
 #include "process/DosErrors.h"
+#include "process/LineStore.h"
 #include "process/OutputType.h"
 
 namespace tw {
@@ -57,10 +58,11 @@ public:
     bool IsRunning() const;
 
     // Snapshots of the complete lines of the current or last run, safe while a run goes on.
-    TStringList Lines() const;
-    int LineCount() const;
+    TStringList Lines() const { return lines_.ToStringList(); }
+    int LineCount() const { return lines_.Count(); }
+    std::string Line(int index) const { return lines_.Line(index); }
     // Every line followed by CR LF.
-    std::string LinesText() const;
+    std::string LinesText() const { return lines_.Text(); }
 
     // Why the last run failed (no start, reader failure, a handler raised); empty otherwise.
     // A failed run still ends normally: IsRunning goes false and OnTerminated is raised.
@@ -71,7 +73,7 @@ public:
 
 private:
     friend class TDosThread;
-    void AppendLine(const std::string& line);
+    void AppendLines(const TLineBatch& batch) { lines_.Add(batch); }
     void RecordError(const std::string& message);
 
     std::wstring commandLine_;
@@ -80,8 +82,8 @@ private:
     int maxTimeAfterLastOutput_ = 0;
     unsigned priority_ = 0x20;
 
-    mutable std::mutex linesLock_;  // guards lines_ and lastError_
-    TStringList lines_;
+    TLineStore lines_;
+    mutable std::mutex errorLock_;
     std::string lastError_;
 
     TProcessTimer* timer_ = nullptr;

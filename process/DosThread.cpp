@@ -7,21 +7,25 @@
 #include "process/DosCommand.h"
 #include "process/DosErrors.h"
 #include "process/ProcessTimer.h"
-#include "process/Win32Handle.h"
 
 namespace tw {
 
 namespace {
 
-constexpr size_t kInitialBuffer = 1024;
+// Large enough that a child writing flat out does not wait on a reader that polls.
+constexpr DWORD kPipeSize = 1 << 20;
+constexpr size_t kInitialBuffer = 64 * 1024;
+constexpr int kShortPausePasses = 100;
+constexpr DWORD kLongPauseMs = 15;
+constexpr unsigned kReadsPerSample = 32;
 
 std::string ErrorCodeText(DWORD code) { return " (error " + std::to_string(code) + ")."; }
 
-void MakePipe(THandle& readEnd, THandle& writeEnd, const char* what) {
+void MakePipe(THandle& readEnd, THandle& writeEnd, DWORD size, const char* what) {
     SECURITY_ATTRIBUTES sa{};
     sa.nLength = sizeof(sa);
     sa.bInheritHandle = TRUE;  // the default descriptor: only our own account may use the pipe
-    if (!::CreatePipe(readEnd.Receive(), writeEnd.Receive(), &sa, 0))
+    if (!::CreatePipe(readEnd.Receive(), writeEnd.Receive(), &sa, size))
         throw EDosCommand(std::string("Could not create the ") + what + " pipe" + ErrorCodeText(::GetLastError()));
 }
 
@@ -64,11 +68,22 @@ bool IsMissingProgram(DWORD code) {
 }  // namespace
 
 TDosThread::TDosThread(TDosRunSettings settings)
-    : settings_(std::move(settings)), buffer_(kInitialBuffer), thread_([this] { Run(); }) {}
+    : settings_(std::move(settings)),
+      stopEvent_(::CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+      buffer_(kInitialBuffer),
+      collect_([this](std::string_view line, TOutputType type) {
+          if (type == otEntireLine) batch_.Add(line);
+      }),
+      thread_([this] { Run(); }) {}
 
 TDosThread::~TDosThread() {
     RequestStop();
     WaitFor();
+}
+
+void TDosThread::RequestStop() {
+    stop_.store(true);
+    if (stopEvent_) ::SetEvent(stopEvent_.Get());
 }
 
 void TDosThread::WaitFor() {
@@ -102,22 +117,54 @@ bool TDosThread::LimitReached() const {
             timer.SecondsSinceOutput.load() > settings_.MaxTimeAfterLastOutput);
 }
 
-bool TDosThread::ReadWaiting(HANDLE pipe, const TLineSplitter::TSink& sink) {
+// The pipe cannot be waited on, so it is polled: 1 ms pauses while output comes, stretching
+// to the usual timer period after a while of silence, so that a quiet child costs next to
+// no CPU. A stop request or the child's end cuts any pause short. True when the child has
+// ended, which saves the next pass from asking.
+bool TDosThread::Pause(HANDLE process, int idlePasses) {
+    const HANDLE handles[2] = {stopEvent_.Get(), process};
+    const DWORD r = ::WaitForMultipleObjects(2, handles, FALSE, idlePasses < kShortPausePasses ? 1 : kLongPauseMs);
+    if (r == WAIT_OBJECT_0 + 1) return true;
+    return r == WAIT_OBJECT_0 && ::WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+}
+
+// Reads everything waiting (the buffer grows to fit and never shrinks), cuts it into lines
+// and reports them.
+bool TDosThread::ReadWaiting(HANDLE pipe) {
     DWORD waiting = 0;
     if (!::PeekNamedPipe(pipe, nullptr, 0, nullptr, &waiting, nullptr) || waiting == 0) return false;
-    // One read takes everything waiting; the buffer grows to fit and never shrinks.
     if (waiting > buffer_.size()) buffer_.resize(waiting);
     DWORD got = 0;
     if (!::ReadFile(pipe, buffer_.data(), static_cast<DWORD>(buffer_.size()), &got, nullptr) || got == 0)
         return false;
-    splitter_.Feed(buffer_.data(), got, sink, &stop_);
+    batch_.Clear();
+    splitter_.Feed(buffer_.data(), got, collect_, &stop_);
+    Deliver(true);
     return true;
+}
+
+// The lines of one read join Lines under one lock; then each is reported in order, then
+// the unfinished rest.
+void TDosThread::Deliver(bool reportUnfinished) {
+    TDosCommand* runner = settings_.Runner;
+    if (batch_.Count() > 0) {
+        settings_.Timer->SecondsSinceOutput.store(0);
+        runner->AppendLines(batch_);
+    }
+    const TNewLineEvent& onNewLine = settings_.OnNewLine;
+    if (!onNewLine) return;
+    for (size_t i = 0; i < batch_.Count(); ++i) {
+        eventLine_.assign(batch_.Data(i), batch_.Length(i));
+        onNewLine(runner, eventLine_, otEntireLine);
+    }
+    if (reportUnfinished && !stop_.load() && !splitter_.Pending().empty())
+        onNewLine(runner, splitter_.Pending(), otBeginningOfLine);
 }
 
 void TDosThread::ReadUntilEnd() {
     THandle inRead, inWrite, outRead, outWrite;
-    MakePipe(inRead, inWrite, "input");
-    MakePipe(outRead, outWrite, "output");
+    MakePipe(inRead, inWrite, 0, "input");
+    MakePipe(outRead, outWrite, kPipeSize, "output");
     // Our own ends stay with us.
     ::SetHandleInformation(inWrite.Get(), HANDLE_FLAG_INHERIT, 0);
     ::SetHandleInformation(outRead.Get(), HANDLE_FLAG_INHERIT, 0);
@@ -152,37 +199,42 @@ void TDosThread::ReadUntilEnd() {
     inRead.Close();
     outWrite.Close();
 
-    TDosCommand* runner = settings_.Runner;
-    TProcessTimer* timer = settings_.Timer;
-    const TNewLineEvent& onNewLine = settings_.OnNewLine;
-    const TLineSplitter::TSink sink = [runner, timer, &onNewLine](const std::string& line, TOutputType type) {
-        if (type == otEntireLine) {
-            timer->SecondsSinceOutput.store(0);
-            runner->AppendLine(line);
-        }
-        if (onNewLine) onNewLine(runner, line, type);
-    };
-
     bool terminating = false;
+    int idlePasses = 0;
+    bool endedInPause = false;
+    unsigned readsSinceSample = 0;
     try {
         for (;;) {
-            // Sampled before the pipe is read: what the child wrote before ending is read first.
-            const bool exited = ::WaitForSingleObject(process.Get(), 0) == WAIT_OBJECT_0;
-            // A flood is read back to back; the pause is only taken when the pipe is empty.
-            if (!ReadWaiting(outRead.Get(), sink)) ::Sleep(1);
+            // The child's end is sampled before the pipe is read, so that what it wrote before
+            // ending is read before the run ends. While output streams in, sampling now and
+            // then is enough; after a pause, the pause has sampled it.
+            bool exited = endedInPause;
+            if (idlePasses == 0 && ++readsSinceSample >= kReadsPerSample) {
+                readsSinceSample = 0;
+                exited = ::WaitForSingleObject(process.Get(), 0) == WAIT_OBJECT_0;
+            }
+            if (ReadWaiting(outRead.Get())) {
+                idlePasses = 0;
+                endedInPause = false;
+            } else if (!exited) {
+                endedInPause = Pause(process.Get(), idlePasses++);
+            }
             if (stop_.load() && !terminating) {
                 ::TerminateProcess(process.Get(), 0);
                 terminating = true;
             }
             if (exited) {
                 // A read may return less than was waiting; take the rest before the last line.
-                while (!stop_.load() && ReadWaiting(outRead.Get(), sink)) {
+                while (!stop_.load() && ReadWaiting(outRead.Get())) {
                 }
                 break;
             }
             if (LimitReached()) break;
         }
-        splitter_.Finish(sink);
+        // The unfinished rest becomes the last complete line.
+        batch_.Clear();
+        splitter_.Finish(collect_);
+        Deliver(false);
     } catch (...) {
         // Nobody reads the child's output any more; it would fill the pipe and hang.
         if (::WaitForSingleObject(process.Get(), 0) != WAIT_OBJECT_0) ::TerminateProcess(process.Get(), 1);

@@ -9,7 +9,9 @@
 #include <vector>
 
 #include "process/LineSplitter.h"
+#include "process/LineStore.h"
 #include "process/OutputType.h"
+#include "process/Win32Handle.h"
 
 namespace tw {
 
@@ -39,20 +41,26 @@ public:
     TDosThread(const TDosThread&) = delete;
     TDosThread& operator=(const TDosThread&) = delete;
 
-    void RequestStop() { stop_.store(true); }
+    void RequestStop();
     void WaitFor();
     bool IsCurrentThread() const { return std::this_thread::get_id() == thread_.get_id(); }
 
 private:
     void Run() noexcept;
     void ReadUntilEnd();
-    bool ReadWaiting(HANDLE pipe, const TLineSplitter::TSink& sink);
+    bool ReadWaiting(HANDLE pipe);
+    void Deliver(bool reportUnfinished);
     bool LimitReached() const;
+    bool Pause(HANDLE process, int idlePasses);
 
     TDosRunSettings settings_;
     std::atomic<bool> stop_{false};
+    THandle stopEvent_;  // set with stop_, so that a pause ends at once
     std::vector<char> buffer_;
     TLineSplitter splitter_;
+    TLineSplitter::TSink collect_;  // puts the complete lines of a read into batch_
+    TLineBatch batch_;
+    std::string eventLine_;
     std::thread thread_;  // last: starts after everything above is ready
 };
 

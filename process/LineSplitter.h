@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "process/OutputType.h"
 
@@ -15,7 +16,8 @@ namespace tw {
 // line: the reader sees pieces as they arrive and must not hold a CR back waiting for more.
 class TLineSplitter {
 public:
-    using TSink = std::function<void(const std::string& line, TOutputType outputType)>;
+    // The text is only valid during the call.
+    using TSink = std::function<void(std::string_view line, TOutputType outputType)>;
 
     // Reports each line that ends inside the piece as otEntireLine, then, unless stopped, the
     // unfinished rest (when not empty) as otBeginningOfLine. Stops between lines once *stop is

@@ -17,7 +17,7 @@ using Event = std::pair<std::string, TOutputType>;
 struct Recorder {
     std::vector<Event> events;
     TLineSplitter::TSink Sink() {
-        return [this](const std::string& line, TOutputType type) { events.emplace_back(line, type); };
+        return [this](std::string_view line, TOutputType type) { events.emplace_back(std::string(line), type); };
     }
     std::vector<std::string> Entire() const {
         std::vector<std::string> out;
@@ -94,8 +94,8 @@ TEST(LineSplitter, StopDiscardsTheRestOfThePiece) {
     Recorder r;
     const std::string piece = "one\ntwo\nthree\nrest";
     splitter.Feed(piece.data(), piece.size(),
-                  [&](const std::string& line, TOutputType type) {
-                      r.events.emplace_back(line, type);
+                  [&](std::string_view line, TOutputType type) {
+                      r.events.emplace_back(std::string(line), type);
                       if (line == "two") stop = true;
                   },
                   &stop);
@@ -119,6 +119,33 @@ TEST(LineSplitter, FinishReportsPendingOnceAndResetForgets) {
     EXPECT_EQ(r.Entire(), (std::vector<std::string>{"abc", ""}));
 }
 
+// Every position inside and across eight-byte words, next to bytes that trip word-wise tests
+// (0x01 after a match, high bytes, values one off the wanted ones).
+TEST(LineSplitter, SeparatorsAreFoundAtEveryPositionAmongTrickyBytes) {
+    const std::string fillers = std::string("\x01\x80\xff\x0b\x0c\x0e\x09\x8a\x8d", 9);
+    for (size_t len = 0; len < 20; ++len) {
+        for (char sep : {'\n', '\r', '\0'}) {
+            for (size_t pos = 0; pos < len; ++pos) {
+                std::string piece;
+                for (size_t i = 0; i < len; ++i) piece += fillers[(i + pos) % fillers.size()];
+                piece[pos] = sep;
+                if (pos + 1 < len) piece[pos + 1] = '\x01';
+                const std::string before = piece.substr(0, pos), after = piece.substr(pos + 1);
+                const auto lines = EntireLines({piece});
+                if (sep == '\0') {
+                    const std::string joined = before + after;
+                    ASSERT_EQ(lines, joined.empty() ? std::vector<std::string>{} : std::vector<std::string>{joined})
+                        << len << " " << pos;
+                } else {
+                    std::vector<std::string> expected{before};
+                    if (!after.empty()) expected.push_back(after);
+                    ASSERT_EQ(lines, expected) << len << " " << pos << " " << int(sep);
+                }
+            }
+        }
+    }
+}
+
 // Without CR LF pairs the lines must not depend on where the stream is cut into pieces.
 TEST(LineSplitter, PieceBoundariesDoNotChangeTheLines) {
     const size_t total = 300000;
@@ -131,8 +158,8 @@ TEST(LineSplitter, PieceBoundariesDoNotChangeTheLines) {
         TLineSplitter splitter;
         test::TLineDigest got;
         size_t beginnings = 0;
-        const TLineSplitter::TSink sink = [&](const std::string& line, TOutputType type) {
-            if (type == otEntireLine) got.AddLine(line);
+        const TLineSplitter::TSink sink = [&](std::string_view line, TOutputType type) {
+            if (type == otEntireLine) got.AddLine(std::string(line));
             else ++beginnings;
         };
         const size_t maxPiece = round == 0 ? 1 : 1u << (4 * round);

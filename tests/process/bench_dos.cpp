@@ -25,7 +25,7 @@ double Since(Clock::time_point t) { return std::chrono::duration<double>(Clock::
 double BareReadSeconds(const std::wstring& command, unsigned long long& bytes) {
     SECURITY_ATTRIBUTES sa{sizeof(sa), nullptr, TRUE};
     HANDLE readEnd = nullptr, writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &sa, 0)) return -1;
+    if (!CreatePipe(&readEnd, &writeEnd, &sa, 1 << 20)) return -1;  // the runner's pipe size
     SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
     STARTUPINFOW si{};
     si.cb = sizeof(si);
@@ -85,19 +85,32 @@ int main(int argc, char** argv) {
     const int idleSeconds = argc > 2 ? std::atoi(argv[2]) : 10;
     const std::wstring flood = ChildCommand(L"flood " + std::to_wstring(megabytes << 20) + L" 3");
 
-    std::vector<double> ratios;
-    for (int round = 1; round <= 3; ++round) {
+    // Rounds alternate the two readers, so that both see the same background load.
+    const int rounds = 5;
+    std::vector<double> ratios, bares, runners;
+    for (int round = 1; round <= rounds; ++round) {
         unsigned long long bytes = 0;
         int lines = 0;
+        double cpu = ProcessCpuSeconds();
         const double bare = BareReadSeconds(flood, bytes);
+        const double bareCpu = ProcessCpuSeconds() - cpu;
+        cpu = ProcessCpuSeconds();
         const double runner = RunnerSeconds(flood, lines);
+        const double runnerCpu = ProcessCpuSeconds() - cpu;
         const double mb = static_cast<double>(bytes) / (1 << 20);
-        std::printf("round %d: bare ReadFile %.3f s (%.1f MB/s), runner %.3f s (%.1f MB/s, %d lines), ratio %.2f\n",
-                    round, bare, mb / bare, runner, mb / runner, lines, bare / runner);
+        std::printf("round %d: bare ReadFile %.3f s (%.1f MB/s, CPU %.2f s), runner %.3f s (%.1f MB/s, CPU %.2f s, "
+                    "%d lines), ratio %.2f\n",
+                    round, bare, mb / bare, bareCpu, runner, mb / runner, runnerCpu, lines, bare / runner);
         ratios.push_back(bare / runner);
+        bares.push_back(bare);
+        runners.push_back(runner);
     }
-    std::sort(ratios.begin(), ratios.end());
-    std::printf("flood throughput ratio runner/bare (median of 3): %.2f (goal >= 0.80)\n", ratios[1]);
+    auto median = [](std::vector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    };
+    std::printf("flood throughput ratio runner/bare: median of rounds %.2f, of median times %.2f (goal >= 0.80)\n",
+                median(ratios), median(bares) / median(runners));
 
     {
         tw::TDosCommand dos(nullptr);
@@ -105,8 +118,12 @@ int main(int argc, char** argv) {
         const double cpuBefore = ProcessCpuSeconds();
         const auto start = Clock::now();
         dos.Execute();
-        // The waiting loop itself sleeps in MsgWaitForMultipleObjects between messages.
-        tw::test::PumpUntil([&] { return !dos.IsRunning(); }, (idleSeconds + 30) * 1000);
+        // A lazy waiting loop, so that the figure is the runner's: the ticks come once a second.
+        while (dos.IsRunning()) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 250, QS_ALLINPUT);
+            MSG msg;
+            while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        }
         const double wall = Since(start);
         const double cpu = ProcessCpuSeconds() - cpuBefore;
         dos.Stop();
