@@ -103,7 +103,8 @@ public:
     TColor TransparentColor() const { return transparentColor_; }
     void SetTransparentColor(TColor value) { transparentColor_ = value; }
 
-    // The system bitmap handle (HBITMAP of the DIB section) on Windows, null elsewhere.
+    // The system bitmap handle (HBITMAP of the DIB section) on Windows, null elsewhere. Call
+    // GdiFlush before reading rows that GDI has drawn into.
     void* Handle() const { return storage_ ? storage_->Handle() : nullptr; }
 
     // Same size and identical colours pixel by pixel (the formats may differ).

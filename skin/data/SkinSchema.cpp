@@ -152,6 +152,7 @@ void TSkinSchemaReader::ReadCaptionButtons() {
         b->Visibility1 = Int(name, "Visibility1", action == -1 ? -1 : 0);
         b->CombineOp = Int(name, "CombineOp", -1);
         b->FrameCount = Int(name, "frame", 0);
+        if (b->FrameCount < 0) b->FrameCount = 1;  // painters divide by it
         if (b->FrameCount == 0) {
             b->FrameCount = 6;
             if (!b->Image.Empty()) {
@@ -385,7 +386,8 @@ void TSkinSchemaReader::FixFrameCounts() {
     fix(data_.StatusBarEdges, 3);
     fix(data_.GroupBox, 1);
     fix(data_.ExtraImages, 5);
-    if (data_.Headerbar && data_.Headerbar->FrameCount == 0) data_.Headerbar->FrameCount = 5;
+    if (data_.Headerbar)
+        data_.Headerbar->FrameCount = data_.Headerbar->FrameCount == 0 ? 5 : AtLeastOne(data_.Headerbar->FrameCount);
     fix(data_.MenuItem, 5);
     fix(data_.MenuBackground, 1);
     fix(data_.Scrollbar, 23);
