@@ -37,6 +37,7 @@ e2e_expect "owner-data list view rows" \
 e2e_expect "selected rows" 1 "$(tw_driver selected "${W[@]}" --id 209)"
 e2e_expect "progress bar" "37 0 200" "$(tw_driver progress "${W[@]}" --cclass msctls_progress32)"
 
+e2e_expect "state of a read-only edit" "visible=1 enabled=1" "$(tw_driver state "${W[@]}" --id 203)"
 tw_driver settext "${W[@]}" --id 201 "你好 world"
 e2e_expect "text set and read back" "你好 world" "$(tw_driver text "${W[@]}" --id 201)"
 

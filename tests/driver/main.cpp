@@ -42,6 +42,7 @@ Commands:
   list                 every matching top-level window: handle pid class "title"
   tree                 WINDOW and its descendants: handle class id "text" style visible
                        enabled, rect relative to WINDOW's client area and screen rect
+  state                CONTROL's (or WINDOW's) state: "visible=0|1 enabled=0|1"
   text                 print CONTROL's text
   settext TEXT         set CONTROL's text (WM_SETTEXT)
   click                press CONTROL, a button (BM_CLICK, posted)
@@ -157,6 +158,10 @@ int Run(const DriverArgs& a) {
         }
     } else if (c == L"tree") {
         PrintTree(FindChild(WaitTopLevel(a.window, a.timeoutMs), a.child, a.timeoutMs));
+    } else if (c == L"state") {
+        HWND w = FindChild(WaitTopLevel(a.window, a.timeoutMs), a.child, a.timeoutMs);
+        Out(std::wstring(L"visible=") + (IsWindowVisible(w) ? L"1" : L"0") + L" enabled=" +
+            (IsWindowEnabled(w) ? L"1" : L"0"));
     } else if (c == L"text") {
         Out(TextOf(FindChild(WaitTopLevel(a.window, a.timeoutMs), a.child, a.timeoutMs)));
     } else if (c == L"settext") {

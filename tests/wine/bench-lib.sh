@@ -2,8 +2,8 @@
 # Sourced by bench.sh, wine-run.sh, the end-to-end scripts and tools/run.sh; defines tw_* only.
 #
 # Layout inside a build tree:  <build>/wine-bench/{prefix/, env, xvfb.log, display}
-# A configured template prefix is kept once per machine and copied (a plain copy takes a quarter
-# second; creating one takes about ten).
+# A configured template prefix is made once per machine (about ten seconds) and copied into the
+# build tree; later bring-ups only reset that copy to the template's state.
 
 TW_WINE64=/usr/lib/wine/wine64
 TW_WINESERVER=/usr/lib/wine/wineserver

@@ -27,9 +27,11 @@ if ! tw_load_env; then
 fi
 
 # A wineserver of this prefix is running (persistent, stdio detached) unless someone stopped
-# it: then start it again the same way rather than let this program's wine64 start one that
-# inherits our pipes.
-( tw_close_fds; "$TW_WINESERVER" -p </dev/null >/dev/null 2>&1 ) || true
+# it: then start it and its services again the same way, rather than let this program's
+# wine64 start them holding our pipes. (A second server refuses to start: exit status 2.)
+if ( tw_close_fds; exec "$TW_WINESERVER" -p </dev/null >/dev/null 2>&1 ); then
+  tw_prewarm
+fi
 
 tw_close_fds
 exec "$TW_WINE64" "$exe" "$@" </dev/null
