@@ -3,8 +3,13 @@
 
 #include <shlobj.h>
 
+#include "app/SkinCaption.h"
+#include "app/SkinResources.h"
 #include "app/TaskbarProgress.h"
 #include "process/DosCommand.h"
+#include "skin/data/SkinData.h"
+#include "skin/package/SkinStore.h"
+#include "skins/SkinResources.h"
 
 namespace tw {
 
@@ -177,6 +182,20 @@ void TFrmMain::BuildControls() {
     lblContact = label(this, "lblContact", (std::wstring(L"E-mail:") + kContact).c_str(), 0, 412);
     lblContact->SetLeft(538 - 8 - lblContact->Width());
 
+    // The skin engine: inactive with no skin of its own until start-up loads one.
+    SkinData1 = new TSkinData(this);
+    SkinData1->SetName("SkinData1");
+    SkinData1->DisableTag = 99;
+    SkinData1->SkinFormtype = sfMainform;
+    SkinData1->MenuUpdate = true;
+    SkinData1->MenuMerge = false;
+    SkinStore1 = new TSkinStore(this);
+    SkinStore1->SetName("SkinStore1");
+    LoadBuiltInSkins(*SkinStore1);
+    SkinCaption1 = new TSkinCaption(this);
+    SkinCaption1->SetName("SkinCaption1");
+    SkinCaption1->SetSkinData(SkinData1);
+
     OpenDialog1 = new TOpenDialog(this);
     OpenDialog1->SetName("OpenDialog1");
     OpenDialog1->SetFilter(
@@ -204,7 +223,10 @@ void TFrmMain::FormCreate(TObject*) {
     // 3: the banner.
     WebBrowser1->Navigate(kBannerAddress);
 
-    // 4: skinning starts here once the skin engine is part of the program.
+    // 4: the skin. A package that cannot be read leaves the program with the system's look.
+    SkinCaption1->SetActive(true);
+    SkinData1->LoadFromStore(SkinStore1, kStartupSkinIndex);
+    SkinData1->SetActive(true);
 
     // 5: the program's own folder, where the probe and the encoder live.
     wchar_t path[32768];

@@ -21,6 +21,7 @@
 namespace tw {
 
 class TDosCommand;
+class TSkinCaption;
 class TSkinData;
 class TSkinStore;
 class TTaskbarProgress;
@@ -66,8 +67,9 @@ public:
     TButton* btnConvert;
     TLabel* lblContact;
     TOpenDialog* OpenDialog1;
-    TSkinData* SkinData1 = nullptr;
-    TSkinStore* SkinStore1 = nullptr;
+    TSkinData* SkinData1;
+    TSkinStore* SkinStore1;
+    TSkinCaption* SkinCaption1;
 
     TDosCommand* DosCommand1 = nullptr;  // the encoder
     TDosCommand* DosCommand2 = nullptr;  // the duration probe

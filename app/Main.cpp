@@ -2,11 +2,17 @@
 #include <windows.h>
 
 #include "app/FrmMain.h"
+#include "framework/core/ClassInfo.h"
+#include "skin/package/SkinMessage.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     tw::TApplication application;
     application.Initialize();
     application.SetTitle(L"Tarnwick 视频转换");
+    // The skin reader's own messages (a package of another version) reach the user in a box.
+    tw::SetSkinMessageHook([](const std::string& text) {
+        ::MessageBoxW(nullptr, tw::WideFromUtf8(text).c_str(), L"Skin", MB_OK | MB_ICONWARNING);
+    });
     application.CreateForm<tw::TFrmMain>();
     application.Run();
     return 0;
