@@ -1,8 +1,10 @@
-// TLineStore: the captured lines of a run, appended by one thread and read by another.
+// TLineStore and TLineBatch: the captured lines of a run, appended by the reader thread and
+// read by the owner.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <string_view>
@@ -12,24 +14,42 @@
 
 namespace tw {
 
+// A growable byte buffer filled by short appends. Lines are short and many, and some C
+// runtimes copy a few bytes at a time slowly, so short appends are copied inline here.
+class TByteBuffer {
+public:
+    explicit TByteBuffer(size_t capacity = 0) { Reserve(capacity); }
+    void Append(const char* data, size_t length);
+    void Reserve(size_t capacity);
+    void Clear() { size_ = 0; }
+    size_t Size() const { return size_; }
+    size_t Capacity() const { return capacity_; }
+    const char* Data() const { return data_.get(); }
+
+private:
+    std::unique_ptr<char[]> data_;
+    size_t size_ = 0;
+    size_t capacity_ = 0;
+};
+
 // Lines gathered by the reader from one read, handed to the store under one lock.
 class TLineBatch {
 public:
     void Add(std::string_view line) {
-        text_.append(line.data(), line.size());
-        ends_.push_back(text_.size());
+        text_.Append(line.data(), line.size());
+        ends_.push_back(text_.Size());
     }
     void Clear() {
-        text_.clear();
+        text_.Clear();
         ends_.clear();
     }
     size_t Count() const { return ends_.size(); }
-    const char* Data(size_t index) const { return text_.data() + Begin(index); }
+    const char* Data(size_t index) const { return text_.Data() + Begin(index); }
     size_t Length(size_t index) const { return ends_[index] - Begin(index); }
 
 private:
     size_t Begin(size_t index) const { return index == 0 ? 0 : ends_[index - 1]; }
-    std::string text_;
+    TByteBuffer text_;
     std::vector<size_t> ends_;
 };
 
@@ -39,7 +59,7 @@ private:
 // overlap.
 class TLineStore {
 public:
-    void Add(const std::string& line);
+    void Add(std::string_view line);
     void Add(const TLineBatch& batch);
     void Clear();
     int Count() const;
@@ -58,10 +78,10 @@ private:
     static constexpr size_t kBlockSize = size_t(1) << 20;
 
     void AddLocked(const char* data, size_t length);
-    const char* Data(const TRef& ref) const { return blocks_[ref.Block].data() + ref.Offset; }
+    const char* Data(const TRef& ref) const { return blocks_[ref.Block].Data() + ref.Offset; }
 
     mutable std::mutex lock_;
-    std::vector<std::string> blocks_;  // each filled up to its reserved size, never beyond
+    std::vector<TByteBuffer> blocks_;  // each filled up to its capacity, never beyond
     std::vector<TRef> refs_;
 };
 
