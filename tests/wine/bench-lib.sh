@@ -116,6 +116,7 @@ tw_make_template() {
 tw_refresh_prefix() {
   local stamp
   stamp=$(cat "$TW_TEMPLATE/.tw-ready")
+  mkdir -p "$TW_BENCH"
   if [ -z "${TW_FRESH:-}" ] && [ -d "$TW_PREFIX/drive_c" ] && [ "$(cat "$TW_PREFIX/.tw-ready" 2>/dev/null)" = "$stamp" ]; then
     cp -a "$TW_TEMPLATE"/*.reg "$TW_PREFIX"/
     local e
