@@ -133,6 +133,24 @@ TEST(DosCommand, StopEndsTheChildAndReturnsAfterTerminated) {
     EXPECT_EQ(log.Terminated(), 1);
 }
 
+TEST(DosCommand, ExecuteDuringARunEndsThatRunFirst) {
+    TDosCommand dos(nullptr);
+    TEventLog log;
+    log.Attach(dos);
+    dos.SetCommandLine(ChildCommand(L"pid sleep 30000"));
+    dos.Execute();
+    ASSERT_TRUE(PumpUntil([&] { return dos.LineCount() >= 1; }, 10000));
+    const DWORD first = PidFromLines(dos.Lines());
+    dos.SetCommandLine(ChildCommand(L"out second\\n"));
+    dos.Execute();
+    EXPECT_EQ(log.Terminated(), 1);
+    EXPECT_TRUE(ProcessEnds(first, 0));
+    ASSERT_TRUE(WaitWhileRunning(dos, 20000));
+    dos.Stop();
+    EXPECT_EQ(dos.Lines().Items(), (Lines{"second"}));
+    EXPECT_EQ(log.Terminated(), 2);
+}
+
 TEST(DosCommand, WithoutLimitsTheRunLastsAsLongAsTheChild) {
     TDosCommand dos(nullptr);
     dos.SetCommandLine(ChildCommand(L"sleep 2500 out done\\n"));
@@ -247,6 +265,15 @@ TEST(DosCommand, MissingProgramEndsAtOnceWithTheReason) {
     TDosCommand dos(nullptr);
     TEventLog log;
     log.Attach(dos);
+    // By the time the owner hears of the end, the run is over and the reason is there.
+    bool runningInHandler = true;
+    std::string errorInHandler;
+    const TNotifyEvent count = dos.OnTerminated;
+    dos.OnTerminated = [&](TObject* sender) {
+        runningInHandler = dos.IsRunning();
+        errorInHandler = dos.LastError();
+        count(sender);
+    };
     dos.SetCommandLine(L"C:\\no such folder\\missing.exe -v");
     const auto start = Clock::now();
     dos.Execute();
@@ -254,6 +281,8 @@ TEST(DosCommand, MissingProgramEndsAtOnceWithTheReason) {
     EXPECT_LT(SecondsSince(start), 1.0);
     dos.Stop();
     EXPECT_EQ(dos.LastError(), "C:\\no such folder\\missing.exe -v doesn't exist.");
+    EXPECT_EQ(errorInHandler, dos.LastError());
+    EXPECT_FALSE(runningInHandler);
     EXPECT_EQ(log.Terminated(), 1);
     EXPECT_EQ(dos.LineCount(), 0);
 
