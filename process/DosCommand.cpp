@@ -34,6 +34,8 @@ TDosCommand::~TDosCommand() {
 
 void TDosCommand::Execute() {
     if (commandLine_.empty()) throw EDosCommand("No Commandline to execute");
+    if (thread_ && thread_->IsCurrentThread())
+        throw EDosCommand("A run cannot be started from its own event handler");
     if (thread_) Stop();
     // The runner owns its timer: the reader thread uses it until Stop, which the runner's
     // destructor guarantees; a timer owned elsewhere could go while a run still reads it.

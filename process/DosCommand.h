@@ -17,11 +17,13 @@ class TDosThread;
 class TProcessJob;
 class TProcessTimer;
 
-// Execute, Stop, IsRunning and the destructor belong to the UI thread that owns the timer.
+// Execute, Stop and the destructor belong to the UI thread that owns the timer; IsRunning,
+// Lines and LastError may be read from any thread.
 // OnNewLine and OnTerminated run on the reader thread. A handler must hand work to the UI
 // thread by posting (PostMessageW), never by a synchronous call into it (SendMessageW and the
 // like): Stop waits on the UI thread for the reader, so such a call would never return.
-// A handler must not call Stop or Execute either.
+// A handler must not call Stop or Execute either: there Stop only asks the run to end, and
+// Execute raises EDosCommand.
 class TDosCommand : public TComponent {
     TW_CLASS_INFO()
 public:

@@ -79,6 +79,8 @@ TDosThread::TDosThread(TDosRunSettings settings)
 TDosThread::~TDosThread() {
     RequestStop();
     WaitFor();
+    // Only reachable when a handler frees its own run: a thread cannot wait for itself.
+    if (thread_.joinable()) thread_.detach();
 }
 
 void TDosThread::RequestStop() {
@@ -122,6 +124,10 @@ bool TDosThread::LimitReached() const {
 // no CPU. A stop request or the child's end cuts any pause short. True when the child has
 // ended, which saves the next pass from asking.
 bool TDosThread::Pause(HANDLE process, int idlePasses) {
+    if (!stopEvent_) {
+        ::Sleep(1);
+        return ::WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
+    }
     const HANDLE handles[2] = {stopEvent_.Get(), process};
     const DWORD r = ::WaitForMultipleObjects(2, handles, FALSE, idlePasses < kShortPausePasses ? 1 : kLongPauseMs);
     if (r == WAIT_OBJECT_0 + 1) return true;

@@ -333,6 +333,22 @@ TEST(DosCommand, AnErrorInAHandlerEndsTheRunAndTheChild) {
     EXPECT_TRUE(ProcessEnds(pid, 2000));
 }
 
+TEST(DosCommand, ARunCannotRestartItselfFromItsHandler) {
+    TDosCommand dos(nullptr);
+    int terminated = 0;
+    dos.OnTerminated = [&](TObject*) {
+        ++terminated;
+        dos.Execute();
+    };
+    dos.SetCommandLine(ChildCommand(L"out x\\n"));
+    dos.Execute();
+    ASSERT_TRUE(WaitWhileRunning(dos, 10000));
+    dos.Stop();
+    EXPECT_EQ(terminated, 1);
+    EXPECT_EQ(dos.LastError(), "A run cannot be started from its own event handler");
+    EXPECT_EQ(dos.Lines().Items(), (Lines{"x"}));
+}
+
 TEST(DosCommand, SettingsArePublishedByName) {
     TDosCommand dos(nullptr);
     EXPECT_TRUE(SetPropFromText(&dos, "MaxTimeAfterBeginning", "12"));
