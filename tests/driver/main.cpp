@@ -10,6 +10,7 @@
 #include "tests/driver/DriverError.h"
 #include "tests/driver/Labels.h"
 #include "tests/driver/Output.h"
+#include "tests/driver/PropertyOps.h"
 #include "tests/driver/WindowFind.h"
 
 using namespace tw::driver;
@@ -53,6 +54,8 @@ Commands:
                        line breaks inside a cell become spaces)
   selected             the indexes of the list view's selected rows, one a line
   progress             progress bar CONTROL: "pos min max"
+  prop NAME.PROPERTY   a published property of a component of WINDOW, a framework form (a
+                       windowless label's text: prop lblInfo.Caption)
   close                post WM_CLOSE to WINDOW
   dialog-path PATH     file dialog: type PATH into its first visible enabled edit box, press OK
   press BUTTON         press the dialog's button BUTTON (its text, or #id: #1 OK, #2 Cancel)
@@ -162,6 +165,9 @@ int Run(const DriverArgs& a) {
         HWND w = FindChild(WaitTopLevel(a.window, a.timeoutMs), a.child, a.timeoutMs);
         Out(std::wstring(L"visible=") + (IsWindowVisible(w) ? L"1" : L"0") + L" enabled=" +
             (IsWindowEnabled(w) ? L"1" : L"0"));
+    } else if (c == L"prop") {
+        std::wstring path = Arg(a, 0, L"a property path");
+        Out(QueryProperty(WaitTopLevel(a.window, a.timeoutMs), path, a.timeoutMs));
     } else if (c == L"text") {
         Out(TextOf(FindChild(WaitTopLevel(a.window, a.timeoutMs), a.child, a.timeoutMs)));
     } else if (c == L"settext") {
