@@ -11,6 +11,7 @@ namespace tw::tools {
 enum class ChildStderr {
     Inherit,  // the child's diagnostics go straight to our own standard error
     ToPipe,   // merged into the pipe we read
+    Separate, // a pipe of its own, read with ReadError (from another thread than Read)
 };
 
 class ChildProcess {
@@ -27,6 +28,9 @@ public:
 
     // Reads what the child wrote; 0 once it has closed its output.
     size_t Read(char* buffer, size_t size);
+
+    // Reads the child's diagnostics in the Separate mode; 0 once it has closed them.
+    size_t ReadError(char* buffer, size_t size);
 
     // Waits for the end of the child (read its output to the end first, or a full pipe blocks it):
     // its exit code, or 128 plus the signal that killed it.

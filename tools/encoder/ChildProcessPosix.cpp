@@ -57,7 +57,25 @@ struct ChildProcess::Impl {
     bool reaped = false;
     int status = 0;
     Fd output;
+    Fd errors;
 };
+
+namespace {
+
+size_t ReadFd(int fd, char* buffer, size_t size)
+{
+    if (fd < 0)
+        return 0;
+    for (;;) {
+        ssize_t got = read(fd, buffer, size);
+        if (got >= 0)
+            return static_cast<size_t>(got);
+        if (errno != EINTR)
+            return 0;
+    }
+}
+
+}  // namespace
 
 ChildProcess::ChildProcess() : impl_(new Impl) {}
 
@@ -72,8 +90,10 @@ ChildProcess::~ChildProcess()
 bool ChildProcess::Start(const std::string& program, const std::vector<std::string>& arguments,
                          ChildStderr stderrMode, std::string* error)
 {
-    Fd outRead, outWrite, failRead, failWrite;
-    if (!MakePipe(&outRead, &outWrite) || !MakePipe(&failRead, &failWrite)) {
+    Fd outRead, outWrite, errRead, errWrite, failRead, failWrite;
+    bool separate = stderrMode == ChildStderr::Separate;
+    if (!MakePipe(&outRead, &outWrite) || !MakePipe(&failRead, &failWrite) ||
+        (separate && !MakePipe(&errRead, &errWrite))) {
         if (error)
             *error = std::string("cannot create a pipe: ") + std::strerror(errno);
         return false;
@@ -108,6 +128,8 @@ bool ChildProcess::Start(const std::string& program, const std::vector<std::stri
         dup2(outWrite.Get(), 1);
         if (stderrMode == ChildStderr::ToPipe)
             dup2(outWrite.Get(), 2);
+        if (separate)
+            dup2(errWrite.Get(), 2);
         execv(program.c_str(), argv.data());
         int code = errno;
         ssize_t ignored = write(failWrite.Get(), &code, sizeof code);
@@ -116,6 +138,7 @@ bool ChildProcess::Start(const std::string& program, const std::vector<std::stri
     }
 
     outWrite.Reset();
+    errWrite.Reset();
     failWrite.Reset();
     int code = 0;
     ssize_t got;
@@ -130,20 +153,18 @@ bool ChildProcess::Start(const std::string& program, const std::vector<std::stri
         return false;
     }
     impl_->output.Reset(outRead.Release());
+    impl_->errors.Reset(errRead.Release());
     return true;
 }
 
 size_t ChildProcess::Read(char* buffer, size_t size)
 {
-    if (impl_->output.Get() < 0)
-        return 0;
-    for (;;) {
-        ssize_t got = read(impl_->output.Get(), buffer, size);
-        if (got >= 0)
-            return static_cast<size_t>(got);
-        if (errno != EINTR)
-            return 0;
-    }
+    return ReadFd(impl_->output.Get(), buffer, size);
+}
+
+size_t ChildProcess::ReadError(char* buffer, size_t size)
+{
+    return ReadFd(impl_->errors.Get(), buffer, size);
 }
 
 int ChildProcess::Wait()
@@ -164,6 +185,7 @@ int ChildProcess::Wait()
         else
             impl_->status = -1;
         impl_->output.Reset();
+        impl_->errors.Reset();
     }
     return impl_->status;
 }

@@ -75,6 +75,7 @@ struct ChildProcess::Impl {
     Handle job;
     Handle process;
     Handle output;
+    Handle errors;
     bool finished = false;
     int exitCode = -1;
     DWORD id = 0;
@@ -106,9 +107,17 @@ bool ChildProcess::Start(const std::string& program, const std::vector<std::stri
 
     Handle input(CreateFileW(L"NUL", GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, OPEN_EXISTING, 0,
                              nullptr));
-    Handle diagnostics;
+    Handle diagnostics, errorRead;
     if (stderrMode == ChildStderr::Inherit)
         InheritableCopy(STD_ERROR_HANDLE, &diagnostics);
+    if (stderrMode == ChildStderr::Separate) {
+        if (!CreatePipe(errorRead.Out(), diagnostics.Out(), &inherit, 0)) {
+            if (error)
+                *error = LastErrorText("cannot create a pipe");
+            return false;
+        }
+        SetHandleInformation(errorRead.Get(), HANDLE_FLAG_INHERIT, 0);
+    }
 
     // The child dies with us: closing the converter ends the front-end, and with it the job.
     Handle job(CreateJobObjectW(nullptr, nullptr));
@@ -129,8 +138,12 @@ bool ChildProcess::Start(const std::string& program, const std::vector<std::stri
     std::wstring commandLine = Utf8ToWide(BuildWindowsCommandLine(program, arguments));
     std::wstring application = Utf8ToWide(program);
     DWORD flags = CREATE_SUSPENDED | CREATE_UNICODE_ENVIRONMENT;
-    if (!GetConsoleWindow())
-        flags |= CREATE_NO_WINDOW;  // no console of our own: keep the child's invisible too
+    // With a console (the converter gives us a hidden one) the child shares it. Without one the
+    // child would open a visible console window: ask for a windowless one instead. Asking for it
+    // when we have a console would start a second console host for nothing.
+    DWORD consoleProcess = 0;
+    if (GetConsoleProcessList(&consoleProcess, 1) == 0)
+        flags |= CREATE_NO_WINDOW;
     PROCESS_INFORMATION info {};
     if (!CreateProcessW(application.c_str(), &commandLine[0], nullptr, nullptr, TRUE, flags, nullptr, nullptr,
                         &startup, &info)) {
@@ -148,21 +161,50 @@ bool ChildProcess::Start(const std::string& program, const std::vector<std::stri
     ResumeThread(thread.Get());
 
     impl_->output.Reset(readEnd.Release());
+    impl_->errors.Reset(errorRead.Release());
     return true;
 }
 
-size_t ChildProcess::Read(char* buffer, size_t size)
+namespace {
+
+// Reads what is waiting, without trusting the end of the pipe alone: under Wine a helper process
+// that the child starts (the desktop process) may keep a copy of the child's output handle for
+// ever. Once the child has gone and the pipe is drained, that is the end.
+size_t ReadPipe(HANDLE pipe, HANDLE process, char* buffer, size_t size)
 {
-    if (!impl_->output.Get())
+    if (!pipe)
         return 0;
     DWORD want = size > 0x10000000 ? 0x10000000 : static_cast<DWORD>(size);
+    bool childGone = false;
     for (;;) {
-        DWORD got = 0;
-        if (!ReadFile(impl_->output.Get(), buffer, want, &got, nullptr))
+        DWORD waiting = 0;
+        if (!PeekNamedPipe(pipe, nullptr, 0, nullptr, &waiting, nullptr))
             return 0;  // broken pipe: every writer has gone
-        if (got > 0 || want == 0)
-            return got;
+        if (waiting > 0) {
+            DWORD got = 0;
+            if (!ReadFile(pipe, buffer, waiting < want ? waiting : want, &got, nullptr))
+                return 0;
+            if (got > 0)
+                return got;
+            continue;
+        }
+        if (childGone || want == 0)
+            return 0;
+        // Wakes at the child's end at once, else looks into the pipe again a little later.
+        childGone = WaitForSingleObject(process, 5) == WAIT_OBJECT_0;
     }
+}
+
+}  // namespace
+
+size_t ChildProcess::Read(char* buffer, size_t size)
+{
+    return ReadPipe(impl_->output.Get(), impl_->process.Get(), buffer, size);
+}
+
+size_t ChildProcess::ReadError(char* buffer, size_t size)
+{
+    return ReadPipe(impl_->errors.Get(), impl_->process.Get(), buffer, size);
 }
 
 int ChildProcess::Wait()
@@ -176,6 +218,7 @@ int ChildProcess::Wait()
         impl_->exitCode = static_cast<int>(code);
         impl_->finished = true;
         impl_->output.Reset();
+        impl_->errors.Reset();
     }
     return impl_->exitCode;
 }

@@ -8,6 +8,8 @@
 #include "tools/encoder/ToolPlatform.h"
 
 #include <exception>
+#include <mutex>
+#include <thread>
 
 namespace {
 
@@ -48,20 +50,40 @@ int Run(const std::vector<std::string>& arguments)
         audioCodec = ChooseAudioCodec(request, HasAmrNbEncoder(ffmpeg));
 
     ChildProcess encoder;
-    if (!encoder.Start(ffmpeg, BuildFfmpegArguments(request, audioCodec), ChildStderr::Inherit, &error)) {
+    if (!encoder.Start(ffmpeg, BuildFfmpegArguments(request, audioCodec), ChildStderr::Separate, &error)) {
         WriteErr("ffmpeg: " + error + "\n");
         return kNoFfmpeg;
     }
+    // FFmpeg's diagnostics pass through whole lines at a time: the converter reads our standard
+    // output and error as one stream, and a marker must never land inside a diagnostic line.
+    std::mutex gate;
+    std::thread diagnostics([&encoder, &gate]() {
+        try {
+            LineSplitter lines([&gate](const std::string& line) {
+                std::lock_guard<std::mutex> hold(gate);
+                WriteErr(line + "\n");
+            });
+            char buffer[4096];
+            while (size_t got = encoder.ReadError(buffer, sizeof buffer))
+                lines.Feed(buffer, got);
+            lines.Finish();
+        } catch (...) {
+            // Out of memory at worst: the diagnostics are lost, the encoding goes on.
+        }
+    });
     ProgressReader progress;
-    LineSplitter lines([&progress](const std::string& line) {
+    LineSplitter lines([&progress, &gate](const std::string& line) {
         double seconds = 0;
-        if (progress.Feed(line, &seconds))
+        if (progress.Feed(line, &seconds)) {
+            std::lock_guard<std::mutex> hold(gate);
             WriteOut(ProgressMarker(seconds) + "\n");
+        }
     });
     char buffer[4096];
     while (size_t got = encoder.Read(buffer, sizeof buffer))
         lines.Feed(buffer, got);
     lines.Finish();
+    diagnostics.join();
     return encoder.Wait();
 }
 
