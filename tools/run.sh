@@ -56,12 +56,13 @@ log=$TW_BENCH/program.log
 tw_start_app "$log" "$exe"
 echo "run: started $(basename "$exe") under wine64 on the private display $DISPLAY"
 
-if ! tw_driver wait --class "$main_class" --timeout 60000; then
+if ! window=$(tw_driver wait --class "$main_class" --timeout 60000); then
   echo "run: error: no $main_class window within 60 s; the program's output:" >&2
   tail -20 "$log" >&2 || true
   kill "$TW_APP_PID" 2>/dev/null || true
   exit 1
 fi
+echo "run: main window up: $window"
 after_window_up
 
 shot=$TW_BUILD/screenshots/main-window.png
