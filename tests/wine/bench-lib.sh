@@ -232,6 +232,18 @@ tw_shot() {
   import -display "$DISPLAY" -window root "$1"
 }
 
+# tw_xclick X Y: a real left click at screen point X,Y of the bench's display (through X, so the
+# program's own hit-testing sees it; the point must not be covered). twdriver's tree prints
+# screen rectangles: the virtual desktop sits at the display's origin.
+tw_xclick() {
+  xdotool mousemove --sync "$1" "$2" click 1
+}
+
+# tw_xkeys KEYS...: real key presses (xdotool key names, e.g. Return, ctrl+a, BackSpace).
+tw_xkeys() {
+  xdotool key --delay 20 "$@"
+}
+
 # tw_driver ARGS: runs twdriver.exe of the build tree inside the bench (env loaded).
 tw_driver() {
   "$TW_WINE64" "$TW_BUILD/bin/twdriver.exe" "$@" </dev/null

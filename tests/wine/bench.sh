@@ -16,6 +16,8 @@ usage: tests/wine/bench.sh COMMAND [--build DIR] [ARGS]
   env                print the env file's path (source it to use the bench's Wine)
   shot FILE          screenshot of the bench's display into FILE
   run EXE [ARGS]     run a Windows program inside the bench (brings the bench up if needed)
+  click X Y          a real mouse click at screen point X,Y of the bench's display
+  keys KEY...        real key presses (xdotool names: Return, ctrl+a, BackSpace)
 
 The build tree is --build DIR, else $TARNWICK_BUILD, else the nearest folder above the current
 one that holds a CMakeCache.txt. The bench lives in <build>/wine-bench/.
@@ -50,6 +52,14 @@ case $cmd in
     [ ${#args[@]} -eq 1 ] || tw_die "shot needs one file name"
     tw_load_env || tw_die "not up: run tests/wine/bench.sh up --build $TW_BUILD"
     tw_shot "${args[0]}"; echo "${args[0]}" ;;
+  click|keys)
+    tw_load_env || tw_die "not up: run tests/wine/bench.sh up --build $TW_BUILD"
+    if [ "$cmd" = click ]; then
+      [ ${#args[@]} -eq 2 ] || tw_die "click needs X and Y"
+      tw_xclick "${args[0]}" "${args[1]}"
+    else
+      tw_xkeys "${args[@]}"
+    fi ;;
   run)
     [ ${#args[@]} -ge 1 ] || tw_die "run needs a program"
     TW_RUN_BUILD=$TW_BUILD exec "$here/wine-run.sh" "${args[@]}" ;;

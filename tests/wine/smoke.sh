@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Proves the bench: a small GUI program under Xvfb shows 12 px Chinese text (screenshot and
-# pixel checks), and twdriver finds its window, reads and clicks, and closes it.
+# pixel checks); twdriver finds its window, reads, clicks and closes it; a real mouse click
+# through X reaches it; its exit code comes back.
 # usage: tests/wine/smoke.sh <build>/tests/wine/bench_smoke_app.exe
 set -euo pipefail
 . "$(cd "$(dirname "$0")" && pwd)/../e2e/e2e-lib.sh"
@@ -37,6 +38,12 @@ sigs=$(for i in 0 1 2 3; do
 done | sort -u | wc -l)
 e2e_expect "four distinct glyphs" 4 "$sigs"
 
+# A real mouse click through X on the button's centre, from the tree's screen rectangle.
+read -r bx by bw bh < <(sed -n 's/.* Button id=100 .* screen=\([0-9]*\),\([0-9]*\),\([0-9]*\)x\([0-9]*\).*/\1 \2 \3 \4/p' "$E2E_OUT/tree.txt")
+[ -n "${bh:-}" ] || e2e_fail "no button in the tree listing"
+tw_xclick $((bx + bw / 2)) $((by + bh / 2))
+e2e_wait_text "已点击 2 次" "${W[@]}" --id 101
+
 e2e_close "${W[@]}"
-e2e_expect "exit code passed on (the click count)" 1 "$E2E_RC"
+e2e_expect "exit code passed on (the click count)" 2 "$E2E_RC"
 e2e_pass
