@@ -1,0 +1,73 @@
+// A stand-in for the tools beside the converter, copied in as "mplayer.exe" or "ffmpeg.exe".
+// It plays a script kept next to it, named after its own file:
+//   <exe>.log    each run appends its command line (UTF-8), so tests see what the converter passed
+//   <exe>.out    bytes written to standard output exactly as they are (CR LF included)
+//   <exe>.sleep  milliseconds to wait after writing, before exiting
+//   <exe>.exit   the exit code (default 0)
+#include <windows.h>
+
+#include <string>
+
+namespace {
+
+std::wstring OwnPath() {
+    std::wstring path(32768, L'\0');
+    DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    path.resize(length);
+    return path;
+}
+
+bool ReadAll(const std::wstring& path, std::string* bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes->append(buffer, got);
+    CloseHandle(file);
+    return true;
+}
+
+void Append(const std::wstring& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+std::string Utf8(const wchar_t* text) {
+    int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 1) return {};
+    std::string out(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), size, nullptr, nullptr);
+    out.resize(static_cast<size_t>(size - 1));
+    return out;
+}
+
+int Number(const std::wstring& path, int fallback) {
+    std::string text;
+    if (!ReadAll(path, &text)) return fallback;
+    try {
+        return std::stoi(text);
+    } catch (...) {
+        return fallback;
+    }
+}
+
+}  // namespace
+
+int main() {
+    const std::wstring self = OwnPath();
+    Append(self + L".log", Utf8(GetCommandLineW()) + "\n");
+
+    std::string output;
+    if (ReadAll(self + L".out", &output) && !output.empty()) {
+        DWORD written = 0;
+        WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), output.data(), static_cast<DWORD>(output.size()), &written, nullptr);
+    }
+    int sleep = Number(self + L".sleep", 0);
+    if (sleep > 0) Sleep(static_cast<DWORD>(sleep));
+    return Number(self + L".exit", 0);
+}
