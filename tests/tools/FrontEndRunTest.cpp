@@ -1,5 +1,6 @@
 // The two console tools run for real on the test media, with the real FFmpeg behind them.
 #include "tests/tools/ToolRun.h"
+#include "tools/encoder/AmrNbCheck.h"
 #include "tools/encoder/FfmpegLocator.h"
 #include "tools/encoder/ProgressReader.h"
 
@@ -8,6 +9,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <cstring>
+#include <fstream>
 
 using namespace tw::tools::test;
 
@@ -237,4 +239,29 @@ TEST(FrontEnds, MissingFfmpegIsOneClearLine)
     EXPECT_EQ(encoded.exitCode, 127);
     ASSERT_EQ(encoded.lines.size(), 1u) << encoded.output;
     EXPECT_EQ(encoded.lines[0].compare(0, 43, "ffmpeg: the FFmpeg program was not found (l"), 0) << encoded.lines[0];
+}
+
+TEST(EncoderRun, AmrNbAnswerIsKeptPerFfmpegBuild)
+{
+    TempFolder cache("cache");
+    const std::filesystem::path file = cache.Path() / "tarnwick-ffmpeg-encoders.txt";
+    const bool truth = BuildHasAmrNb();
+    EXPECT_EQ(tw::tools::FfmpegHasAmrNb(RealFfmpeg(), cache.Utf8()), truth);
+
+    std::string stamp, answer;
+    {
+        std::ifstream in(file);
+        ASSERT_TRUE(std::getline(in, stamp) && std::getline(in, answer));
+    }
+    EXPECT_EQ(answer, truth ? "1" : "0");
+    auto rewrite = [&file](const std::string& text) { std::ofstream(file, std::ios::trunc) << text; };
+
+    // The same build: the kept answer is used without asking (a planted opposite proves it).
+    rewrite(stamp + "\n" + (truth ? "0" : "1") + "\n");
+    EXPECT_EQ(tw::tools::FfmpegHasAmrNb(RealFfmpeg(), cache.Utf8()), !truth);
+    // Another build, or a damaged file: asked again.
+    rewrite("another build|1|2\n" + std::string(truth ? "0" : "1") + "\n");
+    EXPECT_EQ(tw::tools::FfmpegHasAmrNb(RealFfmpeg(), cache.Utf8()), truth);
+    rewrite(stamp + "\nmaybe\n");
+    EXPECT_EQ(tw::tools::FfmpegHasAmrNb(RealFfmpeg(), cache.Utf8()), truth);
 }

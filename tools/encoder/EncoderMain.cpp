@@ -1,5 +1,6 @@
 // ffmpeg: the converter's encoder. Reads its old-style command line, runs the real FFmpeg with the
 // same settings and reports the media time reached as ffmpeg_release_time lines.
+#include "tools/encoder/AmrNbCheck.h"
 #include "tools/encoder/ChildProcess.h"
 #include "tools/encoder/EncodeRequest.h"
 #include "tools/encoder/FfmpegLocator.h"
@@ -18,19 +19,6 @@ using namespace tw::tools;
 constexpr int kUsageError = 1;
 constexpr int kNoFfmpeg = 127;
 
-bool HasAmrNbEncoder(const std::string& ffmpeg)
-{
-    ChildProcess lister;
-    if (!lister.Start(ffmpeg, {"-hide_banner", "-nostdin", "-encoders"}, ChildStderr::ToPipe, nullptr))
-        return false;
-    std::string listing;
-    char buffer[4096];
-    while (size_t got = lister.Read(buffer, sizeof buffer))
-        listing.append(buffer, got);
-    lister.Wait();
-    return ListsAmrNbEncoder(listing);
-}
-
 int Run(const std::vector<std::string>& arguments)
 {
     EncodeRequest request;
@@ -47,7 +35,7 @@ int Run(const std::vector<std::string>& arguments)
     }
     std::string audioCodec = request.audioCodec;
     if (audioCodec.empty())
-        audioCodec = ChooseAudioCodec(request, HasAmrNbEncoder(ffmpeg));
+        audioCodec = ChooseAudioCodec(request, FfmpegHasAmrNb(ffmpeg));
 
     ChildProcess encoder;
     if (!encoder.Start(ffmpeg, BuildFfmpegArguments(request, audioCodec), ChildStderr::Separate, &error)) {
