@@ -13,29 +13,43 @@ class TFloodGen {
 public:
     explicit TFloodGen(uint64_t seed) : state_(seed * 0x9E3779B97F4A7C15ull + 1) {}
 
-    uint32_t Next() {
+    uint64_t NextWide() {
         state_ ^= state_ >> 12;
         state_ ^= state_ << 25;
         state_ ^= state_ >> 27;
-        return static_cast<uint32_t>((state_ * 0x2545F4914F6CDD1Dull) >> 32);
+        return state_ * 0x2545F4914F6CDD1Dull;
     }
+    uint32_t Next() { return static_cast<uint32_t>(NextWide() >> 32); }
 
+    // Four bytes per number drawn, so that the child writes faster than the reader reads and
+    // the benchmark measures the reader. The stream does not depend on how it is cut into calls.
     void Fill(char* out, size_t n) {
         for (size_t i = 0; i < n; ++i) {
-            const uint32_t r = Next() % 1000;
-            char c;
-            if (r < 25) c = '\n';
-            else if (r < 37) c = '\r';
-            else if (r < 42) c = '\0';
-            else c = static_cast<char>('!' + r % 94);
-            if (c == '\n' && lastWasCr_) c = 'L';
-            lastWasCr_ = c == '\r';
-            out[i] = c;
+            if (left_ == 0) {
+                bits_ = NextWide();
+                left_ = 4;
+            }
+            out[i] = Pick(static_cast<uint32_t>(bits_ & 0xffff) % 1000);
+            bits_ >>= 16;
+            --left_;
         }
     }
 
 private:
+    char Pick(uint32_t r) {
+        char c;
+        if (r < 25) c = '\n';
+        else if (r < 37) c = '\r';
+        else if (r < 42) c = '\0';
+        else c = static_cast<char>('!' + r % 94);
+        if (c == '\n' && lastWasCr_) c = 'L';
+        lastWasCr_ = c == '\r';
+        return c;
+    }
+
     uint64_t state_;
+    uint64_t bits_ = 0;
+    int left_ = 0;
     bool lastWasCr_ = false;
 };
 

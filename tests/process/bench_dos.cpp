@@ -57,7 +57,7 @@ double BareReadSeconds(const std::wstring& command, unsigned long long& bytes) {
     return seconds;
 }
 
-double RunnerSeconds(const std::wstring& command, int& lines) {
+double RunnerSeconds(const std::wstring& command, int& lines, std::string& error) {
     tw::TDosCommand dos(nullptr);
     dos.SetCommandLine(command);
     const auto start = Clock::now();
@@ -66,6 +66,7 @@ double RunnerSeconds(const std::wstring& command, int& lines) {
     const double seconds = Since(start);
     dos.Stop();
     lines = dos.LineCount();
+    error = dos.LastError();
     return seconds;
 }
 
@@ -91,11 +92,13 @@ int main(int argc, char** argv) {
     for (int round = 1; round <= rounds; ++round) {
         unsigned long long bytes = 0;
         int lines = 0;
+        std::string error;
         double cpu = ProcessCpuSeconds();
         const double bare = BareReadSeconds(flood, bytes);
         const double bareCpu = ProcessCpuSeconds() - cpu;
         cpu = ProcessCpuSeconds();
-        const double runner = RunnerSeconds(flood, lines);
+        const double runner = RunnerSeconds(flood, lines, error);
+        if (!error.empty()) std::printf("round %d: the runner failed: %s\n", round, error.c_str());
         const double runnerCpu = ProcessCpuSeconds() - cpu;
         const double mb = static_cast<double>(bytes) / (1 << 20);
         std::printf("round %d: bare ReadFile %.3f s (%.1f MB/s, CPU %.2f s), runner %.3f s (%.1f MB/s, CPU %.2f s, "
