@@ -100,18 +100,27 @@ conv_near() {
   awk -v a="$1" -v b="$2" -v t="$3" 'BEGIN { d = a - b; if (d < 0) d = -d; exit !(d <= t) }'
 }
 
-# conv_tool_procs: live Wine processes of this bench's prefix whose command line names one of
-# the converter's tools (a zombie waiting for its reaper is not counted); "pid command" lines.
-conv_tool_procs() {
-  local p cmd
+# conv_procs PATTERN...: live Wine processes of this bench's prefix whose command line matches
+# one of the (lower-case) shell PATTERNs; a zombie waiting for its reaper is not counted.
+# "pid command" lines.
+conv_procs() {
+  local p cmd pat hit
   for p in /proc/[0-9]*; do
     cmd=$( { tr '\0' ' ' <"$p/cmdline"; } 2>/dev/null) || continue
-    case ${cmd,,} in *ffmpeg.exe*|*mplayer.exe*) ;; *) continue ;; esac
+    hit=""
+    for pat in "$@"; do
+      # shellcheck disable=SC2254  # the pattern is meant to match
+      case ${cmd,,} in $pat) hit=1 ;; esac
+    done
+    [ -n "$hit" ] || continue
     { tr '\0' '\n' <"$p/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$TW_PREFIX" || continue
     tw_running "${p#/proc/}" || continue
     echo "${p#/proc/} $cmd"
   done
 }
+
+# conv_tool_procs: the converter's tools (and FFmpeg under the encoder) still running.
+conv_tool_procs() { conv_procs '*ffmpeg.exe*' '*mplayer.exe*'; }
 
 # conv_watch_start OUT: samples the progress bar into OUT until conv_watch_stop.
 conv_watch_start() {
