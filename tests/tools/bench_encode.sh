@@ -2,6 +2,8 @@
 # Wall time of the encoder front-end against the real FFmpeg run directly with the same settings,
 # on the same sources. Prints one line per source and the overall ratio (goal: at most 1.03).
 # Usage: tests/tools/bench_encode.sh <front-end ffmpeg> [real ffmpeg] [runs per source]
+# Windows builds (.exe) run under wine64 in the environment given (source a bench's env file first):
+#   . build/win64/wine-bench/env; tests/tools/bench_encode.sh build/win64/bin/ffmpeg.exe build/win64/bin/codecs/ffmpeg.exe
 set -euo pipefail
 front=${1:?usage: bench_encode.sh <front-end ffmpeg> [real ffmpeg] [runs]}
 real=${2:-$(command -v ffmpeg)}
@@ -21,18 +23,25 @@ fi
 
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
+wrap=()
+host() { echo "$1"; }
+if [[ $front == *.exe ]]; then
+  wrap=(/usr/lib/wine/wine64)
+  host() { local p=$1; echo "Z:${p//\//\\}"; }
+fi
 # The same audio encoder the front-end picks for this FFmpeg build.
-if "$real" -hide_banner -encoders 2>/dev/null | grep -q ' libopencore_amrnb '; then acodec=libopencore_amrnb; else acodec=aac; fi
+if "${wrap[@]}" "$real" -hide_banner -encoders 2>/dev/null | grep -q ' libopencore_amrnb '; then acodec=libopencore_amrnb; else acodec=aac; fi
 
 # Each run leaves "wall user system" seconds (children included) in the file named first.
 timed() { local into=$1; shift; /usr/bin/time -f '%e %U %S' -o "$into" -a "$@" >/dev/null 2>&1; }
 run_front() {
-  timed "$1" "$front" -i "$2" -vcodec mpeg4 -f 3gp -b 120K -r 14.985 -s 176x144 -ar 8000 -ab 12.2K -ac 1 \
-    -y "$out/front.3GP"
+  timed "$1" "${wrap[@]}" "$front" -i "$(host "$2")" -vcodec mpeg4 -f 3gp -b 120K -r 14.985 -s 176x144 -ar 8000 \
+    -ab 12.2K -ac 1 -y "$(host "$out/front.3GP")"
 }
 run_real() {
-  timed "$1" "$real" -hide_banner -nostdin -y -i "$2" -map '0:V:0?' -map '0:a:0?' -c:v mpeg4 -b:v 120K \
-    -r 14.985 -s 176x144 -c:a "$acodec" -b:a 12.2K -ar 8000 -ac 1 -f 3gp "$out/real.3GP"
+  timed "$1" "${wrap[@]}" "$real" -hide_banner -nostdin -y -i "$(host "$2")" -map '0:V:0?' -map '0:a:0?' \
+    -c:v mpeg4 -b:v 120K -r 14.985 -s 176x144 -c:a "$acodec" -b:a 12.2K -ar 8000 -ac 1 -f 3gp \
+    "$(host "$out/real.3GP")"
 }
 # Median wall time and mean processor time (user + system) of a file of runs.
 stats() { sort -n "$1" | awk '{ w[NR] = $1; c += $2 + $3 } END { m = (NR % 2) ? w[(NR + 1) / 2] : (w[NR / 2] + w[NR / 2 + 1]) / 2; printf "%.3f %.3f", m, c / NR }'; }

@@ -52,9 +52,15 @@ bool FfmpegHasAmrNb(const std::string& ffmpeg, const std::string& cacheFolder)
     if (!stamp.empty() && !cacheFolder.empty()) {
         std::ifstream in(cache, std::ios::binary);
         std::string cachedStamp, answer;
-        if (std::getline(in, cachedStamp) && std::getline(in, answer) && cachedStamp == stamp &&
-            (answer == "0" || answer == "1"))
-            return answer == "1";
+        if (std::getline(in, cachedStamp) && std::getline(in, answer)) {
+            // A file edited on Windows may have CR LF line ends.
+            for (std::string* line : {&cachedStamp, &answer}) {
+                if (!line->empty() && line->back() == '\r')
+                    line->pop_back();
+            }
+            if (cachedStamp == stamp && (answer == "0" || answer == "1"))
+                return answer == "1";
+        }
     }
     bool has = AskFfmpeg(ffmpeg);
     if (!stamp.empty() && !cacheFolder.empty()) {

@@ -139,11 +139,11 @@ bool ChildProcess::Start(const std::string& program, const std::vector<std::stri
     std::wstring application = Utf8ToWide(program);
     DWORD flags = CREATE_SUSPENDED | CREATE_UNICODE_ENVIRONMENT;
     // With a console (the converter gives us a hidden one) the child shares it. Without one the
-    // child would open a visible console window: ask for a windowless one instead. Asking for it
-    // when we have a console would start a second console host for nothing.
+    // child would open a visible console window; it needs none, its standard handles are given,
+    // so it runs without a console (cheaper than a windowless console of its own).
     DWORD consoleProcess = 0;
     if (GetConsoleProcessList(&consoleProcess, 1) == 0)
-        flags |= CREATE_NO_WINDOW;
+        flags |= DETACHED_PROCESS;
     PROCESS_INFORMATION info {};
     if (!CreateProcessW(application.c_str(), &commandLine[0], nullptr, nullptr, TRUE, flags, nullptr, nullptr,
                         &startup, &info)) {
