@@ -100,27 +100,23 @@ conv_near() {
   awk -v a="$1" -v b="$2" -v t="$3" 'BEGIN { d = a - b; if (d < 0) d = -d; exit !(d <= t) }'
 }
 
-# conv_procs PATTERN...: live Wine processes of this bench's prefix whose command line matches
-# one of the (lower-case) shell PATTERNs; a zombie waiting for its reaper is not counted.
-# "pid command" lines.
+# conv_procs TEXT...: live Wine processes of this bench's prefix whose command line holds one of
+# the TEXTs (any letter case); a zombie waiting for its reaper is not counted. "pid command" lines.
 conv_procs() {
-  local p cmd pat hit
-  for p in /proc/[0-9]*; do
-    cmd=$( { tr '\0' ' ' <"$p/cmdline"; } 2>/dev/null) || continue
-    hit=""
-    for pat in "$@"; do
-      # shellcheck disable=SC2254  # the pattern is meant to match
-      case ${cmd,,} in $pat) hit=1 ;; esac
-    done
-    [ -n "$hit" ] || continue
-    { tr '\0' '\n' <"$p/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$TW_PREFIX" || continue
-    tw_running "${p#/proc/}" || continue
-    echo "${p#/proc/} $cmd"
+  local args=() t pid stat cmd
+  for t in "$@"; do args+=(-e "$t"); done
+  ps -eo pid=,stat=,args= | grep -iF "${args[@]}" | while read -r pid stat cmd; do
+    [ "${stat:0:1}" = Z ] && continue
+    # Wine names its processes after their .exe; this leaves out the grep above.
+    case $( { cat "/proc/$pid/comm"; } 2>/dev/null) in *.exe|*.EXE) ;; *) continue ;; esac
+    { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qx "WINEPREFIX=$TW_PREFIX" || continue
+    echo "$pid $cmd"
   done
+  return 0
 }
 
 # conv_tool_procs: the converter's tools (and FFmpeg under the encoder) still running.
-conv_tool_procs() { conv_procs '*ffmpeg.exe*' '*mplayer.exe*'; }
+conv_tool_procs() { conv_procs ffmpeg.exe mplayer.exe; }
 
 # conv_watch_start OUT: samples the progress bar into OUT until conv_watch_stop.
 conv_watch_start() {

@@ -99,10 +99,10 @@ echo 120000 >"$prog/mplayer.exe.sleep"
 tw_driver click "${CONV_W[@]}" --text 新增 || e2e_fail "cannot press the add button"
 tw_driver dialog-path --app TFrmMain "$(conv_win "$src")" >/dev/null || e2e_fail "the open dialog did not take the file"
 for i in $(seq 50); do
-  [ -n "$(conv_procs '*mplayer.exe*')" ] && break
+  [ -n "$(conv_procs mplayer.exe)" ] && break
   sleep 0.1
 done
-[ -n "$(conv_procs '*mplayer.exe*')" ] || e2e_fail "the probe tool did not start"
+[ -n "$(conv_procs mplayer.exe)" ] || e2e_fail "the probe tool did not start"
 e2e_expect "add button during the probe" "visible=1 enabled=0" "$(tw_driver state "${CONV_W[@]}" --text 新增)"
 started=$SECONDS
 e2e_close "${CONV_W[@]}"
@@ -113,5 +113,5 @@ for i in $(seq 50); do
   sleep 0.1
 done
 e2e_expect "tool processes left" "" "$(conv_tool_procs)"
-e2e_expect "crash reports" "" "$(conv_procs '*winedbg*')"
+e2e_expect "crash reports" "" "$(conv_procs winedbg)"
 e2e_pass
