@@ -134,6 +134,7 @@ TEST(ProbeRun, LengthOfEveryFamily)
     }
     EXPECT_NEAR(LengthOf(Probe(Media("silent.mp4"))), 3.0, 0.1);
     EXPECT_NEAR(LengthOf(Probe(Media("sample.avi"))), 5.0, 0.2);
+    EXPECT_NEAR(LengthOf(Probe(Media("raw.m4v"))), 3.0, 0.1);  // read through: no time in the header
 }
 
 TEST(ProbeRun, UnreadableFilesGiveNoLength)

@@ -4,7 +4,7 @@
 # Usage: make-test-media.sh <output folder>. Files already made by this version are kept.
 set -euo pipefail
 out=${1:?usage: make-test-media.sh <output folder>}
-version=4
+version=5
 mkdir -p "$out"
 out=$(cd "$out" && pwd)
 
@@ -42,6 +42,8 @@ make clip.rm   $(pic 320x240 25) $(snd 44100) -c:v rv10 -b:v 400k -c:a ac3 -b:a 
 # Long enough for several progress reports while it converts.
 make long.avi -f lavfi -i testsrc=size=352x288:rate=25:duration=12 -f lavfi -i sine=frequency=440:sample_rate=44100:duration=12 \
   -c:v mpeg4 -q:v 5 -c:a libmp3lame -b:a 64k -f avi
+# A raw stream: no playing time in its header, the probe has to read it through.
+make raw.m4v $(pic 176x144 25) -c:v mpeg4 -q:v 5 -f m4v
 make silent.mp4 $(pic 320x240 25) -c:v mpeg4 -q:v 5 -f mp4
 # The sample clip the README's run command converts: about five seconds, picture and sound.
 make sample.avi -f lavfi -i testsrc2=size=320x240:rate=25:duration=5 \
