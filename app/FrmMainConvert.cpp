@@ -106,7 +106,8 @@ bool TFrmMain::ConvertVideo(TJobInfo& job, bool overwrite, const std::wstring& o
     DosCommand1->Stop();
     if (Closing()) return false;
 
-    // Success is an output file written by this run.
+    // Success is the encoder's zero exit and an output file written by this run.
+    if (DosCommand1->ExitCode() != 0) return false;
     WIN32_FILE_ATTRIBUTE_DATA data;
     if (!GetFileAttributesExW(outputPath.c_str(), GetFileExInfoStandard, &data)) return false;
     ULARGE_INTEGER written{{data.ftLastWriteTime.dwLowDateTime, data.ftLastWriteTime.dwHighDateTime}};

@@ -39,7 +39,11 @@ function(tarnwick_test name)
     target_link_libraries(${name} PRIVATE gtest_main gtest)
     add_test(NAME ${name} COMMAND ${TARNWICK_WINE_RUN} $<TARGET_FILE:${name}>)
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT ${T_TIMEOUT}
-      LABELS "wine;${T_LABELS}" RESOURCE_LOCK "$<IF:$<BOOL:${T_GUI}>,desktop,none>")
+      LABELS "wine;${T_LABELS}")
+    # Tests that show windows share the one desktop: one at a time.
+    if(T_GUI)
+      set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
+    endif()
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest_main Threads::Threads)
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT ${T_TIMEOUT} LABELS "native;${T_LABELS}")

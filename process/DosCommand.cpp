@@ -46,6 +46,7 @@ void TDosCommand::Execute() {
         std::lock_guard<std::mutex> lock(errorLock_);
         lastError_.clear();
     }
+    exitCode_.store(kNoExitCode);
     timer_->Start();
 
     TDosRunSettings settings;

@@ -1,6 +1,7 @@
 // TDosCommand: runs a console command line as a hidden child and captures its output as lines.
 #pragma once
 
+#include <atomic>
 #include <memory>
 #include <mutex>
 #include <string>
@@ -69,6 +70,10 @@ public:
     // Why the last run failed (no start, reader failure, a handler raised); empty otherwise.
     // A failed run still ends normally: IsRunning goes false and OnTerminated is raised.
     std::string LastError() const;
+    // The child's exit code once it has ended by itself; kNoExitCode while a run goes, after a
+    // failed start, a stop or a time limit (nobody knows what the child would have said).
+    static constexpr long long kNoExitCode = -(1LL << 40);
+    long long ExitCode() const { return exitCode_.load(); }
 
     // Created by the first Execute and reused; owned by this runner.
     TProcessTimer* Timer() const { return timer_; }
@@ -77,6 +82,7 @@ private:
     friend class TDosThread;
     void AppendLines(const TLineBatch& batch) { lines_.Add(batch); }
     void RecordError(const std::string& message);
+    void RecordExitCode(unsigned long code) { exitCode_.store(static_cast<long long>(code)); }
 
     std::wstring commandLine_;
     bool inputToOutput_ = false;
@@ -87,6 +93,7 @@ private:
     TLineStore lines_;
     mutable std::mutex errorLock_;
     std::string lastError_;
+    std::atomic<long long> exitCode_{kNoExitCode};
 
     TProcessTimer* timer_ = nullptr;
     std::unique_ptr<TProcessJob> job_;

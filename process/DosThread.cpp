@@ -233,6 +233,8 @@ void TDosThread::ReadUntilEnd() {
                 // A read may return less than was waiting; take the rest before the last line.
                 while (!stop_.load() && ReadWaiting(outRead.Get())) {
                 }
+                DWORD code = 0;
+                if (!terminating && ::GetExitCodeProcess(process.Get(), &code)) settings_.Runner->RecordExitCode(code);
                 break;
             }
             if (LimitReached()) break;

@@ -131,6 +131,25 @@ TEST(DosCommand, StopEndsTheChildAndReturnsAfterTerminated) {
     EXPECT_EQ(dos.Lines().Items().back(), "partial");
     dos.Stop();  // nothing left to stop
     EXPECT_EQ(log.Terminated(), 1);
+    // A stopped child has no exit code of its own to report.
+    EXPECT_EQ(dos.ExitCode(), TDosCommand::kNoExitCode);
+}
+
+TEST(DosCommand, ExitCodeOfAChildThatEndsByItself) {
+    TDosCommand dos(nullptr);
+    for (int code : {0, 7, 259}) {
+        dos.SetCommandLine(ChildCommand(L"out x\\n exit " + std::to_wstring(code)));
+        dos.Execute();
+        EXPECT_EQ(dos.ExitCode(), TDosCommand::kNoExitCode);
+        ASSERT_TRUE(WaitWhileRunning(dos, 20000));
+        dos.Stop();
+        EXPECT_EQ(dos.ExitCode(), code);
+    }
+    dos.SetCommandLine(L"\"C:\\no such folder\\missing.exe\"");
+    dos.Execute();
+    ASSERT_TRUE(WaitWhileRunning(dos, 20000));
+    dos.Stop();
+    EXPECT_EQ(dos.ExitCode(), TDosCommand::kNoExitCode);
 }
 
 TEST(DosCommand, ExecuteDuringARunEndsThatRunFirst) {
