@@ -30,11 +30,35 @@ exe=$(cd "$(dirname "$exe")" && pwd)/$(basename "$exe")
 # A bench of its own, so a test run in the same build tree is not disturbed.
 tw_paths "$build" wine-session
 
-# Runs once the main window is up, before the screenshot; the program is still running and
-# tw_driver (tests/wine/bench-lib.sh) drives it. Later steps (adding and converting the
-# bundled sample clip) go here.
+# Runs once the main window is up, before the screenshot: converts the bundled sample clip the
+# way a person would — add it through the open dialog, choose the output folder in the folder
+# browser, press "立即转换" and wait for "转换完成".
 after_window_up() {
-  :
+  local media=$TW_BUILD/media out=$TW_BUILD/run-output W=(--class "$main_class")
+  bash tools/media/make-test-media.sh "$media" >/dev/null
+  rm -rf "$out"; mkdir -p "$out"
+  local sample="Z:$(echo "$media/sample.avi" | tr / '\\')" folder="Z:$(echo "$out" | tr / '\\')"
+  echo "run: adding the sample clip $media/sample.avi"
+  tw_driver click "${W[@]}" --text 新增 >/dev/null
+  tw_driver dialog-path --app "$main_class" "$sample" >/dev/null
+  for _ in $(seq 100); do
+    [ "$(tw_driver rows "${W[@]}" --cclass TListView | wc -l)" -ge 2 ] && break
+    sleep 0.2
+  done
+  echo "run: choosing the output folder $out"
+  tw_driver click "${W[@]}" --text 设置输出目录 >/dev/null
+  tw_driver folder --app "$main_class" "$folder" >/dev/null
+  tw_driver click "${W[@]}" --text 立即转换 >/dev/null
+  local status=""
+  for _ in $(seq 600); do
+    status=$(tw_driver prop "${W[@]}" lblInfo.Caption 2>/dev/null || true)
+    case $status in 转换完成*) break ;; esac
+    sleep 0.2
+  done
+  tw_shot "$TW_BUILD/screenshots/converted.png"
+  echo "run: $status; screenshot: $TW_BUILD/screenshots/converted.png"
+  ls "$out"/*.3GP >/dev/null 2>&1 && echo "run: converted: $(ls "$out"/*.3GP)" ||
+    echo "run: warning: no 3GP was written into $out" >&2
 }
 
 if [ -n "${DISPLAY:-}" ] && xdotool getdisplaygeometry >/dev/null 2>&1; then
