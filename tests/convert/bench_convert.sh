@@ -1,0 +1,133 @@
+#!/usr/bin/env bash
+# Benchmark, run by hand: the wall time of converting the test set through the program against
+# running the encoder front-end directly on the same files with the same options (goal: at most
+# 1.03 times), and the program's own CPU time during its runs (goal: under 1% of one core).
+# The program's run is timed by conv_run_timer (it presses "立即转换" and watches the button come
+# back); the direct runs go through one batch file under the same Wine, less the cost of starting
+# cmd itself. Rounds alternate between the two to share the machine's load fairly.
+# usage: tests/convert/bench_convert.sh <build>/bin/Tarnwick.exe [ROUNDS]
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+. "$here/../e2e/e2e-lib.sh"
+
+e2e_init convert-bench "${1:?usage: bench_convert.sh Tarnwick.exe [ROUNDS]}"
+. "$here/convert-lib.sh"
+rounds=${2:-3}
+
+timer=$TW_BUILD/bin/test-tools/conv_run_timer.exe
+[ -f "$timer" ] || e2e_fail "build the conv_run_timer target"
+[ -f "$TW_BUILD/bin/codecs/ffmpeg.exe" ] || e2e_fail "no Windows FFmpeg in $TW_BUILD/bin/codecs"
+media=$(conv_media)
+
+# The set: one source of every family (3 s each) and one 12 s source.
+src=$E2E_OUT/src
+mkdir -p "$src"
+set_files=()
+for f in avi mpg vob dat wmv asf mp4 3gp mov rm; do
+  cp "$media/clip.$f" "$src/$f.$f"
+  set_files+=("$src/$f.$f")
+done
+cp "$media/long.avi" "$src/long.avi"
+set_files+=("$src/long.avi")
+
+now() { date +%s.%N; }
+ms_since() { awk -v a="$1" -v b="$(now)" 'BEGIN { printf "%.0f", (b - a) * 1000 }'; }
+cpu_ticks() { awk '{ print $14 + $15 }' "/proc/$1/stat"; }
+hz=$(getconf CLK_TCK)
+
+# The batch file of the direct runs: the program's own command lines, into another folder.
+direct_batch() {  # OUTDIR BATCH
+  local s name
+  {
+    echo "@echo off"
+    for s in "${set_files[@]}"; do
+      name=$(basename "$s"); name=${name%.*}
+      printf '"%s" -i "%s" -vcodec mpeg4 -f 3gp -b 120K -r 14.985 -s 176x144 -ar 8000 -ab 12.2K -ac 1  -y  "%s" >NUL 2>&1\r\n' \
+        "$(conv_win "$TW_BUILD/bin/ffmpeg.exe")" "$(conv_win "$s")" "$(conv_win "$1")\\$name.3GP"
+    done
+  } >"$2"
+}
+
+e2e_start
+tw_driver wait "${CONV_W[@]}" --timeout 30000 >/dev/null || e2e_fail "the main window did not appear"
+app=$TW_APP_PID
+case $(cat "/proc/$app/comm") in Tarnwick.exe) ;; *) e2e_fail "pid $app is $(cat "/proc/$app/comm"), not the program" ;; esac
+for s in "${set_files[@]}"; do conv_add "$s"; done
+
+# What starting cmd costs alone, taken off the direct runs.
+cmd_ms=()
+for i in 1 2 3; do
+  t=$(now); "$TW_WINE64" cmd /c exit 0 </dev/null >/dev/null 2>&1; cmd_ms+=("$(ms_since "$t")")
+done
+cmd_base=$(printf '%s\n' "${cmd_ms[@]}" | sort -n | sed -n 2p)
+
+results=()
+for r in $(seq "$rounds"); do
+  out=$E2E_OUT/program-$r
+  tw_driver settext "${CONV_W[@]}" --cclass TEdit "$(conv_win "$out")\\" || e2e_fail "cannot set the output folder"
+  before=$(cpu_ticks "$app")
+  run=$("$TW_WINE64" "$timer" TFrmMain 立即转换 </dev/null | sed -n 's/^run_ms //p' | tr -d '\r')
+  after=$(cpu_ticks "$app")
+  [ -n "$run" ] || e2e_fail "the run timer gave no figure"
+  e2e_expect "status label, round $r" "转换完成" "$(tw_driver prop "${CONV_W[@]}" lblInfo.Caption)" >/dev/null
+  [ "$(find "$out" -name '*.3GP' -size +0 | wc -l)" = "${#set_files[@]}" ] || e2e_fail "the program's round $r made no full set"
+
+  dout=$E2E_OUT/direct-$r
+  mkdir -p "$dout"
+  direct_batch "$dout" "$E2E_OUT/direct-$r.bat"
+  t=$(now)
+  "$TW_WINE64" cmd /c "$(conv_win "$E2E_OUT/direct-$r.bat")" </dev/null >/dev/null 2>&1
+  direct=$(( $(ms_since "$t") - cmd_base ))
+  [ "$(find "$dout" -name '*.3GP' -size +0 | wc -l)" = "${#set_files[@]}" ] || e2e_fail "the direct round $r made no full set"
+
+  cpu=$(( after - before ))
+  results+=("$run $direct $cpu")
+  awk -v r="$r" -v p="$run" -v d="$direct" -v c="$cpu" -v hz="$hz" 'BEGIN {
+    printf "round %d: program %6.0f ms  direct %6.0f ms  ratio %.3f  program CPU %.2f s = %.2f%% of a core\n",
+           r, p, d, p / d, c / hz, 100 * (c / hz) / (p / 1000) }'
+done
+
+printf '%s\n' "${results[@]}" | awk -v hz="$hz" -v n="${#set_files[@]}" -v base="$cmd_base" '
+  { p[NR] = $1; d[NR] = $2; c[NR] = $3; tp += $1; td += $2; tc += $3 }
+  END {
+    printf "set: %d files; cmd start-up taken off the direct runs: %d ms\n", n, base
+    printf "total: program %.1f s, direct %.1f s, ratio %.3f (goal <= 1.03)\n", tp / 1000, td / 1000, tp / td
+    printf "program CPU during its runs: %.2f s in %.1f s = %.2f%% of one core (goal < 1%%)\n",
+           tc / hz, tp / 1000, 100 * (tc / hz) / (tp / 1000)
+  }'
+e2e_close "${CONV_W[@]}"
+
+# Where the program's CPU goes, with the stand-in tool as encoder: a silent encoder that runs
+# 10 s (the cost of waiting), then 11 jobs whose encoder ends at once (the cost of each job).
+fake=$TW_BUILD/bin/test-tools/conv_fake_tool.exe
+[ -f "$fake" ] || e2e_fail "build the conv_fake_tool target"
+prog=$E2E_OUT/fake
+mkdir -p "$prog/out"
+cp "$E2E_APP" "$prog/Tarnwick.exe"
+cp "$fake" "$prog/mplayer.exe"
+cp "$fake" "$prog/ffmpeg.exe"
+printf 'ID_LENGTH=10\n' >"$prog/mplayer.exe.out"
+E2E_APP=$prog/Tarnwick.exe
+e2e_start
+tw_driver wait "${CONV_W[@]}" --timeout 30000 >/dev/null || e2e_fail "the stand-in program did not appear"
+app=$TW_APP_PID
+tw_driver settext "${CONV_W[@]}" --cclass TEdit "$(conv_win "$prog/out")\\" || e2e_fail "cannot set the output folder"
+conv_add "${set_files[0]}"
+timed_run() {  # prints "run_ms cpu_ticks"
+  local before run after
+  before=$(cpu_ticks "$app")
+  run=$("$TW_WINE64" "$timer" TFrmMain 立即转换 </dev/null | sed -n 's/^run_ms //p' | tr -d '\r')
+  after=$(cpu_ticks "$app")
+  echo "$run $((after - before))"
+}
+echo 10000 >"$prog/ffmpeg.exe.sleep"
+read -r silent_ms silent_cpu < <(timed_run)
+rm -f "$prog/ffmpeg.exe.sleep"
+for i in $(seq 10); do conv_add "${set_files[0]}"; done
+read -r jobs_ms jobs_cpu < <(timed_run)
+awk -v sm="$silent_ms" -v sc="$silent_cpu" -v jm="$jobs_ms" -v jc="$jobs_cpu" -v hz="$hz" 'BEGIN {
+  printf "stand-in encoder, silent for 10 s: run %.1f s, program CPU %.2f s = %.2f%% of a core\n",
+         sm / 1000, sc / hz, 100 * (sc / hz) / (sm / 1000)
+  printf "stand-in encoder ending at once, 11 jobs: run %.1f s, program CPU %.2f s = %.1f ms a job\n",
+         jm / 1000, jc / hz, 1000 * (jc / hz) / 11 }'
+e2e_close "${CONV_W[@]}"
