@@ -14,6 +14,5 @@ enum TOutputType {
 };
 
 using TNewLineEvent = std::function<void(TObject* sender, const std::string& line, TOutputType outputType)>;
-using TNotifyEvent = std::function<void(TObject* sender)>;
 
 }  // namespace tw

@@ -47,6 +47,9 @@ public:
     bool InheritsFrom(const std::string& name) const { return ClassInfo().InheritsFrom(name); }
 };
 
+// The plain event: a method pointer (object and method, here any callable) called with the sender.
+using TNotifyEvent = std::function<void(TObject* sender)>;
+
 // Declares the class-information pair of a framework class; its definition lists the
 // class name, the parent class and the published properties.
 #define TW_CLASS_INFO()                          \

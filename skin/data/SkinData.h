@@ -46,7 +46,7 @@ constexpr TSkinOptions kDefaultSkinOptions = 0x48;
 enum TSkinFormType { sfMainform, sfOnlyThisForm, sfDialog, sfDLL };
 
 using TOnFormSkin = std::function<void(TObject* sender, const std::string& aName, bool& doSkin)>;
-using TSkinNotifyEvent = std::function<void(TObject* sender)>;
+using TSkinNotifyEvent = TNotifyEvent;
 using TOnSkinControl = std::function<void(TComponent* sender, class TSkinData* skinData, TObject* form,
                                           TObject* control, const std::string& controlClass,
                                           TComponent*& skinnedControl)>;
