@@ -214,10 +214,17 @@ void TControl::ColorChanged() {
 void TControl::SetEnabled(bool value) {
     if (value == enabled_) return;
     enabled_ = value;
-    if (auto* self = dynamic_cast<TWinControl*>(this); self && self->HandleAllocated())
-        EnableWindow(self->Handle(), value);
+    // The system leaves the children of a disabled window looking enabled; a disabled group
+    // should show its controls disabled, so the state goes down the whole tree.
+    if (auto* self = dynamic_cast<TWinControl*>(this)) self->ApplyEnabledToWindows();
     Perform(CM_ENABLEDCHANGED);
     Invalidate();
+}
+
+bool TControl::EffectivelyEnabled() const {
+    for (const TControl* c = this; c; c = c->parent_)
+        if (!c->enabled_) return false;
+    return true;
 }
 
 void TControl::SetVisible(bool value) {
@@ -289,7 +296,7 @@ void TGraphicControl::WndProc(TMessage& message) {
             return;
         case WM_LBUTTONUP: {
             POINT pt{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
-            if (enabled_ && pt.x >= 0 && pt.y >= 0 && pt.x < width_ && pt.y < height_) Click();
+            if (EffectivelyEnabled() && pt.x >= 0 && pt.y >= 0 && pt.x < width_ && pt.y < height_) Click();
             return;
         }
         default:
@@ -341,7 +348,7 @@ void TWinControl::CreateParams(TCreateParams& params) {
     params.Style = WS_CHILD | WS_CLIPSIBLINGS;
     if (visible_) params.Style |= WS_VISIBLE;
     if (tabStop_) params.Style |= WS_TABSTOP;
-    if (!enabled_) params.Style |= WS_DISABLED;
+    if (!EffectivelyEnabled()) params.Style |= WS_DISABLED;
     params.X = left_;
     params.Y = top_;
     params.Width = width_;
@@ -419,6 +426,14 @@ void TWinControl::RemoveControl(TControl* control) {
         if (win->handle_ && !IsDestroying()) win->DestroyHandle();
     }
     control->parent_ = nullptr;
+}
+
+void TWinControl::ApplyEnabledToWindows() {
+    if (handle_) EnableWindow(handle_, EffectivelyEnabled());
+    for (TControl* c : controls_) {
+        if (auto* win = dynamic_cast<TWinControl*>(c)) win->ApplyEnabledToWindows();
+        else c->Invalidate();
+    }
 }
 
 std::vector<TWinControl*> TWinControl::TabList() const { return tabList_; }

@@ -58,6 +58,8 @@ public:
 
     bool Enabled() const { return enabled_; }
     void SetEnabled(bool value);
+    // Enabled, and so is every parent: what the control looks like and whether it takes input.
+    bool EffectivelyEnabled() const;
     bool Visible() const { return visible_; }
     void SetVisible(bool value);
     void Show() { SetVisible(true); }
@@ -181,6 +183,8 @@ private:
     friend LRESULT CALLBACK FrameworkWndProc(HWND, UINT, WPARAM, LPARAM);
     void InsertControl(TControl* control);
     void RemoveControl(TControl* control);
+    // Gives this window and every window below it the enabled state its parent chain implies.
+    void ApplyEnabledToWindows();
     void AttachHandle(HWND wnd);
     void DetachHandle();
     bool ReflectToChild(TMessage& message);

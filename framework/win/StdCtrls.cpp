@@ -112,7 +112,7 @@ void TCustomLabel::Paint(HDC dc) {
     UINT format = DT_SINGLELINE | DT_NOPREFIX | DT_TOP;
     if (alignment_ == TAlignment::taCenter) format |= DT_CENTER;
     if (alignment_ == TAlignment::taRightJustify) format |= DT_RIGHT;
-    DrawControlText(dc, font_, enabled_, caption_, r, format);
+    DrawControlText(dc, font_, EffectivelyEnabled(), caption_, r, format);
 }
 
 // ---------------------------------------------------------------- TButton
@@ -318,7 +318,7 @@ void TCustomGroupBox::Paint(HDC dc) {
         SetBkColor(dc, ColorToRGB(color_));
         ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &text, nullptr, 0, nullptr);
         text.left += 2;
-        DrawControlText(dc, font_, enabled_, caption_, text, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP);
+        DrawControlText(dc, font_, EffectivelyEnabled(), caption_, text, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP);
     }
 }
 
@@ -373,7 +373,7 @@ void TCustomPanel::Paint(HDC dc) {
     bevel(bevelOuter_);
     bevel(bevelInner_);
     if (!caption_.empty())
-        DrawControlText(dc, font_, enabled_, caption_, r, DT_SINGLELINE | DT_NOPREFIX | DT_CENTER | DT_VCENTER);
+        DrawControlText(dc, font_, EffectivelyEnabled(), caption_, r, DT_SINGLELINE | DT_NOPREFIX | DT_CENTER | DT_VCENTER);
 }
 
 }  // namespace tw

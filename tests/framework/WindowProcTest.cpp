@@ -215,6 +215,38 @@ TEST_F(FrameworkTest, FreeingAFormFreesNestedControlsAndTheirWindows) {
     EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), userBefore + 8);
 }
 
+TEST_F(FrameworkTest, DisablingAGroupDisablesItsControlsAndGivesEachItsOwnStateBack) {
+    auto* form = new TForm(app_);
+    auto* group = new TGroupBox(form);
+    group->SetParent(form);
+    auto* panel = new TPanel(form);
+    panel->SetParent(group);
+    auto* combo = new TComboBox(form);
+    combo->SetParent(panel);
+    auto* off = new TButton(form);
+    off->SetParent(panel);
+    off->SetEnabled(false);
+    auto* label = new TLabel(form);
+    label->SetParent(panel);
+    form->HandleNeeded();
+
+    group->SetEnabled(false);
+    EXPECT_FALSE(IsWindowEnabled(combo->Handle()));
+    EXPECT_FALSE(label->EffectivelyEnabled());
+    EXPECT_TRUE(combo->Enabled());  // its own switch is untouched
+    group->SetEnabled(true);
+    EXPECT_TRUE(IsWindowEnabled(combo->Handle()));
+    EXPECT_FALSE(IsWindowEnabled(off->Handle()));  // disabled on its own, it stays so
+    EXPECT_TRUE(label->EffectivelyEnabled());
+
+    // A window made while its group is disabled starts disabled.
+    group->SetEnabled(false);
+    auto* late = new TEdit(form);
+    late->SetParent(panel);
+    EXPECT_FALSE(IsWindowEnabled(late->Handle()));
+    delete form;
+}
+
 TEST_F(FrameworkTest, ProgressBarKeepsItsPositionWithinItsRange) {
     auto* form = new TForm(app_);
     auto* bar = new TProgressBar(form);
