@@ -87,16 +87,4 @@ std::string EnvironmentValue(const char* name)
     return WideToUtf8(value);
 }
 
-void WriteOut(const std::string& text)
-{
-    std::fwrite(text.data(), 1, text.size(), stdout);
-    std::fflush(stdout);
-}
-
-void WriteErr(const std::string& text)
-{
-    std::fwrite(text.data(), 1, text.size(), stderr);
-    std::fflush(stderr);
-}
-
 }  // namespace tw::tools
