@@ -4,20 +4,25 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/setup/setup.sh
 jobs=$(nproc)
+# Compiler caches hit across clones of the tree (CI builds a fresh clone every time).
+export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
+start=$(date +%s)
+stamp() { echo "=== $1 ($(( $(date +%s) - start )) s since start)"; }
 status=0
 for preset in native native-asan win64 win32 fuzz; do
-  echo "=== build $preset"
+  stamp "build $preset"
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j "$jobs"
 done
 for preset in native native-asan win64; do
-  echo "=== test $preset"
+  stamp "test $preset"
   ctest --preset "$preset" -j "$jobs" || status=1
 done
 if [ -x tools/fuzz/run-all.sh ]; then
-  echo "=== fuzz (bounded)"
+  stamp "fuzz (bounded)"
   bash tools/fuzz/run-all.sh build/fuzz 60 || status=1
 fi
-echo "=== import check of the shipped program"
+stamp "import check of the shipped programs"
 bash tools/check-imports.sh build/win32 || status=1
+stamp "done, status $status"
 exit $status
