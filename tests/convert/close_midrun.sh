@@ -11,7 +11,7 @@ e2e_init convert-close "${1:?usage: close_midrun.sh Tarnwick.exe}"
 . "$here/convert-lib.sh"
 
 [ -f "$TW_BUILD/bin/codecs/ffmpeg.exe" ] || e2e_fail "no Windows FFmpeg in $TW_BUILD/bin/codecs (build tw_codecs)"
-long=$(conv_long_source 45)
+long=$(conv_long_source 60)
 mkdir -p "$E2E_OUT/out"
 
 e2e_start
@@ -32,9 +32,9 @@ for i in $(seq 100); do
 done
 [ -n "$front" ] && [ -n "$real" ] || e2e_fail "the encoder did not start (front-end: [$front], FFmpeg: [$real])"
 [ "$pos" -gt 0 ] || e2e_fail "the conversion made no progress"
-[ "$pos" -lt 45 ] || e2e_fail "the conversion ended before the window could be closed mid-run"
+[ "$pos" -lt 60 ] || e2e_fail "the conversion ended before the window could be closed mid-run"
 e2e_shot mid-run >/dev/null
-echo "closing at position $pos of 45"
+echo "closing at position $pos of 60"
 
 started=$(date +%s.%N)
 e2e_close "${CONV_W[@]}"

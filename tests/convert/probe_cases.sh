@@ -28,7 +28,29 @@ bar() { tw_driver progress "${CONV_W[@]}" --cclass TProgressBar; }   # "pos min 
 
 e2e_start
 tw_driver wait "${CONV_W[@]}" --timeout 30000 >/dev/null || e2e_fail "the main window did not appear"
+
+# No output folder: the message, and nothing runs.
+tw_driver click "${CONV_W[@]}" --text 立即转换 || e2e_fail "cannot press the convert button"
+e2e_expect "message without an output folder" "text: 请选择保存的文件夹" \
+  "$(tw_driver msgbox --app TFrmMain '#1' | grep '^text:')"
+# A folder that cannot be created (a file stands in its way): the error box, then the error
+# itself; the run does not start and the controls stay enabled.
+printf 'a file\n' >"$E2E_OUT/afile"
+bad="$(conv_win "$E2E_OUT/afile")\\sub\\"
+tw_driver settext "${CONV_W[@]}" --cclass TEdit "$bad" || e2e_fail "cannot set the output folder"
+tw_driver click "${CONV_W[@]}" --text 立即转换 || e2e_fail "cannot press the convert button"
+e2e_expect "folder error box" "text: 建立目录：${bad//\\/\\\\}出错！\\r\\n\\r\\n请检查目录名是否正确。" \
+  "$(tw_driver msgbox --app TFrmMain '#1' | grep '^text:')"
+second=$(tw_driver msgbox --app TFrmMain '#1' | grep '^text:') || e2e_fail "no error report after the folder error box"
+echo "error report after it: $second"
+e2e_expect "convert button after the folder error" "visible=1 enabled=1" "$(tw_driver state "${CONV_W[@]}" --text 立即转换)"
+e2e_expect "status label after the folder error" "准备就绪" "$(tw_driver prop "${CONV_W[@]}" lblInfo.Caption)"
+[ -e "$E2E_OUT/afile/sub" ] && e2e_fail "a folder was made below a file"
+
 tw_driver settext "${CONV_W[@]}" --cclass TEdit "$(conv_win "$E2E_OUT/out")\\" || e2e_fail "cannot set the output folder"
+# An empty list converts at once.
+tw_driver click "${CONV_W[@]}" --text 立即转换 || e2e_fail "cannot press the convert button"
+e2e_expect "status label after an empty run" "转换完成" "$(conv_wait_done 20)"
 
 # convert_one: converts the one job of the list with the fake encoder, which writes no output,
 # so the job fails; prints the bar after the run ("pos min max").
@@ -103,7 +125,9 @@ for i in $(seq 50); do
   sleep 0.1
 done
 [ -n "$(conv_procs mplayer.exe)" ] || e2e_fail "the probe tool did not start"
-e2e_expect "add button during the probe" "visible=1 enabled=0" "$(tw_driver state "${CONV_W[@]}" --text 新增)"
+for b in 新增 删除 清空 立即转换; do
+  e2e_expect "$b during the probe" "visible=1 enabled=0" "$(tw_driver state "${CONV_W[@]}" --text "$b")"
+done
 started=$SECONDS
 e2e_close "${CONV_W[@]}"
 echo "closed during the probe in about $((SECONDS - started)) s"
