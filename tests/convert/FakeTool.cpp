@@ -4,6 +4,8 @@
 //   <exe>.out    bytes written to standard output exactly as they are (CR LF included)
 //   <exe>.sleep  milliseconds to wait after writing, before exiting
 //   <exe>.exit   the exit code (default 0)
+//   <exe>.make   when present, its bytes are written to the last quoted path of the command line
+//                (where the encoder's output goes)
 #include <windows.h>
 
 #include <string>
@@ -46,6 +48,23 @@ std::string Utf8(const wchar_t* text) {
     return out;
 }
 
+void Write(const std::wstring& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+// The last "..." of a command line, or nothing.
+std::wstring LastQuoted(const std::wstring& line) {
+    size_t close = line.rfind(L'"');
+    if (close == std::wstring::npos || close == 0) return {};
+    size_t open = line.rfind(L'"', close - 1);
+    if (open == std::wstring::npos) return {};
+    return line.substr(open + 1, close - open - 1);
+}
+
 int Number(const std::wstring& path, int fallback) {
     std::string text;
     if (!ReadAll(path, &text)) return fallback;
@@ -66,6 +85,11 @@ int main() {
     if (ReadAll(self + L".out", &output) && !output.empty()) {
         DWORD written = 0;
         WriteFile(GetStdHandle(STD_OUTPUT_HANDLE), output.data(), static_cast<DWORD>(output.size()), &written, nullptr);
+    }
+    std::string made;
+    if (ReadAll(self + L".make", &made)) {
+        std::wstring target = LastQuoted(GetCommandLineW());
+        if (!target.empty()) Write(target, made);
     }
     int sleep = Number(self + L".sleep", 0);
     if (sleep > 0) Sleep(static_cast<DWORD>(sleep));

@@ -103,6 +103,21 @@ echo 1 >"$prog/mplayer.exe.exit"
 probe_case "no length line" 'ID_VIDEO_FORMAT=DX50\nError: cannot play\n' 0
 rm -f "$prog/mplayer.exe.exit"
 
+# The encoder's verdict: an output file and exit code 0 is a success; a non-zero exit fails the
+# job even when a file was written (a cut-off encode leaves one).
+printf 'ID_LENGTH=3\n' >"$prog/mplayer.exe.out"
+printf 'not really a 3GP\n' >"$prog/ffmpeg.exe.make"
+tw_driver click "${CONV_W[@]}" --text 清空 || e2e_fail "cannot press the clear button"
+conv_add "$src"
+tw_driver click "${CONV_W[@]}" --text 立即转换 || e2e_fail "cannot press the convert button"
+e2e_expect "status label, output and exit code 0" "转换完成" "$(conv_wait_done 60)"
+e2e_expect "row, output and exit code 0" "$(conv_win "$src")	完成" "$(conv_rows)"
+echo 1 >"$prog/ffmpeg.exe.exit"
+tw_driver click "${CONV_W[@]}" --text 立即转换 || e2e_fail "cannot press the convert button"
+e2e_expect "status label, output and exit code 1" "转换完成（1 个失败）" "$(conv_wait_done 60)"
+e2e_expect "row, output and exit code 1" "$(conv_win "$src")	失败" "$(conv_rows)"
+rm -f "$prog/ffmpeg.exe.make" "$prog/ffmpeg.exe.exit" "$E2E_OUT/out/片段 源.3GP"
+
 # A missing probe tool: the job is added with 0 at once, not after 50 polls.
 mv "$prog/mplayer.exe" "$prog/mplayer.exe.away"
 tw_driver click "${CONV_W[@]}" --text 清空 || e2e_fail "cannot press the clear button"
