@@ -4,7 +4,9 @@
 # 1.03 times), and the program's own CPU time during its runs (goal: under 1% of one core).
 # The program's run is timed by conv_run_timer (it presses "立即转换" and watches the button come
 # back); the direct runs go through one batch file under the same Wine, less the cost of starting
-# cmd itself. Rounds alternate between the two to share the machine's load fairly.
+# cmd itself. Rounds alternate between the two to share the machine's load fairly. Then, with
+# the stand-in tool as encoder, where the program's time goes: waiting on a silent encoder, each
+# job's own cost, and the launch of one console child with each console choice.
 # usage: tests/convert/bench_convert.sh <build>/bin/Tarnwick.exe [ROUNDS]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -131,3 +133,7 @@ awk -v sm="$silent_ms" -v sc="$silent_cpu" -v jm="$jobs_ms" -v jc="$jobs_cpu" -v
   printf "stand-in encoder ending at once, 11 jobs: run %.1f s, program CPU %.2f s = %.1f ms a job\n",
          jm / 1000, jc / hz, 1000 * (jc / hz) / 11 }'
 e2e_close "${CONV_W[@]}"
+
+# The runner gives each encoder a console of its own; what that costs a launch here.
+echo "starting one console child (the stand-in tool) under this Wine:"
+"$TW_WINE64" "$TW_BUILD/bin/test-tools/conv_launch_cost.exe" "$(conv_win "$prog/ffmpeg.exe")" 11 </dev/null | tr -d '\r'
