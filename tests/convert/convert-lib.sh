@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # Helpers of the conversion scripts, on top of tests/e2e/e2e-lib.sh: test sources, adding files
 # through the open dialog, waiting for the end of a run, reading outputs with the Linux ffprobe,
 # and the tool processes left in the bench.

@@ -147,9 +147,9 @@ check_output "$out2/测试 视频.3GP" 320x240 25/1 3
 # The bar of the long source: its maximum is the probed length (60 s), and it stood between 0
 # and the end before the end (rising), not only jumping to the end when the file was done.
 moves=$(awk '$3 == 60 && $2 > 0 && $2 < 60 { print $2 }' "$E2E_OUT/progress.txt")
-echo "progress positions seen for the long source: $(echo $moves)"
+echo "progress positions seen for the long source: $(tr '\n' ' ' <<<"$moves")"
 [ "$(printf '%s\n' "$moves" | grep -c .)" -ge 1 ] || e2e_fail "the progress bar did not move (see $E2E_OUT/progress.txt)"
-[ "$(printf '%s\n' "$moves" | sort -n)" = "$moves" ] || e2e_fail "the progress bar went backwards: $(echo $moves)"
+[ "$(printf '%s\n' "$moves" | sort -n)" = "$moves" ] || e2e_fail "the progress bar went backwards: $(tr '\n' ' ' <<<"$moves")"
 
 e2e_close "${CONV_W[@]}"
 e2e_expect "exit code" 0 "$E2E_RC"

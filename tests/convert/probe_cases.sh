@@ -23,7 +23,7 @@ E2E_APP=$prog/Tarnwick.exe
 src="$E2E_OUT/片段 源.avi"
 printf 'not read by the fake tools\n' >"$src"
 
-probe_says() { printf "$1" >"$prog/mplayer.exe.out"; }
+probe_says() { printf '%b' "$1" >"$prog/mplayer.exe.out"; }
 bar() { tw_driver progress "${CONV_W[@]}" --cclass TProgressBar; }   # "pos min max"
 
 e2e_start
