@@ -20,7 +20,8 @@ media=$(conv_media)
 long=$(conv_long_source 60)
 
 # The sources, named by family so the outputs tell them apart. The second "avi.avi" is the
-# 12-second clip: its output must not replace the first one's.
+# 60-second source: its output must not replace the first one's, and it keeps the run going
+# while the controls are looked at.
 src=$E2E_OUT/sources
 odd="$src/中文 目录/测试 视频.mp4"
 mkdir -p "$src/again" "$(dirname "$odd")"
@@ -33,7 +34,7 @@ for f in "${families[@]}"; do
   sources+=("$src/${ext,,}.$ext")
 done
 cp "$media/clip.mp4" "$odd"
-cp "$media/long.avi" "$src/again/avi.avi"
+cp "$long" "$src/again/avi.avi"
 cp "$media/corrupt.avi" "$src/broken.avi"
 sources+=("$odd" "$src/again/avi.avi" "$src/broken.avi")
 
@@ -106,7 +107,7 @@ for f in "${families[@]}"; do
   check_output "$out1/${ext,,}.3GP" 176x144 2997/200 3
 done
 check_output "$out1/测试 视频.3GP" 176x144 2997/200 3
-check_output "$out1/avi (2).3GP" 176x144 2997/200 12
+check_output "$out1/avi (2).3GP" 176x144 2997/200 60
 expected+=("测试 视频.3GP" "avi (2).3GP")
 e2e_expect "output files" "$(printf '%s\n' "${expected[@]}" | sort)" \
   "$(cd "$out1" && find . -name '*.3GP' | sed 's|^\./||' | sort)"
