@@ -26,6 +26,28 @@ std::string SystemErrorText(DWORD code) {
     return message;
 }
 
+// What a file looked like before an encoder run, to tell whether the run wrote it.
+struct TFileStamp {
+    bool Exists = false;
+    ULONGLONG Size = 0;
+    ULONGLONG Written = 0;
+};
+
+TFileStamp StampOf(const std::wstring& path) {
+    WIN32_FILE_ATTRIBUTE_DATA data;
+    if (!GetFileAttributesExW(path.c_str(), GetFileExInfoStandard, &data)) return {};
+    return {true, (static_cast<ULONGLONG>(data.nFileSizeHigh) << 32) | data.nFileSizeLow,
+            (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime};
+}
+
+// The encoder's own child may hold the file for a moment after it was ended.
+void DeleteWhenReleased(const std::wstring& path) {
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        if (DeleteFileW(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND) return;
+        Sleep(50);
+    }
+}
+
 // Keeps the machine awake while files are converted.
 class TKeepAwake {
 public:
@@ -99,21 +121,19 @@ bool TFrmMain::ConvertVideo(TJobInfo& job, bool overwrite, const std::wstring& o
     DosCommand1->SetCommandLine(EncoderCommandLine(exeDir_, job.FileName, CurrentOptions(), overwrite, outputPath));
     ResetEvent(encoderFinished_);
     progressTarget_ = Handle();
-    FILETIME started;
-    GetSystemTimeAsFileTime(&started);
+    const TFileStamp before = StampOf(outputPath);
     DosCommand1->Execute();
     while (DosCommand1->IsRunning() && !Closing()) WaitWithMessages(encoderFinished_, 500);
     DosCommand1->Stop();
-    if (Closing()) return false;
 
-    // Success is the encoder's zero exit and an output file written by this run.
-    if (DosCommand1->ExitCode() != 0) return false;
-    WIN32_FILE_ATTRIBUTE_DATA data;
-    if (!GetFileAttributesExW(outputPath.c_str(), GetFileExInfoStandard, &data)) return false;
-    ULARGE_INTEGER written{{data.ftLastWriteTime.dwLowDateTime, data.ftLastWriteTime.dwHighDateTime}};
-    ULARGE_INTEGER start{{started.dwLowDateTime, started.dwHighDateTime}};
-    const ULONGLONG slack = 2ull * 10000000ull;  // file times are coarse on some file systems
-    return (data.nFileSizeHigh != 0 || data.nFileSizeLow != 0) && written.QuadPart + slack >= start.QuadPart;
+    // Success is the encoder's zero exit and an output file this run wrote.
+    const TFileStamp after = StampOf(outputPath);
+    const bool written = after.Exists && (!before.Exists || after.Size != before.Size || after.Written != before.Written);
+    const bool ok = !Closing() && DosCommand1->ExitCode() == 0 && written && after.Size > 0;
+    // What an unfinished or failed run wrote is unreadable: take it away. A file the run never
+    // touched (an earlier complete output) stays.
+    if (!ok && written) DeleteWhenReleased(outputPath);
+    return ok;
 }
 
 TEncodeOptions TFrmMain::CurrentOptions() const {

@@ -15,8 +15,10 @@ namespace {
 // Large enough that a child writing flat out does not wait on a reader that polls.
 constexpr DWORD kPipeSize = 1 << 20;
 constexpr size_t kInitialBuffer = 64 * 1024;
-constexpr int kShortPausePasses = 100;
-constexpr DWORD kLongPauseMs = 15;
+// After output, a few quick looks catch the rest of a burst; then a slower beat, since a poll
+// is a round trip to the system and a child that reports twice a second needs no more.
+constexpr int kShortPausePasses = 10;
+constexpr DWORD kLongPauseMs = 30;
 constexpr unsigned kReadsPerSample = 32;
 
 std::string ErrorCodeText(DWORD code) { return " (error " + std::to_string(code) + ")."; }
