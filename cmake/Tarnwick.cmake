@@ -16,11 +16,14 @@ macro(tarnwick_setup_gtest)
   include(GoogleTest)
 endmacro()
 
-# tarnwick_test(NAME SOURCES ... [LIBS ...] [NATIVE_ONLY] [WINDOWS_ONLY] [GUI] [TIMEOUT s] [LABELS ...])
+# tarnwick_test(NAME SOURCES ... [LIBS ...] [NATIVE_ONLY] [WINDOWS_ONLY] [GUI] [TIMEOUT s] [LABELS ...]
+#               [LOCKS ...])
+# LOCKS names resources the test may not share with a parallel test (e.g. "tool-processes" for
+# tests that start the converter's tools or count them).
 # Portable tests build natively (each TEST a ctest entry) and, unless NATIVE_ONLY, also for
 # Windows, where the whole executable is one ctest entry run under wine64 inside the test bench.
 function(tarnwick_test name)
-  cmake_parse_arguments(T "NATIVE_ONLY;WINDOWS_ONLY;GUI" "TIMEOUT" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "NATIVE_ONLY;WINDOWS_ONLY;GUI" "TIMEOUT" "SOURCES;LIBS;LABELS;LOCKS" ${ARGN})
   if(NOT TARNWICK_TESTS)
     return()
   endif()
@@ -41,8 +44,12 @@ function(tarnwick_test name)
     set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT ${T_TIMEOUT}
       LABELS "wine;${T_LABELS}")
     # Tests that show windows share the one desktop: one at a time.
+    set(locks ${T_LOCKS})
     if(T_GUI)
-      set_tests_properties(${name} PROPERTIES RESOURCE_LOCK desktop)
+      list(APPEND locks desktop)
+    endif()
+    if(locks)
+      set_tests_properties(${name} PROPERTIES RESOURCE_LOCK "${locks}")
     endif()
   else()
     target_link_libraries(${name} PRIVATE GTest::gtest_main Threads::Threads)
@@ -50,9 +57,10 @@ function(tarnwick_test name)
   endif()
 endfunction()
 
-# tarnwick_wine_script_test(NAME COMMAND ...): a shell-driven end-to-end test inside the Wine bench.
+# tarnwick_wine_script_test(NAME COMMAND ... [LOCKS ...]): a shell-driven end-to-end test inside the
+# Wine bench; it holds the desktop and any LOCKS given.
 function(tarnwick_wine_script_test name)
-  cmake_parse_arguments(T "" "TIMEOUT" "COMMAND;LABELS" ${ARGN})
+  cmake_parse_arguments(T "" "TIMEOUT" "COMMAND;LABELS;LOCKS" ${ARGN})
   if(NOT WIN32 OR NOT TARNWICK_TESTS)
     return()
   endif()
@@ -60,7 +68,8 @@ function(tarnwick_wine_script_test name)
     set(T_TIMEOUT 600)
   endif()
   add_test(NAME ${name} COMMAND ${T_COMMAND})
+  set(locks desktop ${T_LOCKS})
   set_tests_properties(${name} PROPERTIES FIXTURES_REQUIRED wine TIMEOUT ${T_TIMEOUT}
-    LABELS "wine;e2e;${T_LABELS}" RESOURCE_LOCK desktop
+    LABELS "wine;e2e;${T_LABELS}" RESOURCE_LOCK "${locks}"
     ENVIRONMENT "TARNWICK_BUILD=${CMAKE_BINARY_DIR};TARNWICK_SOURCE=${CMAKE_SOURCE_DIR}")
 endfunction()
