@@ -42,12 +42,7 @@ took=$(awk -v a="$started" -v b="$(date +%s.%N)" 'BEGIN { printf "%.1f", b - a }
 echo "the program ended $took s after WM_CLOSE"
 e2e_expect "exit code" 0 "$E2E_RC"
 awk -v t="$took" 'BEGIN { exit !(t < 5) }' || e2e_fail "the program took $took s to end"
-for i in $(seq 50); do
-  [ -z "$(conv_tool_procs)" ] && break
-  sleep 0.1
-done
-e2e_expect "tool processes left" "" "$(conv_tool_procs)"
-e2e_expect "crash reports" "" "$(conv_procs winedbg)"
+conv_expect_nothing_left
 grep -q 'Unhandled\|err:seh' "$E2E_OUT/program.log" && e2e_fail "the program's log reports a crash"
 # The half-written output of the interrupted job is unreadable; the program takes it away.
 e2e_expect "left in the output folder" "" "$(ls -A "$E2E_OUT/out")"

@@ -119,6 +119,18 @@ conv_procs() {
 # conv_tool_procs: the converter's tools (and FFmpeg under the encoder) still running.
 conv_tool_procs() { conv_procs ffmpeg.exe mplayer.exe; }
 
+# conv_expect_nothing_left: once the program has ended, no encoder, probe or crash reporter of
+# this bench runs (the tools get five seconds to go).
+conv_expect_nothing_left() {
+  local i
+  for i in $(seq 50); do
+    [ -z "$(conv_tool_procs)" ] && break
+    sleep 0.1
+  done
+  e2e_expect "tool processes left" "" "$(conv_tool_procs)"
+  e2e_expect "crash reports" "" "$(conv_procs winedbg)"
+}
+
 # conv_watch_start OUT: samples the progress bar into OUT until conv_watch_stop.
 conv_watch_start() {
   CONV_WATCH_STOP=$E2E_OUT/.watch-stop

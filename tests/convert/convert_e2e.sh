@@ -154,5 +154,5 @@ echo "progress positions seen for the long source: $(tr '\n' ' ' <<<"$moves")"
 
 e2e_close "${CONV_W[@]}"
 e2e_expect "exit code" 0 "$E2E_RC"
-e2e_expect "tool processes left" "" "$(conv_tool_procs)"
+conv_expect_nothing_left
 e2e_pass

@@ -147,10 +147,5 @@ started=$SECONDS
 e2e_close "${CONV_W[@]}"
 echo "closed during the probe in about $((SECONDS - started)) s"
 e2e_expect "exit code after closing during the probe" 0 "$E2E_RC"
-for i in $(seq 50); do
-  [ -z "$(conv_tool_procs)" ] && break
-  sleep 0.1
-done
-e2e_expect "tool processes left" "" "$(conv_tool_procs)"
-e2e_expect "crash reports" "" "$(conv_procs winedbg)"
+conv_expect_nothing_left
 e2e_pass
