@@ -44,6 +44,12 @@ public:
     // as loading; EndLoading clears the mark and calls Loaded on each, owned ones first.
     void BeginLoading();
     void EndLoading();
+    // Marks only this component, so that components made with it as owner are read as loading
+    // while its existing ones are left alone (an application making one more form).
+    void MarkLoading(bool loading) {
+        if (loading) state_ |= csLoading;
+        else state_ &= ~static_cast<unsigned>(csLoading);
+    }
     virtual void Loaded() {}
 
     // Asks for a Notification(this-component, opRemove) when other goes, whoever owns it.

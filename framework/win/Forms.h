@@ -83,11 +83,20 @@ public:
     // Makes a form owned by the application; the first one becomes the main form.
     template <class T>
     T* CreateForm() {
-        BeginLoading();
-        T* form = new T(this);
+        // The new form and everything it makes are read as loading; forms made earlier are not
+        // loaded a second time.
+        MarkLoading(true);
+        T* form = nullptr;
+        try {
+            form = new T(this);
+        } catch (...) {
+            MarkLoading(false);
+            throw;
+        }
+        MarkLoading(false);
         forms_.push_back(form);
         if (!mainForm_) mainForm_ = form;
-        EndLoading();
+        form->EndLoading();
         form->DoCreate();
         return form;
     }

@@ -247,6 +247,24 @@ TEST_F(FrameworkTest, DisablingAGroupDisablesItsControlsAndGivesEachItsOwnStateB
     delete form;
 }
 
+class TCountingForm : public TForm {
+public:
+    explicit TCountingForm(TComponent* owner) : TForm(owner) {}
+    void Loaded() override { ++loaded; }
+    int loaded = 0;
+};
+
+TEST_F(FrameworkTest, EveryFormIsLoadedOnceHoweverManyFollow) {
+    auto* first = app_->CreateForm<TCountingForm>();
+    auto* second = app_->CreateForm<TCountingForm>();
+    EXPECT_EQ(first->loaded, 1);
+    EXPECT_EQ(second->loaded, 1);
+    EXPECT_FALSE(first->IsLoading());
+    EXPECT_FALSE(app_->IsLoading());
+    delete second;
+    delete first;
+}
+
 TEST_F(FrameworkTest, ProgressBarKeepsItsPositionWithinItsRange) {
     auto* form = new TForm(app_);
     auto* bar = new TProgressBar(form);
