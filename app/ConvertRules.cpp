@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "framework/core/StringList.h"
+
 namespace tw {
 
 namespace {
@@ -47,10 +49,7 @@ std::wstring ProbeCommandLine(const std::wstring& exeDir, const std::wstring& so
 size_t FindLengthMarker(const std::string& lowerText) { return lowerText.find("id_length="); }
 
 int ParseProbeDuration(const std::string& output) {
-    std::string lower = output;
-    for (char& c : lower)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    size_t at = FindLengthMarker(lower);
+    size_t at = FindLengthMarker(LowerCase(output));
     if (at == std::string::npos) return 0;
     std::string after = output.substr(at + 10, 20);
     std::string collected;

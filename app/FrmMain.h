@@ -96,7 +96,7 @@ public:
 
     // The conversion run.
     void btnConvertClick(TObject* sender);
-    // Creates the folder level by level; false (after the error box) when a level fails.
+    // Creates the folder level by level; when a level fails, shows the error box and throws.
     void ForceFolder(const std::wstring& path);
     // Converts one job; true when the encoder succeeded and wrote its output file.
     bool ConvertVideo(TJobInfo& job, bool overwrite, const std::wstring& outputPath);

@@ -46,18 +46,14 @@ int TFrmMain::ProbeDuration(const std::wstring& fileName) {
     probeDone_ = false;
     ResetEvent(probeFinished_);
     DosCommand2->Execute();
-    bool found = false;
     for (int pass = 0; pass < 50 && !Closing(); ++pass) {
         if (probeDone_) break;
-        if (FindLengthMarker(LowerCase(DosCommand2->LinesText())) != std::string::npos) {
-            found = true;
-            break;
-        }
+        if (FindLengthMarker(LowerCase(DosCommand2->LinesText())) != std::string::npos) break;
         // A second per pass, but the probe's end wakes the loop at once.
         WaitWithMessages(probeFinished_, 1000);
     }
     DosCommand2->Stop();
-    (void)found;  // the lines are read once more below either way
+    // Whether polling found the marker or the run ended, the lines are read once more in full.
     try {
         return ParseProbeDuration(DosCommand2->LinesText());
     } catch (const TProbeNumberError& e) {
