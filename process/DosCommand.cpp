@@ -58,7 +58,7 @@ void TDosCommand::Execute() {
     settings.OnNewLine = OnNewLine;
     settings.OnTerminated = OnTerminated;
     settings.Priority = priority_;
-    settings.Job = job_->Handle();
+    settings.Job = job_.get();
     try {
         thread_ = std::make_unique<TDosThread>(std::move(settings));
     } catch (...) {

@@ -201,7 +201,7 @@ void TDosThread::ReadUntilEnd() {
     }
     THandle process(pi.hProcess), mainThread(pi.hThread);
     // Suspended until it is in the job, so that nothing it starts escapes the job either.
-    if (settings_.Job) ::AssignProcessToJobObject(settings_.Job, process.Get());
+    if (settings_.Job) settings_.Job->Adopt(process.Get());
     ::ResumeThread(mainThread.Get());
     // Only the child holds its ends now; the input pipe stays open but nothing is written.
     inRead.Close();

@@ -11,6 +11,7 @@
 #include "process/LineSplitter.h"
 #include "process/LineStore.h"
 #include "process/OutputType.h"
+#include "process/ProcessJob.h"
 #include "process/Win32Handle.h"
 
 namespace tw {
@@ -29,7 +30,7 @@ struct TDosRunSettings {
     TNewLineEvent OnNewLine;
     TNotifyEvent OnTerminated;
     unsigned Priority = 0x20;
-    HANDLE Job = nullptr;  // owned by the runner, outlives the thread
+    const TProcessJob* Job = nullptr;  // owned by the runner, outlives the thread
 };
 
 // Starts running on construction. Nothing thrown inside leaves the thread: errors go to the

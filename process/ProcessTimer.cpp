@@ -7,6 +7,7 @@ namespace tw {
 namespace {
 
 constexpr UINT_PTR kTimerId = 1;
+constexpr UINT kIntervalMs = 1000;  // the age counters count seconds
 const wchar_t kWindowClass[] = L"TwProcessTimerWindow";
 
 HINSTANCE ModuleInstance() {
@@ -50,15 +51,9 @@ TProcessTimer::~TProcessTimer() {
 void TProcessTimer::Start() {
     SecondsSinceStart.store(0);
     SecondsSinceOutput.store(0);
-    interval_ = 1000;
     enabled_.store(true);
     // Setting the same id again restarts the period from now.
-    if (window_) timerSet_ = ::SetTimer(window_, kTimerId, static_cast<UINT>(interval_), nullptr) != 0;
-}
-
-void TProcessTimer::SetInterval(int milliseconds) {
-    interval_ = milliseconds > 0 ? milliseconds : 1;
-    if (window_ && timerSet_) ::SetTimer(window_, kTimerId, static_cast<UINT>(interval_), nullptr);
+    if (window_) timerSet_ = ::SetTimer(window_, kTimerId, kIntervalMs, nullptr) != 0;
 }
 
 void TProcessTimer::Tick() {

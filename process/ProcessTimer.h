@@ -25,9 +25,6 @@ public:
     // Any thread may disable; the window timer itself is removed on its next tick.
     void Disable() { enabled_.store(false); }
 
-    int Interval() const { return interval_; }
-    void SetInterval(int milliseconds);
-
     std::atomic<int> SecondsSinceStart{0};
     std::atomic<int> SecondsSinceOutput{0};
 
@@ -36,7 +33,6 @@ private:
     void Tick();
 
     HWND window_ = nullptr;
-    int interval_ = 1000;
     bool timerSet_ = false;
     std::atomic<bool> enabled_{false};
 };

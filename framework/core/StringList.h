@@ -36,6 +36,8 @@ private:
 
 // ASCII-only case helpers used by every case-insensitive lookup of the program.
 std::string LowerCase(std::string s);
+// s without leading and trailing blanks and control characters (every byte up to ' ').
+std::string Trim(const std::string& s);
 bool SameText(const std::string& a, const std::string& b);
 
 }  // namespace tw

@@ -2,18 +2,10 @@
 
 #include <cctype>
 
+#include "framework/core/StringList.h"
+
 namespace tw {
 
-namespace {
-
-std::string Trim(const std::string& s) {
-    size_t b = 0, e = s.size();
-    while (b < e && static_cast<unsigned char>(s[b]) <= ' ') ++b;
-    while (e > b && static_cast<unsigned char>(s[e - 1]) <= ' ') --e;
-    return s.substr(b, e - b);
-}
-
-}  // namespace
 
 TColor ParseColour(const std::string& raw, TColor def) {
     const std::string text = Trim(raw);

@@ -32,8 +32,7 @@ void TSkinData::BuildDerivedImages() {
     if (!ComboxArrow) ComboxArrow = std::make_unique<TDataSkinObject>("ComboxArrow");
     BuildSunkenComboStrip();
     BuildComboxArrow();
-    BuildToolbarBackground();
-    TakeTitleSample();
+    BuildToolbarBackground();  // takes the title sample on its way
 }
 
 void TSkinData::BuildSunkenComboStrip() {

@@ -65,9 +65,7 @@ void TSkinManage::DoAction() {
     switch (FAction) {
         case saActivate:
             FSkinning = true;
-            FSweep = true;
             // Attaching the application's forms joins here with the frame skinners.
-            FSweep = false;
             break;
         case saDeactivate:
             FSkinning = false;

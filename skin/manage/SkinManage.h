@@ -44,7 +44,6 @@ public:
     TSkinData* FDefaultData = nullptr;
     int FActivation = 0;  // 0 never activated, 1 activated, 4 being destroyed
     bool FSkinning = false;
-    bool FSweep = false;
 
 private:
     std::vector<TSkinData*> FSkinDatas;

@@ -6,15 +6,6 @@ namespace tw {
 
 namespace {
 
-bool IsTrimmed(char c) { return static_cast<unsigned char>(c) <= ' '; }
-
-std::string Trim(const std::string& s) {
-    size_t b = 0, e = s.size();
-    while (b < e && IsTrimmed(s[b])) ++b;
-    while (e > b && IsTrimmed(s[e - 1])) --e;
-    return s.substr(b, e - b);
-}
-
 bool IsHeader(const std::string& line) {
     return line.size() >= 2 && line.front() == '[' && line.back() == ']';
 }

@@ -1,5 +1,6 @@
 #include "tools/encoder/ChildProcess.h"
 
+#include "process/Win32Handle.h"
 #include "tools/encoder/WideText.h"
 #include "tools/encoder/WindowsQuote.h"
 
@@ -9,35 +10,8 @@ namespace tw::tools {
 
 namespace {
 
-class Handle {
-public:
-    Handle() = default;
-    explicit Handle(HANDLE handle) : handle_(handle == INVALID_HANDLE_VALUE ? nullptr : handle) {}
-    ~Handle() { Reset(); }
-    Handle(const Handle&) = delete;
-    Handle& operator=(const Handle&) = delete;
-    HANDLE Get() const { return handle_; }
-    HANDLE Release()
-    {
-        HANDLE handle = handle_;
-        handle_ = nullptr;
-        return handle;
-    }
-    HANDLE* Out()
-    {
-        Reset();
-        return &handle_;
-    }
-    void Reset(HANDLE handle = nullptr)
-    {
-        if (handle_)
-            CloseHandle(handle_);
-        handle_ = handle;
-    }
-
-private:
-    HANDLE handle_ = nullptr;
-};
+// Kernel handles are owned the way the console process runner owns them.
+using Handle = tw::THandle;
 
 std::string LastErrorText(const char* what)
 {
@@ -65,8 +39,8 @@ void InheritableCopy(DWORD which, Handle* copy)
     if (own == nullptr || own == INVALID_HANDLE_VALUE)
         return;
     HANDLE process = GetCurrentProcess();
-    if (!DuplicateHandle(process, own, process, copy->Out(), 0, TRUE, DUPLICATE_SAME_ACCESS))
-        copy->Reset();
+    if (!DuplicateHandle(process, own, process, copy->Receive(), 0, TRUE, DUPLICATE_SAME_ACCESS))
+        copy->Close();
 }
 
 }  // namespace
@@ -98,7 +72,7 @@ bool ChildProcess::Start(const std::string& program, const std::vector<std::stri
     inherit.bInheritHandle = TRUE;
 
     Handle readEnd, writeEnd;
-    if (!CreatePipe(readEnd.Out(), writeEnd.Out(), &inherit, 0)) {
+    if (!CreatePipe(readEnd.Receive(), writeEnd.Receive(), &inherit, 0)) {
         if (error)
             *error = LastErrorText("cannot create a pipe");
         return false;
@@ -111,7 +85,7 @@ bool ChildProcess::Start(const std::string& program, const std::vector<std::stri
     if (stderrMode == ChildStderr::Inherit)
         InheritableCopy(STD_ERROR_HANDLE, &diagnostics);
     if (stderrMode == ChildStderr::Separate) {
-        if (!CreatePipe(errorRead.Out(), diagnostics.Out(), &inherit, 0)) {
+        if (!CreatePipe(errorRead.Receive(), diagnostics.Receive(), &inherit, 0)) {
             if (error)
                 *error = LastErrorText("cannot create a pipe");
             return false;
@@ -125,7 +99,7 @@ bool ChildProcess::Start(const std::string& program, const std::vector<std::stri
         JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits {};
         limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
         if (!SetInformationJobObject(job.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits))
-            job.Reset();
+            job.Close();
     }
 
     STARTUPINFOW startup {};
@@ -151,17 +125,17 @@ bool ChildProcess::Start(const std::string& program, const std::vector<std::stri
             *error = LastErrorText(("cannot start " + program).c_str());
         return false;
     }
-    impl_->process.Reset(info.hProcess);
+    impl_->process = Handle(info.hProcess);
     Handle thread(info.hThread);
     impl_->id = info.dwProcessId;
     // Inside a job that forbids nesting (older systems) the child still runs, only without the
     // guarantee; that is better than not converting at all.
     if (job.Get() && AssignProcessToJobObject(job.Get(), info.hProcess))
-        impl_->job.Reset(job.Release());
+        impl_->job = std::move(job);
     ResumeThread(thread.Get());
 
-    impl_->output.Reset(readEnd.Release());
-    impl_->errors.Reset(errorRead.Release());
+    impl_->output = std::move(readEnd);
+    impl_->errors = std::move(errorRead);
     return true;
 }
 
@@ -217,8 +191,8 @@ int ChildProcess::Wait()
         GetExitCodeProcess(impl_->process.Get(), &code);
         impl_->exitCode = static_cast<int>(code);
         impl_->finished = true;
-        impl_->output.Reset();
-        impl_->errors.Reset();
+        impl_->output.Close();
+        impl_->errors.Close();
     }
     return impl_->exitCode;
 }

@@ -23,12 +23,12 @@ void WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& by
     if (ec) throw tw::Exception("Cannot replace " + path + ": " + ec.message());
 }
 
-void WriteSkinFolder(const TSkinFiles& skin, const std::string& folder) {
+void WriteSkinFolder(const TSkinMembers& members, const std::string& folder) {
     std::error_code ec;
     fs::create_directories(folder, ec);
     if (ec) throw tw::Exception("Cannot create " + folder + ": " + ec.message());
     std::set<std::string> written;
-    for (const auto& [name, bytes] : skin.Members()) {
+    for (const auto& [name, bytes] : members) {
         WriteFileAtomically((fs::path(folder) / name).string(), bytes);
         written.insert(name);
     }

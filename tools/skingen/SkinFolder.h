@@ -9,9 +9,11 @@
 
 namespace tw::skingen {
 
+using TSkinMembers = std::vector<std::pair<std::string, std::vector<uint8_t>>>;
+
 // Writes every member into folder (created when missing) and removes bitmap files there that
 // are no longer part of the skin. Throws tw::Exception naming the path that failed.
-void WriteSkinFolder(const TSkinFiles& skin, const std::string& folder);
+void WriteSkinFolder(const TSkinMembers& members, const std::string& folder);
 
 // Writes bytes to a file through a temporary name, so a failed run leaves no half file.
 void WriteFileAtomically(const std::string& path, const std::vector<uint8_t>& bytes);

@@ -20,13 +20,14 @@ int main(int argc, char** argv) {
     try {
         using namespace tw::skingen;
         const TTheme theme = LoadTheme(ReadTextFile(argv[1]));
-        const TSkinFiles skin = BuildSkin(theme);
-        WriteSkinFolder(skin, argv[2]);
+        // The INI text and every bitmap are encoded once, for the folder and the package alike.
+        const TSkinMembers files = BuildSkin(theme).Members();
+        WriteSkinFolder(files, argv[2]);
         if (argc == 4) {
 #ifdef TW_HAVE_SKINPACKAGE
             std::vector<tw::TSkinMember> members;
             size_t expanded = 0;
-            for (auto& [name, bytes] : skin.Members()) {
+            for (const auto& [name, bytes] : files) {
                 expanded += bytes.size();
                 members.push_back({name, bytes});
             }
