@@ -13,6 +13,7 @@
 #include "framework/win/StdCtrls.h"
 #include "framework/win/Subclass.h"
 #include "framework/win/Timer.h"
+#include "tests/support/GuiObjectCount.h"
 
 namespace tw {
 namespace {
@@ -187,9 +188,12 @@ TEST_F(FrameworkTest, TabOrderListIncludesNestedControlsInTabOrder) {
 }
 
 TEST_F(FrameworkTest, FreeingAFormFreesNestedControlsAndTheirWindows) {
-    DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    DWORD userBefore = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-    for (int round = 0; round < 20; ++round) {
+    test::TGuiObjectCount before, after;
+    for (int round = 0; round < 21; ++round) {
+        // The first round fills what the system keeps once (class brushes, font caches).
+        if (round == 1) {
+            ASSERT_TRUE(test::CountGuiObjects(before));
+        }
         auto* form = new TForm(app_);
         form->Font().SetName(L"宋体");
         auto* panel = new TPanel(form);
@@ -210,9 +214,9 @@ TEST_F(FrameworkTest, FreeingAFormFreesNestedControlsAndTheirWindows) {
         EXPECT_FALSE(IsWindow(listWnd));
         EXPECT_FALSE(IsWindow(formWnd));
     }
-    // A little slack for caches the system keeps once (fonts, class brushes).
-    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdiBefore + 8);
-    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), userBefore + 8);
+    ASSERT_TRUE(test::CountGuiObjects(after));
+    EXPECT_EQ(after.ByType, before.ByType);
+    EXPECT_EQ(after.Windows, before.Windows);
 }
 
 TEST_F(FrameworkTest, DisablingAGroupDisablesItsControlsAndGivesEachItsOwnStateBack) {
