@@ -13,7 +13,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     tw::SetSkinMessageHook([](const std::string& text) {
         ::MessageBoxW(nullptr, tw::WideFromUtf8(text).c_str(), L"Skin", MB_OK | MB_ICONWARNING);
     });
-    application.CreateForm<tw::TFrmMain>();
-    application.Run();
-    return 0;
+    // A main form that cannot be made is reported in the error box; the exit code says so too.
+    return application.Execute<tw::TFrmMain>();
 }
