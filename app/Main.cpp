@@ -3,9 +3,13 @@
 
 #include "app/FrmMain.h"
 #include "framework/core/ClassInfo.h"
+#include "skin/manage/SkinManage.h"
 #include "skin/package/SkinMessage.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // Made first, so the skin manager goes after the forms and their skin components, and before
+    // static destruction takes what its timers need.
+    tw::TSkinManagerLifetime skinManager;
     tw::TApplication application;
     application.Initialize();
     application.SetTitle(L"Tarnwick 视频转换");
