@@ -1,6 +1,8 @@
 #include "framework/win/Forms.h"
 
+#ifdef TW_PROPERTY_QUERIES
 #include "framework/win/PropertyQuery.h"
+#endif
 
 #include <commctrl.h>
 #include <ole2.h>
@@ -172,9 +174,12 @@ void TForm::WndProc(TMessage& message) {
         case CM_RELEASE:
             Release();
             return;
+#ifdef TW_PROPERTY_QUERIES
+        // Test builds only: the driver reads windowless controls through this.
         case WM_COPYDATA:
             if (AnswerPropertyQuery(*this, message.WParam, message.LParam, message.Result)) return;
             break;
+#endif
         default:
             TWinControl::WndProc(message);
     }
