@@ -221,6 +221,8 @@ TEST_F(FrameworkTest, FreeingAFormFreesNestedControlsAndTheirWindows) {
     ASSERT_TRUE(test::CountGuiObjects(after));
     EXPECT_EQ(after.ByType, before.ByType);
     EXPECT_EQ(after.Windows, before.Windows);
+    EXPECT_EQ(after.Menus, before.Menus);
+    EXPECT_EQ(after.Icons, before.Icons);
 }
 
 TEST_F(FrameworkTest, DisablingAGroupDisablesItsControlsAndGivesEachItsOwnStateBack) {

@@ -43,6 +43,29 @@ const TGdiTableEntry* GdiHandleTable() {
 #endif
 }
 
+// Wine keeps this process's USER objects in slots; slot i answers to handle 0x20 + 2i with no
+// generation in its high word, whatever generation its object has. Windows shares its table
+// across the session, so the same probe there would see other processes' objects.
+constexpr unsigned kFirstUserHandle = 0x20;
+constexpr unsigned kUserSlots = (0xFFEF - kFirstUserHandle + 1) >> 1;
+
+void CountMenusAndIcons(TGuiObjectCount& count) {
+    for (unsigned slot = 0; slot < kUserSlots; ++slot) {
+        const auto handle = reinterpret_cast<HANDLE>(static_cast<ULONG_PTR>(kFirstUserHandle + (slot << 1)));
+        if (IsMenu(static_cast<HMENU>(handle))) {
+            ++count.Menus;
+            continue;
+        }
+        ICONINFO info{};
+        if (GetIconInfo(static_cast<HICON>(handle), &info)) {
+            ++count.Icons;
+            // The answer's bitmaps are copies made for the caller.
+            if (info.hbmColor) DeleteObject(info.hbmColor);
+            if (info.hbmMask) DeleteObject(info.hbmMask);
+        }
+    }
+}
+
 BOOL CALLBACK CountWindow(HWND wnd, LPARAM param) {
     DWORD pid = 0;
     GetWindowThreadProcessId(wnd, &pid);
@@ -58,12 +81,19 @@ BOOL CALLBACK CountWindowAndChildren(HWND wnd, LPARAM param) {
 
 }  // namespace
 
+bool CountsMenusAndIcons() {
+    static const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    return wine;
+}
+
 int TGuiObjectCount::Gdi() const { return std::accumulate(ByType.begin(), ByType.end(), 0); }
 
 bool CountGuiObjects(TGuiObjectCount& count) {
     const TGdiTableEntry* table = GdiHandleTable();
     if (!table) return false;
     TGuiObjectCount result;
+    // First, so that the bitmaps the icon probe copies are gone before the GDI count.
+    if (CountsMenusAndIcons()) CountMenusAndIcons(result);
     const uint16_t pid = static_cast<uint16_t>(GetCurrentProcessId());
     for (unsigned index = 0; index < kTableSlots; ++index) {
         const TGdiTableEntry& entry = table[index];

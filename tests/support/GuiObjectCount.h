@@ -1,6 +1,6 @@
-// CountGuiObjects: this process's live GDI objects by type and its windows, counted from what
-// really exists, for leak checks that must be able to fail under Wine too (where
-// GetGuiResources answers 0).
+// CountGuiObjects: this process's live GDI objects by type, its windows, and under Wine its
+// menus and icons, counted from what really exists, for leak checks that must be able to fail
+// under Wine too (where GetGuiResources answers 0).
 #pragma once
 
 #include <windows.h>
@@ -14,6 +14,9 @@ struct TGuiObjectCount {
     std::array<int, OBJ_COLORSPACE + 1> ByType{};
     // Windows of this process: top-level, message-only and every child of them.
     int Windows = 0;
+    // Menus, and icons with cursors: counted under Wine only (on Windows they stay 0).
+    int Menus = 0;
+    int Icons = 0;
 
     int Of(DWORD objectType) const { return ByType[objectType]; }
     // Device contexts of both kinds (window or display DCs and memory DCs).
@@ -23,5 +26,7 @@ struct TGuiObjectCount {
 
 // False when the process has no GDI handle table to read (then `count` is untouched).
 bool CountGuiObjects(TGuiObjectCount& count);
+// Whether Menus and Icons are counted here (under Wine).
+bool CountsMenusAndIcons();
 
 }  // namespace tw::test

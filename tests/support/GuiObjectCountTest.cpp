@@ -49,6 +49,7 @@ TEST(GuiObjectCount, MovesByExactlyWhatIsLeakedAndComesBack) {
     HFONT font = CreateFontW(-12, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"Tahoma");
     HPEN pen = CreatePen(PS_SOLID, 1, RGB(4, 5, 6));
     const TWindows windows = MakeWindows();
+
     ASSERT_TRUE(bitmaps[0] && bitmaps[1] && memory && brush && regions[0] && regions[1] && regions[2] && font && pen);
     ASSERT_TRUE(windows.popup && windows.child && windows.hidden);
 
@@ -79,6 +80,27 @@ TEST(GuiObjectCount, MovesByExactlyWhatIsLeakedAndComesBack) {
     EXPECT_EQ(after.ByType, before.ByType);
     EXPECT_EQ(after.Windows, before.Windows);
     DestroyWindows(anchor);
+}
+
+TEST(GuiObjectCount, MenusAndIconsAreCountedUnderWine) {
+    if (!CountsMenusAndIcons()) GTEST_SKIP() << "counted under Wine only";
+    HICON shared = LoadIconW(nullptr, IDI_APPLICATION);  // loaded once and kept by the system
+    const TGuiObjectCount before = Count();
+    HMENU menus[2] = {CreateMenu(), CreatePopupMenu()};
+    HICON icon = CopyIcon(shared);
+    const BYTE andMask[8] = {}, xorMask[8] = {};  // 4 rows of 4 pixels, each row a word
+    HCURSOR cursor = CreateCursor(nullptr, 0, 0, 4, 4, andMask, xorMask);
+    ASSERT_TRUE(menus[0] && menus[1] && icon && cursor);
+    const TGuiObjectCount leaked = Count();
+    EXPECT_EQ(leaked.Menus - before.Menus, 2);
+    EXPECT_EQ(leaked.Icons - before.Icons, 2);  // an icon and a cursor
+    for (HMENU m : menus) DestroyMenu(m);
+    DestroyIcon(icon);
+    DestroyCursor(cursor);
+    const TGuiObjectCount after = Count();
+    EXPECT_EQ(after.Menus, before.Menus);
+    EXPECT_EQ(after.Icons, before.Icons);
+    EXPECT_EQ(after.ByType, before.ByType);  // the icons' own bitmaps went with them
 }
 
 }  // namespace
