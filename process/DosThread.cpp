@@ -62,6 +62,13 @@ private:
     LPPROC_THREAD_ATTRIBUTE_LIST list_ = nullptr;
 };
 
+// Manual reset, so that every later pause sees the request too.
+THandle NewStopEvent() {
+    THandle event(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    if (!event) throw EDosCommand("Could not create the reader's stop event" + ErrorCodeText(::GetLastError()));
+    return event;
+}
+
 bool IsMissingProgram(DWORD code) {
     return code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND || code == ERROR_INVALID_NAME ||
            code == ERROR_BAD_PATHNAME || code == ERROR_DIRECTORY || code == ERROR_INVALID_DRIVE;
@@ -71,23 +78,23 @@ bool IsMissingProgram(DWORD code) {
 
 TDosThread::TDosThread(TDosRunSettings settings)
     : settings_(std::move(settings)),
-      stopEvent_(::CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+      stopEvent_(NewStopEvent()),
       buffer_(kInitialBuffer),
       collect_([this](std::string_view line, TOutputType type) {
           if (type == otEntireLine) batch_.Add(line);
       }),
       thread_([this] { Run(); }) {}
 
+// The runner refuses to be freed from its own handlers, so this never runs on the reader
+// thread and always joins it.
 TDosThread::~TDosThread() {
     RequestStop();
     WaitFor();
-    // Only reachable when a handler frees its own run: a thread cannot wait for itself.
-    if (thread_.joinable()) thread_.detach();
 }
 
 void TDosThread::RequestStop() {
     stop_.store(true);
-    if (stopEvent_) ::SetEvent(stopEvent_.Get());
+    ::SetEvent(stopEvent_.Get());
 }
 
 void TDosThread::WaitFor() {
@@ -126,10 +133,6 @@ bool TDosThread::LimitReached() const {
 // no CPU. A stop request or the child's end cuts any pause short. True when the child has
 // ended, which saves the next pass from asking.
 bool TDosThread::Pause(HANDLE process, int idlePasses) {
-    if (!stopEvent_) {
-        ::Sleep(1);
-        return ::WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
-    }
     const HANDLE handles[2] = {stopEvent_.Get(), process};
     const DWORD r = ::WaitForMultipleObjects(2, handles, FALSE, idlePasses < kShortPausePasses ? 1 : kLongPauseMs);
     if (r == WAIT_OBJECT_0 + 1) return true;
