@@ -1,6 +1,10 @@
 #include "tests/tools/ToolRun.h"
+#include "tools/encoder/ChildPump.h"
 
 #include <gtest/gtest.h>
+
+#include <chrono>
+#include <stdexcept>
 
 using namespace tw::tools::test;
 
@@ -44,4 +48,35 @@ TEST(ChildProcess, MissingProgramIsReportedNotStarted)
     RunResult result = RunProgram(Utf8Of(folder.Path() / "no-such-program.exe"), {});
     EXPECT_FALSE(result.started);
     EXPECT_NE(result.error.find("no-such-program"), std::string::npos) << result.error;
+}
+
+// Both streams line by line with the exit code; then an output handler that fails while the
+// child still runs: the child is ended and the diagnostics thread joined (a thread destroyed
+// while joinable would end the program), and the failure reaches the caller.
+TEST(PumpChild, LinesOfBothStreamsAndAFailingHandler)
+{
+    using tw::tools::ChildProcess;
+    using tw::tools::ChildStderr;
+    std::string error;
+    std::vector<std::string> output, diagnostics;
+    {
+        ChildProcess child;
+        ASSERT_TRUE(child.Start(Helper(), {"chat", "0"}, ChildStderr::Separate, &error)) << error;
+        int code = tw::tools::PumpChild(
+            child, [&](const std::string& line) { output.push_back(line); },
+            [&](const std::string& line) { diagnostics.push_back(line); });
+        EXPECT_EQ(code, 5);
+        EXPECT_EQ(output, std::vector<std::string>{"progress"});
+        EXPECT_EQ(diagnostics, std::vector<std::string>{"diagnostic"});
+    }
+
+    ChildProcess child;
+    ASSERT_TRUE(child.Start(Helper(), {"chat", "60"}, ChildStderr::Separate, &error)) << error;
+    const auto started = std::chrono::steady_clock::now();
+    EXPECT_THROW(tw::tools::PumpChild(
+                     child, [](const std::string& line) { throw std::runtime_error("no room for " + line); },
+                     [](const std::string&) {}),
+                 std::runtime_error);
+    const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+    EXPECT_LT(took, 20.0) << "the child was left running";
 }
