@@ -95,7 +95,7 @@ void TFrmMain::btnConvertClick(TObject*) {
 
     const int count = JobCount();
     int failed = 0;
-    std::set<std::wstring> outputsOfThisRun;
+    TOutputNames outputsOfThisRun;
     for (int i = 0; i < count && !Closing(); ++i) {
         TJobInfo* job = JobAt(i);
         lblInfo->SetCaption(L"正在转换 " + job->FileName);
