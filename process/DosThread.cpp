@@ -6,6 +6,7 @@
 #include "framework/core/ClassInfo.h"
 #include "process/DosCommand.h"
 #include "process/DosErrors.h"
+#include "process/InheritList.h"
 #include "process/ProcessTimer.h"
 
 namespace tw {
@@ -30,37 +31,6 @@ void MakePipe(THandle& readEnd, THandle& writeEnd, DWORD size, const char* what)
     if (!::CreatePipe(readEnd.Receive(), writeEnd.Receive(), &sa, size))
         throw EDosCommand(std::string("Could not create the ") + what + " pipe" + ErrorCodeText(::GetLastError()));
 }
-
-// Limits what the child inherits to its own two pipe ends, so that a child started at the
-// same moment by another runner cannot pick up (and keep open) this run's handles.
-class TInheritList {
-public:
-    TInheritList(HANDLE a, HANDLE b) : handles_{a, b} {
-        SIZE_T size = 0;
-        ::InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
-        storage_.resize(size);
-        auto* list = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(storage_.data());
-        if (size && ::InitializeProcThreadAttributeList(list, 1, 0, &size)) {
-            list_ = list;
-            if (!::UpdateProcThreadAttribute(list_, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, handles_,
-                                             sizeof(handles_), nullptr, nullptr)) {
-                ::DeleteProcThreadAttributeList(list_);
-                list_ = nullptr;
-            }
-        }
-    }
-    ~TInheritList() {
-        if (list_) ::DeleteProcThreadAttributeList(list_);
-    }
-    TInheritList(const TInheritList&) = delete;
-    TInheritList& operator=(const TInheritList&) = delete;
-    LPPROC_THREAD_ATTRIBUTE_LIST Get() const { return list_; }
-
-private:
-    HANDLE handles_[2];
-    std::vector<char> storage_;
-    LPPROC_THREAD_ATTRIBUTE_LIST list_ = nullptr;
-};
 
 // Manual reset, so that every later pause sees the request too.
 THandle NewStopEvent() {
@@ -187,7 +157,9 @@ void TDosThread::ReadUntilEnd() {
     si.StartupInfo.hStdInput = inRead.Get();
     si.StartupInfo.hStdOutput = outWrite.Get();
     si.StartupInfo.hStdError = outWrite.Get();  // one stream, interleaved as written
-    TInheritList inherit(inRead.Get(), outWrite.Get());
+    // Only its own two pipe ends, so that a child started at the same moment by another runner
+    // cannot pick up (and keep open) this run's handles.
+    TInheritList inherit({inRead.Get(), outWrite.Get()});
     si.lpAttributeList = inherit.Get();
 
     DWORD flags = settings_.Priority | CREATE_NEW_CONSOLE | CREATE_SUSPENDED;
