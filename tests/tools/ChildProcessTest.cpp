@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <filesystem>
 #include <stdexcept>
 
 using namespace tw::tools::test;
@@ -79,4 +80,28 @@ TEST(PumpChild, LinesOfBothStreamsAndAFailingHandler)
                  std::runtime_error);
     const double took = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
     EXPECT_LT(took, 20.0) << "the child was left running";
+}
+
+// A program deep below a long folder with wide characters finds itself whole: the front-ends
+// look for FFmpeg beside themselves. (Windows starts no program whose path reaches MAX_PATH, so
+// there the path stops just short of it; beyond it the buffer grows, natively the limit is far.)
+TEST(ChildProcess, OwnPathOfAlmostMaxPath)
+{
+    TempFolder folder("long-path");
+    const std::filesystem::path name = FsPath(Helper()).filename();
+#ifdef _WIN32
+    const size_t longest = 259;  // UTF-16 units, as the system counts them
+#else
+    const size_t longest = 400;
+#endif
+    std::filesystem::path deep = folder.Path();
+    while ((deep / FsPath("长") / name).u16string().size() < longest)
+        deep /= FsPath("长");
+    std::filesystem::create_directories(deep);
+    const std::filesystem::path copy = deep / name;
+    std::filesystem::copy_file(FsPath(Helper()), copy);
+    RunResult result = RunProgram(Utf8Of(copy), {"self"});
+    ASSERT_TRUE(result.started) << result.error;
+    ASSERT_EQ(result.lines.size(), 1u) << result.output;
+    EXPECT_EQ(result.lines[0], Utf8Of(copy));
 }

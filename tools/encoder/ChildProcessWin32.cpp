@@ -1,8 +1,9 @@
 #include "tools/encoder/ChildProcess.h"
 
+#include "framework/core/ClassInfo.h"
+#include "framework/win/SystemError.h"
 #include "process/InheritList.h"
 #include "process/Win32Handle.h"
-#include "tools/encoder/WideText.h"
 #include "tools/encoder/WindowsQuote.h"
 
 #include <windows.h>
@@ -17,20 +18,8 @@ using Handle = tw::THandle;
 std::string LastErrorText(const char* what)
 {
     DWORD code = GetLastError();
-    wchar_t* text = nullptr;
-    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                   nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::string message = what;
-    if (text) {
-        std::wstring wide(text);
-        LocalFree(text);
-        while (!wide.empty() && (wide.back() == L'\n' || wide.back() == L'\r' || wide.back() == L' '))
-            wide.pop_back();
-        message += ": " + WideToUtf8(wide);
-    } else {
-        message += ": error " + std::to_string(code);
-    }
-    return message;
+    std::string text = tw::SystemErrorText(code);
+    return std::string(what) + ": " + (text.empty() ? "error " + std::to_string(code) : text);
 }
 
 // An inheritable copy of one of our standard handles, or none when we have none.
@@ -115,8 +104,8 @@ bool ChildProcess::Start(const std::string& program, const std::vector<std::stri
     TInheritList inheritOnly({input.Get(), writeEnd.Get(), diagnostics.Get()});
     startup.lpAttributeList = inheritOnly.Get();
 
-    std::wstring commandLine = Utf8ToWide(BuildWindowsCommandLine(program, arguments));
-    std::wstring application = Utf8ToWide(program);
+    std::wstring commandLine = tw::WideFromUtf8(BuildWindowsCommandLine(program, arguments));
+    std::wstring application = tw::WideFromUtf8(program);
     DWORD flags = CREATE_SUSPENDED | CREATE_UNICODE_ENVIRONMENT;
     if (startup.lpAttributeList)
         flags |= EXTENDED_STARTUPINFO_PRESENT;
