@@ -36,11 +36,26 @@ TFileStamp StampOf(const std::wstring& path) {
             (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime};
 }
 
+// Lets the window go on answering for a while; once the program quits, only waits (the quit
+// message stays queued for the main loop and would wake every wait at once).
+void WaitAnswering(DWORD milliseconds) {
+    const ULONGLONG deadline = GetTickCount64() + milliseconds;
+    for (ULONGLONG now = GetTickCount64(); now < deadline; now = GetTickCount64()) {
+        const DWORD left = static_cast<DWORD>(deadline - now);
+        if (Application->Terminated()) {
+            Sleep(left);
+            return;
+        }
+        Application->WaitForHandleOrMessage(nullptr, left);
+        Application->ProcessMessages();
+    }
+}
+
 // The encoder's own child may hold the file for a moment after it was ended.
 void DeleteWhenReleased(const std::wstring& path) {
     for (int attempt = 0; attempt < 20; ++attempt) {
         if (DeleteFileW(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND) return;
-        Sleep(50);
+        WaitAnswering(50);
     }
 }
 
