@@ -13,13 +13,6 @@ namespace {
 
 std::wstring Quoted(const std::wstring& s) { return L"\"" + s + L"\""; }
 
-wchar_t LowerAscii(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
-
-std::wstring LowerWide(std::wstring s) {
-    for (wchar_t& c : s) c = LowerAscii(c);
-    return s;
-}
-
 // Reads the whole text as a decimal number with a point, in no locale.
 std::optional<double> ReadDecimal(const std::string& text) {
     if (text.empty()) return std::nullopt;
@@ -93,14 +86,14 @@ std::wstring OutputPathFor(const std::wstring& outputDir, const std::wstring& so
     return outputDir + name + L".3GP";
 }
 
-std::wstring DistinctOutputPath(const std::wstring& path, std::set<std::wstring>& taken) {
+std::wstring DistinctOutputPath(const std::wstring& path, TOutputNames& taken) {
     std::wstring candidate = path;
     size_t dot = path.find_last_of(L'.');
     size_t slash = path.find_last_of(L"\\/");
     if (dot == std::wstring::npos || (slash != std::wstring::npos && dot < slash)) dot = path.size();
-    for (int n = 2; taken.count(LowerWide(candidate)); ++n)
+    for (int n = 2; taken.count(candidate); ++n)
         candidate = path.substr(0, dot) + L" (" + std::to_wstring(n) + L")" + path.substr(dot);
-    taken.insert(LowerWide(candidate));
+    taken.insert(candidate);
     return candidate;
 }
 

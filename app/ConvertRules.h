@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "app/FileNameOrder.h"
+
 namespace tw {
 
 // Thrown when the probe's length digits do not read as a number.
@@ -42,9 +44,11 @@ std::wstring EncoderCommandLine(const std::wstring& exeDir, const std::wstring& 
 std::wstring FileNamePart(const std::wstring& path);
 // outputDir + the source's file name with its last extension replaced by ".3GP".
 std::wstring OutputPathFor(const std::wstring& outputDir, const std::wstring& source);
-// path itself, or "name (2).3GP", "name (3).3GP", ... whichever is not in taken (compared
-// ignoring case); the result is added to taken.
-std::wstring DistinctOutputPath(const std::wstring& path, std::set<std::wstring>& taken);
+// The output paths of one run, told apart as the file system tells them apart.
+using TOutputNames = std::set<std::wstring, TFileNameLess>;
+// path itself, or "name (2).3GP", "name (3).3GP", ... whichever is not in taken; the result is
+// added to taken.
+std::wstring DistinctOutputPath(const std::wstring& path, TOutputNames& taken);
 
 // The media seconds between "ffmpeg_release_time=" and "=ffmpeg_release_time", rounded to
 // the nearest whole second with halves to even; nothing when the pair is absent or the text

@@ -5,6 +5,9 @@
 
 #include "app/SkinCaption.h"
 #include "app/TaskbarProgress.h"
+#include "framework/core/Exception.h"
+#include "framework/win/ModulePath.h"
+#include "framework/win/SystemError.h"
 #include "process/DosCommand.h"
 #include "skin/data/SkinData.h"
 #include "skin/package/SkinStore.h"
@@ -51,8 +54,14 @@ void TFrmMain::FormCreate(TObject*) {
     };
     DosCommand1->OnTerminated = [this](TObject* s) { DosCommand1Terminated(s); };
     DosCommand2->OnTerminated = [this](TObject* s) { DosCommand2Terminated(s); };
-    probeFinished_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
-    encoderFinished_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    // Without them the waiting loops would only wake at their timeouts.
+    auto newEndEvent = [] {
+        HANDLE event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        if (!event) throw Exception("Could not create a runner's end event: " + SystemErrorText(GetLastError()));
+        return event;
+    };
+    probeFinished_ = newEndEvent();
+    encoderFinished_ = newEndEvent();
 
     // 3: the banner.
     WebBrowser1->Navigate(kBannerAddress);
@@ -63,10 +72,7 @@ void TFrmMain::FormCreate(TObject*) {
     SkinData1->SetActive(true);
 
     // 5: the program's own folder, where the probe and the encoder live.
-    wchar_t path[32768];
-    DWORD length = GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
-    exeDir_.assign(path, length);
-    exeDir_.erase(exeDir_.find_last_of(L'\\') + 1);
+    exeDir_ = ExecutableFolder();
 
     // 6-7: an empty job list, the option defaults.
     jobs_.clear();

@@ -3,6 +3,7 @@
 
 #include "app/TaskbarProgress.h"
 #include "framework/core/Exception.h"
+#include "framework/win/SystemError.h"
 #include "process/DosCommand.h"
 
 namespace tw {
@@ -16,14 +17,9 @@ bool DirectoryExists(const std::wstring& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
-std::string SystemErrorText(DWORD code) {
-    wchar_t* text = nullptr;
-    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS, nullptr,
-                   code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::string message = text ? Utf8FromWide(text) : "System error " + std::to_string(code);
-    if (text) LocalFree(text);
-    while (!message.empty() && (message.back() == '\n' || message.back() == '\r')) message.pop_back();
-    return message;
+std::string ErrorText(DWORD code) {
+    std::string text = SystemErrorText(code);
+    return text.empty() ? "System error " + std::to_string(code) : text;
 }
 
 // What a file looked like before an encoder run, to tell whether the run wrote it.
@@ -40,11 +36,26 @@ TFileStamp StampOf(const std::wstring& path) {
             (static_cast<ULONGLONG>(data.ftLastWriteTime.dwHighDateTime) << 32) | data.ftLastWriteTime.dwLowDateTime};
 }
 
+// Lets the window go on answering for a while; once the program quits, only waits (the quit
+// message stays queued for the main loop and would wake every wait at once).
+void WaitAnswering(DWORD milliseconds) {
+    const ULONGLONG deadline = GetTickCount64() + milliseconds;
+    for (ULONGLONG now = GetTickCount64(); now < deadline; now = GetTickCount64()) {
+        const DWORD left = static_cast<DWORD>(deadline - now);
+        if (Application->Terminated()) {
+            Sleep(left);
+            return;
+        }
+        Application->WaitForHandleOrMessage(nullptr, left);
+        Application->ProcessMessages();
+    }
+}
+
 // The encoder's own child may hold the file for a moment after it was ended.
 void DeleteWhenReleased(const std::wstring& path) {
     for (int attempt = 0; attempt < 20; ++attempt) {
         if (DeleteFileW(path.c_str()) || GetLastError() == ERROR_FILE_NOT_FOUND) return;
-        Sleep(50);
+        WaitAnswering(50);
     }
 }
 
@@ -65,7 +76,7 @@ void TFrmMain::ForceFolder(const std::wstring& path) {
             DWORD error = GetLastError();
             std::wstring text = L"建立目录：" + path + L"出错！\r\n\r\n请检查目录名是否正确。";
             ::MessageBoxW(Handle(), text.c_str(), Application->Title().c_str(), MB_OK | MB_ICONERROR);
-            throw Exception(Utf8FromWide(prefix) + ": " + SystemErrorText(error));
+            throw Exception(Utf8FromWide(prefix) + ": " + ErrorText(error));
         }
     }
 }
@@ -95,7 +106,7 @@ void TFrmMain::btnConvertClick(TObject*) {
 
     const int count = JobCount();
     int failed = 0;
-    std::set<std::wstring> outputsOfThisRun;
+    TOutputNames outputsOfThisRun;
     for (int i = 0; i < count && !Closing(); ++i) {
         TJobInfo* job = JobAt(i);
         lblInfo->SetCaption(L"正在转换 " + job->FileName);

@@ -3,9 +3,13 @@
 
 #include "app/FrmMain.h"
 #include "framework/core/ClassInfo.h"
+#include "skin/manage/SkinManage.h"
 #include "skin/package/SkinMessage.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    // Made first, so the skin manager goes after the forms and their skin components, and before
+    // static destruction takes what its timers need.
+    tw::TSkinManagerLifetime skinManager;
     tw::TApplication application;
     application.Initialize();
     application.SetTitle(L"Tarnwick 视频转换");
@@ -13,7 +17,6 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     tw::SetSkinMessageHook([](const std::string& text) {
         ::MessageBoxW(nullptr, tw::WideFromUtf8(text).c_str(), L"Skin", MB_OK | MB_ICONWARNING);
     });
-    application.CreateForm<tw::TFrmMain>();
-    application.Run();
-    return 0;
+    // A main form that cannot be made is reported in the error box; the exit code says so too.
+    return application.Execute<tw::TFrmMain>();
 }

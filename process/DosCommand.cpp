@@ -1,5 +1,8 @@
 #include "process/DosCommand.h"
 
+#include <cstdio>
+#include <cstdlib>
+
 #include "process/DosThread.h"
 #include "process/ProcessJob.h"
 #include "process/ProcessTimer.h"
@@ -25,9 +28,28 @@ const TClassInfo& TDosCommand::StaticClassInfo() {
     return info;
 }
 
+namespace {
+
+// A runner freed by its own handler would leave the reader thread, which is still inside that
+// handler, going on with the freed runner, its timer and its lines; and the runner's owner
+// would lose a component on a thread that is not its own. No clean way on exists, so the
+// program ends at once with the reason, in every build, rather than corrupt memory quietly.
+[[noreturn]] void RefuseFreeFromOwnHandler() {
+    static const char reason[] =
+        "TDosCommand freed from its own event handler: a runner may only be freed on the thread that "
+        "owns it, after its handlers have returned.\n";
+    std::fputs(reason, stderr);
+    std::fflush(stderr);
+    ::OutputDebugStringA(reason);
+    std::abort();
+}
+
+}  // namespace
+
 TDosCommand::TDosCommand(TComponent* owner) : TComponent(owner) {}
 
 TDosCommand::~TDosCommand() {
+    if (thread_ && thread_->IsCurrentThread()) RefuseFreeFromOwnHandler();
     Stop();
     job_.reset();
 }

@@ -24,12 +24,14 @@ class TProcessTimer;
 // thread by posting (PostMessageW), never by a synchronous call into it (SendMessageW and the
 // like): Stop waits on the UI thread for the reader, so such a call would never return.
 // A handler must not call Stop or Execute either: there Stop only asks the run to end, and
-// Execute raises EDosCommand.
+// Execute raises EDosCommand. Freeing the runner (or its owner) from a handler ends the
+// program at once with the reason, since the reader would go on inside a freed runner.
 class TDosCommand : public TComponent {
     TW_CLASS_INFO()
 public:
     explicit TDosCommand(TComponent* owner);
     // Stops a run still going; the child and anything it started are ended with the runner.
+    // Never from the runner's own handlers (see above).
     ~TDosCommand() override;
 
     // Program path first, exactly as handed to CreateProcessW.

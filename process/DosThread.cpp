@@ -6,6 +6,7 @@
 #include "framework/core/ClassInfo.h"
 #include "process/DosCommand.h"
 #include "process/DosErrors.h"
+#include "process/InheritList.h"
 #include "process/ProcessTimer.h"
 
 namespace tw {
@@ -31,36 +32,12 @@ void MakePipe(THandle& readEnd, THandle& writeEnd, DWORD size, const char* what)
         throw EDosCommand(std::string("Could not create the ") + what + " pipe" + ErrorCodeText(::GetLastError()));
 }
 
-// Limits what the child inherits to its own two pipe ends, so that a child started at the
-// same moment by another runner cannot pick up (and keep open) this run's handles.
-class TInheritList {
-public:
-    TInheritList(HANDLE a, HANDLE b) : handles_{a, b} {
-        SIZE_T size = 0;
-        ::InitializeProcThreadAttributeList(nullptr, 1, 0, &size);
-        storage_.resize(size);
-        auto* list = reinterpret_cast<LPPROC_THREAD_ATTRIBUTE_LIST>(storage_.data());
-        if (size && ::InitializeProcThreadAttributeList(list, 1, 0, &size)) {
-            list_ = list;
-            if (!::UpdateProcThreadAttribute(list_, 0, PROC_THREAD_ATTRIBUTE_HANDLE_LIST, handles_,
-                                             sizeof(handles_), nullptr, nullptr)) {
-                ::DeleteProcThreadAttributeList(list_);
-                list_ = nullptr;
-            }
-        }
-    }
-    ~TInheritList() {
-        if (list_) ::DeleteProcThreadAttributeList(list_);
-    }
-    TInheritList(const TInheritList&) = delete;
-    TInheritList& operator=(const TInheritList&) = delete;
-    LPPROC_THREAD_ATTRIBUTE_LIST Get() const { return list_; }
-
-private:
-    HANDLE handles_[2];
-    std::vector<char> storage_;
-    LPPROC_THREAD_ATTRIBUTE_LIST list_ = nullptr;
-};
+// Manual reset, so that every later pause sees the request too.
+THandle NewStopEvent() {
+    THandle event(::CreateEventW(nullptr, TRUE, FALSE, nullptr));
+    if (!event) throw EDosCommand("Could not create the reader's stop event" + ErrorCodeText(::GetLastError()));
+    return event;
+}
 
 bool IsMissingProgram(DWORD code) {
     return code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND || code == ERROR_INVALID_NAME ||
@@ -71,23 +48,23 @@ bool IsMissingProgram(DWORD code) {
 
 TDosThread::TDosThread(TDosRunSettings settings)
     : settings_(std::move(settings)),
-      stopEvent_(::CreateEventW(nullptr, TRUE, FALSE, nullptr)),
+      stopEvent_(NewStopEvent()),
       buffer_(kInitialBuffer),
       collect_([this](std::string_view line, TOutputType type) {
           if (type == otEntireLine) batch_.Add(line);
       }),
       thread_([this] { Run(); }) {}
 
+// The runner refuses to be freed from its own handlers, so this never runs on the reader
+// thread and always joins it.
 TDosThread::~TDosThread() {
     RequestStop();
     WaitFor();
-    // Only reachable when a handler frees its own run: a thread cannot wait for itself.
-    if (thread_.joinable()) thread_.detach();
 }
 
 void TDosThread::RequestStop() {
     stop_.store(true);
-    if (stopEvent_) ::SetEvent(stopEvent_.Get());
+    ::SetEvent(stopEvent_.Get());
 }
 
 void TDosThread::WaitFor() {
@@ -126,10 +103,6 @@ bool TDosThread::LimitReached() const {
 // no CPU. A stop request or the child's end cuts any pause short. True when the child has
 // ended, which saves the next pass from asking.
 bool TDosThread::Pause(HANDLE process, int idlePasses) {
-    if (!stopEvent_) {
-        ::Sleep(1);
-        return ::WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
-    }
     const HANDLE handles[2] = {stopEvent_.Get(), process};
     const DWORD r = ::WaitForMultipleObjects(2, handles, FALSE, idlePasses < kShortPausePasses ? 1 : kLongPauseMs);
     if (r == WAIT_OBJECT_0 + 1) return true;
@@ -184,7 +157,9 @@ void TDosThread::ReadUntilEnd() {
     si.StartupInfo.hStdInput = inRead.Get();
     si.StartupInfo.hStdOutput = outWrite.Get();
     si.StartupInfo.hStdError = outWrite.Get();  // one stream, interleaved as written
-    TInheritList inherit(inRead.Get(), outWrite.Get());
+    // Only its own two pipe ends, so that a child started at the same moment by another runner
+    // cannot pick up (and keep open) this run's handles.
+    TInheritList inherit({inRead.Get(), outWrite.Get()});
     si.lpAttributeList = inherit.Get();
 
     DWORD flags = settings_.Priority | CREATE_NEW_CONSOLE | CREATE_SUSPENDED;

@@ -1,4 +1,5 @@
 // TLineSplitter: cuts a console child's byte stream, read in pieces, into lines.
+// Kept apart from the tools' LineSplitter: the runner drops NULs, reports unfinished lines, never holds back a CR.
 #pragma once
 
 #include <atomic>

@@ -56,7 +56,7 @@ void TProcessTimer::Start() {
     if (window_) timerSet_ = ::SetTimer(window_, kTimerId, kIntervalMs, nullptr) != 0;
 }
 
-void TProcessTimer::Tick() {
+void TProcessTimer::Tick() noexcept {
     if (!enabled_.load()) {
         ::KillTimer(window_, kTimerId);
         timerSet_ = false;

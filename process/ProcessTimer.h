@@ -30,7 +30,7 @@ public:
 
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    void Tick();
+    void Tick() noexcept;  // counts only: nothing in it can throw out of the window procedure
 
     HWND window_ = nullptr;
     bool timerSet_ = false;

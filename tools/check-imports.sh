@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Checks that the shipped Windows programs start on a clean Windows: every DLL they import is a
-# system DLL, none is a MinGW runtime (libstdc++, libgcc, libwinpthread).
+# system DLL, none is a MinGW runtime (libstdc++, libgcc, libwinpthread). In a build without
+# tests (the shipped one) it also checks that the program answers no property queries: its code
+# never compares a message's tag with the query tag 'TWPQ' (0x54575051).
 # usage: tools/check-imports.sh <windows build folder>
 set -euo pipefail
 build=${1:?usage: check-imports.sh <windows build folder>}
@@ -21,4 +23,17 @@ for exe in "${exes[@]}"; do
     echo "check-imports: $(basename "$exe"): $(echo $dlls)"
   fi
 done
+tests=$(sed -n 's/^TARNWICK_TESTS:BOOL=//p' "$build/CMakeCache.txt" 2>/dev/null || true)
+if [ "$tests" = OFF ] && [ -f "$build/bin/Tarnwick.exe" ]; then
+  objdump=x86_64-w64-mingw32-objdump
+  file "$build/bin/Tarnwick.exe" | grep -q 'Intel 80386' && objdump=i686-w64-mingw32-objdump
+  # Counted, not grep -q: an early grep exit would fail the pipe and hide a hit.
+  hits=$($objdump -d "$build/bin/Tarnwick.exe" | grep -ci '0x54575051' || true)
+  if [ "${hits:-0}" -gt 0 ]; then
+    echo "check-imports: Tarnwick.exe of a build without tests answers property queries" >&2
+    status=1
+  else
+    echo "check-imports: Tarnwick.exe answers no property queries"
+  fi
+fi
 exit $status

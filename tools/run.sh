@@ -2,8 +2,9 @@
 # Sets this Debian 12 machine up, builds the Windows x86_64 program and starts it under wine64.
 #
 # With a reachable DISPLAY the converter runs there until you close it. Without one it runs in
-# a private Xvfb: the script waits for the main window, saves a screenshot under
-# build/win64/screenshots/, closes the program and exits 0 when it ended cleanly.
+# a private Xvfb: the script waits for the main window, converts the bundled sample clip through
+# the program's dialogs, saves screenshots under build/win64/screenshots/, closes the program,
+# and exits 0 only when the sample's 3GP was written and is valid and the program ended cleanly.
 #
 # For developers: TARNWICK_RUN_BUILD=DIR runs an existing Windows build tree instead of setting up
 # and building the preset; TARNWICK_RUN_EXE and TARNWICK_RUN_CLASS name another program and its
@@ -56,10 +57,31 @@ after_window_up() {
     sleep 0.2
   done
   tw_shot "$TW_BUILD/screenshots/converted.png"
-  echo "run: $status; screenshot: $TW_BUILD/screenshots/converted.png"
-  ls "$out"/*.3GP >/dev/null 2>&1 && echo "run: converted: $(ls "$out"/*.3GP)" ||
-    echo "run: warning: no 3GP was written into $out" >&2
+  echo "run: ${status:-no status}; screenshot: $TW_BUILD/screenshots/converted.png"
+  check_sample_output "$out/sample.3GP" || converted=no
 }
+
+# The sample is converted with the start-up options: a 3GP (brand 3gp*) with MPEG-4 video at
+# 176x144, about as long as the 5 s clip. Read with the Linux ffprobe.
+check_sample_output() {
+  local file=$1 brand video duration
+  if [ ! -s "$file" ]; then
+    echo "run: error: no 3GP was written: $file is missing or empty" >&2
+    return 1
+  fi
+  brand=$(ffprobe -v error -show_entries format_tags=major_brand -of default=nw=1:nk=1 "$file" 2>/dev/null || true)
+  video=$(ffprobe -v error -select_streams v:0 -show_entries stream=codec_name,width,height -of csv=p=0 "$file" \
+    2>/dev/null || true)
+  duration=$(ffprobe -v error -show_entries format=duration -of default=nw=1:nk=1 "$file" 2>/dev/null || true)
+  if [ "${brand:0:3}" != 3gp ] || [ "$video" != mpeg4,176,144 ] ||
+    ! awk -v d="${duration:-0}" 'BEGIN { exit !(d > 4 && d < 6) }'; then
+    echo "run: error: $file is not the expected 3GP (brand ${brand:-none}, video ${video:-none}," \
+      "${duration:-no} s; wanted 3gp*, mpeg4,176,144, about 5 s)" >&2
+    return 1
+  fi
+  echo "run: converted: $file (brand $brand, video $video, $duration s)"
+}
+converted=yes
 
 if [ -n "${DISPLAY:-}" ] && xdotool getdisplaygeometry >/dev/null 2>&1; then
   echo "run: starting $exe on display $DISPLAY"
@@ -113,3 +135,7 @@ if [ "$rc" -ne 0 ]; then
   exit 1
 fi
 echo "run: the program closed cleanly"
+if [ "$converted" != yes ]; then
+  echo "run: error: the sample clip was not converted" >&2
+  exit 1
+fi

@@ -91,13 +91,7 @@ LRESULT CALLBACK FrameworkWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPar
         control->AttachHandle(wnd);
     }
     TMessage message{msg, wParam, lParam, 0};
-    try {
-        control->WindowProc(message);
-    } catch (const std::exception& e) {
-        if (Application) Application->HandleException(e);
-    } catch (...) {
-        if (Application) Application->HandleException(Exception("Unknown error"));
-    }
+    GuardCallback([control, &message] { control->WindowProc(message); });
     if (msg == WM_NCDESTROY) control->DetachHandle();
     return message.Result;
 }

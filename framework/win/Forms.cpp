@@ -1,6 +1,8 @@
 #include "framework/win/Forms.h"
 
+#ifdef TW_PROPERTY_QUERIES
 #include "framework/win/PropertyQuery.h"
+#endif
 
 #include <commctrl.h>
 #include <ole2.h>
@@ -172,9 +174,12 @@ void TForm::WndProc(TMessage& message) {
         case CM_RELEASE:
             Release();
             return;
+#ifdef TW_PROPERTY_QUERIES
+        // Test builds only: the driver reads windowless controls through this.
         case WM_COPYDATA:
             if (AnswerPropertyQuery(*this, message.WParam, message.LParam, message.Result)) return;
             break;
+#endif
         default:
             TWinControl::WndProc(message);
     }
@@ -271,6 +276,20 @@ void TApplication::HandleException(const std::exception& error) {
     ::MessageBoxW(owner, WideFromUtf8(error.what()).c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
 }
 
+void TApplication::HandleCurrentException() noexcept {
+    try {
+        try {
+            throw;
+        } catch (const std::exception& error) {
+            HandleException(error);
+        } catch (...) {
+            HandleException(Exception("Unknown error"));
+        }
+    } catch (...) {
+        // Out of memory while telling the user: nothing more can be said.
+    }
+}
+
 int TApplication::ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT flags) {
     HWND owner = mainForm_ && mainForm_->HandleAllocated() ? mainForm_->Handle() : nullptr;
     return ::MessageBoxW(owner, text.c_str(), caption.c_str(), flags);
@@ -284,11 +303,7 @@ void TApplication::Invoke(std::function<void()> fn) {
 LRESULT CALLBACK TApplication::UtilityProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_TW_INVOKE) {
         std::unique_ptr<std::function<void()>> call(reinterpret_cast<std::function<void()>*>(lParam));
-        try {
-            (*call)();
-        } catch (const std::exception& e) {
-            if (Application) Application->HandleException(e);
-        }
+        GuardCallback(*call);
         return 0;
     }
     return DefWindowProcW(wnd, msg, wParam, lParam);

@@ -100,6 +100,20 @@ public:
         form->DoCreate();
         return form;
     }
+    // Makes the main form and runs the message loop until it closes: the program's whole run.
+    // Anything thrown on the way reaches the user in the top-level error box, and the answer,
+    // the process's exit code, is then non-zero.
+    template <class T>
+    int Execute() {
+        try {
+            CreateForm<T>();
+            Run();
+            return 0;
+        } catch (...) {
+            HandleCurrentException();
+            return 1;
+        }
+    }
     // Shows the main form and runs the message loop until it closes.
     void Run();
     // Handles every message waiting in the queue; answers false once the program is ending.
@@ -112,6 +126,9 @@ public:
 
     // Shows the message of an error that reached the top of a message handler.
     void HandleException(const std::exception& error);
+    // The same for the error being handled, of whatever type; only inside a catch block. Never
+    // throws: a failure to show the box is dropped.
+    void HandleCurrentException() noexcept;
     int ShowMessageBox(const std::wstring& text, const std::wstring& caption, UINT flags);
 
     // Runs fn on the GUI thread from any thread (posted; returns at once).
@@ -139,5 +156,16 @@ private:
 
 // The application object of the process (set by TApplication's constructor).
 extern TApplication* Application;
+
+// The boundary of every window procedure, hook, timer callback and posted call: runs work, and
+// whatever it throws, of any type, goes to the application's error box instead of into the system.
+template <class F>
+void GuardCallback(F&& work) noexcept {
+    try {
+        work();
+    } catch (...) {
+        if (Application) Application->HandleCurrentException();
+    }
+}
 
 }  // namespace tw

@@ -1,6 +1,6 @@
 // Property queries from another process: a test driver asks a form for a published property of
 // one of its components by name ("lblInfo.Caption") — the one way to read windowless controls,
-// which have no window to ask.
+// which have no window to ask. Forms answer them only in builds with tests.
 #pragma once
 
 #include <windows.h>

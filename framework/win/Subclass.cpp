@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include "framework/win/Forms.h"
+
 namespace tw {
 
 bool TWindowSubclass::Install(HWND wnd, TWndMethod target) {
@@ -30,11 +32,11 @@ LRESULT CALLBACK TWindowSubclass::Route(HWND wnd, UINT msg, WPARAM wParam, LPARA
     if (msg == WM_NCDESTROY) {
         // The target passes the last message down itself; the layer leaves the chain after it.
         // A target must not free this object while the message runs (free it at a later sweep).
-        self->target_(message);
+        GuardCallback([self, &message] { self->target_(message); });
         if (self->wnd_ == wnd) self->Remove();
         return message.Result;
     }
-    self->target_(message);
+    GuardCallback([self, &message] { self->target_(message); });
     return message.Result;
 }
 

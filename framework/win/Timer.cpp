@@ -65,13 +65,7 @@ void TTimer::Update() {
 LRESULT CALLBACK TTimer::TimerProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     if (msg == WM_TIMER) {
         auto* timer = reinterpret_cast<TTimer*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
-        if (timer && timer->enabled_ && timer->OnTimer) {
-            try {
-                timer->OnTimer(timer);
-            } catch (const std::exception& e) {
-                if (Application) Application->HandleException(e);
-            }
-        }
+        if (timer && timer->enabled_ && timer->OnTimer) GuardCallback([timer] { timer->OnTimer(timer); });
         return 0;
     }
     return DefWindowProcW(wnd, msg, wParam, lParam);

@@ -4,21 +4,15 @@
 
 #include "framework/core/Exception.h"
 #include "skin/data/BuiltinBitmaps.h"
+#include "skin/data/SkinDataHost.h"
 #include "skin/data/SkinDataPlatform.h"
 #include "skin/data/SkinSchema.h"
 #include "skin/data/SystemInfo.h"
-#include "skin/manage/SkinManage.h"
 #include "skin/package/QuickIni.h"
 #include "skin/package/SkinReader.h"
 #include "skin/package/SkinStore.h"
 
 namespace tw {
-
-namespace {
-
-constexpr int kActionDelay = 250;
-
-}  // namespace
 
 const TClassInfo& TSkinData::StaticClassInfo() {
     using T = TSkinData;
@@ -72,7 +66,7 @@ TSkinData::TSkinData(TComponent* owner)
 }
 
 TSkinData::~TSkinData() {
-    if (TSkinManage* manager = SkinManager()) manager->RemoveSkinData(this);
+    if (TSkinDataHost* host = FindSkinDataHost(false)) host->SkinDataRemoved(*this);
 }
 
 void* TSkinData::FMenuGlyphs() const { return platform_->MenuGlyphs(); }
@@ -147,35 +141,20 @@ bool TSkinData::ParseSkin() {
 
 void TSkinData::ApplySkin() {
     if (IsDesigning() || IsLoading()) return;
-    if (!SkinManager()) Loaded();
-    TSkinManage* manager = EnsureSkinManager();
-    manager->FPendingData = this;
-    manager->ReloadMetrics();
-    if (manager->FActivation == 1) manager->Request(saSkinChanged, kActionDelay);
+    if (!FindSkinDataHost(false)) Loaded();
+    if (TSkinDataHost* host = FindSkinDataHost(true)) host->SkinApplied(*this);
 }
 
 void TSkinData::Loaded() {
     TComponent::Loaded();
     if (IsDesigning()) return;
     if (!platform_->HasScrollBarInfo()) SkinControls &= ~SetBit(xcScrollbar);
-    TSkinManage* manager = EnsureSkinManager();
-    manager->AddSkinData(this);
+    TSkinDataHost* host = FindSkinDataHost(true);
     platform_->RebuildCaptionFont();
-    if (SkinFormtype != sfMainform) {
-        manager->FSkinning = true;
-        ++manager->FActivation;
-        // Attaching the owner form at once joins here with the frame skinners.
-        return;
-    }
-    manager->InstallHook();
-    if (active_) {
-        if (FNoSkin) {
-            active_ = false;
-        } else {
-            manager->FPendingData = this;
-            manager->Request(saActivate, kActionDelay);
-        }
-    }
+    // A main-form component cannot stay active without a skin.
+    if (SkinFormtype == sfMainform && active_ && FNoSkin) active_ = false;
+    if (host) host->SkinDataLoaded(*this);
+    if (SkinFormtype != sfMainform) return;
     if (InSet(SkinControls, xcMainMenu)) SkinControls &= ~SetBit(xcMenuItem);
     else SkinControls &= ~SetBit(xcSystemMenu);
     platform_->BuildAppIcon(FAppIcon);
@@ -186,27 +165,12 @@ void TSkinData::SetActive(bool value) {
     active_ = value;
     if (IsDesigning() || IsLoading()) return;
     switch (SkinFormtype) {
-        case sfMainform: {
+        case sfMainform:
             if (value && FNoSkin) return;
-            TSkinManage* manager = EnsureSkinManager();
-            manager->FPendingData = this;
-            if (value) {
-                // Requested before marking the manager activated: the very first activation only
-                // switches skinning on, and windows are then skinned as they are activated.
-                manager->Request(saActivate, kActionDelay);
-                manager->FActivation = 1;
-            } else {
-                manager->Request(saDeactivate, kActionDelay);
-            }
+            [[fallthrough]];
+        case sfOnlyThisForm:
+            if (TSkinDataHost* host = FindSkinDataHost(true)) host->SkinActiveChanged(*this, value);
             break;
-        }
-        case sfOnlyThisForm: {
-            TSkinManage* manager = EnsureSkinManager();
-            manager->FPendingData = this;
-            if (value && FNoSkin) return;
-            manager->Request(value ? saActivate : saDeactivate, kActionDelay);
-            break;
-        }
         case sfDialog:
         case sfDLL:
             break;

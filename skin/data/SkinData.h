@@ -1,6 +1,6 @@
 // TSkinData: the skin component. Holds one skin archive, parses it into skin objects and
 // colours, carries the switches that say what is skinned, and starts and stops skinning
-// through the process-wide skin manager.
+// through the skin manager above it, which it knows only as its TSkinDataHost.
 #pragma once
 
 #include <array>

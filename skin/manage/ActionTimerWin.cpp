@@ -11,9 +11,10 @@ namespace {
 
 class TWindowTimer;
 
+// Never destroyed: a timer that stops during static destruction still finds it.
 std::map<UINT_PTR, TWindowTimer*>& Timers() {
-    static std::map<UINT_PTR, TWindowTimer*> timers;
-    return timers;
+    static auto* timers = new std::map<UINT_PTR, TWindowTimer*>;
+    return *timers;
 }
 
 class TWindowTimer : public TActionTimer {

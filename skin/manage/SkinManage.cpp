@@ -8,6 +8,9 @@ namespace tw {
 
 namespace {
 
+// Delay between a component's request and the manager's action.
+constexpr int kActionDelay = 250;
+
 std::unique_ptr<TSkinManage>& Instance() {
     static std::unique_ptr<TSkinManage> manager;
     return manager;
@@ -17,6 +20,16 @@ TActionTimerFactory& Factory() {
     static TActionTimerFactory factory;
     return factory;
 }
+
+bool closed = false;
+
+TSkinDataHost* HostOfManager(bool create) {
+    if (create) return EnsureSkinManager();
+    return SkinManager();
+}
+
+// Linking this file puts the manager above every skin component.
+[[maybe_unused]] const bool hostSourceSet = (SetSkinDataHostSource(&HostOfManager), true);
 
 }  // namespace
 
@@ -46,6 +59,43 @@ void TSkinManage::RemoveSkinData(TSkinData* data) {
     FSkinDatas.erase(std::remove(FSkinDatas.begin(), FSkinDatas.end(), data), FSkinDatas.end());
     if (FDefaultData == data) FDefaultData = nullptr;
     if (FPendingData == data) FPendingData = nullptr;
+}
+
+void TSkinManage::SkinDataLoaded(TSkinData& data) {
+    AddSkinData(&data);
+    if (data.SkinFormtype != sfMainform) {
+        FSkinning = true;
+        ++FActivation;
+        // Attaching the owner form at once joins here with the frame skinners.
+        return;
+    }
+    InstallHook();
+    if (data.Active()) {
+        FPendingData = &data;
+        Request(saActivate, kActionDelay);
+    }
+}
+
+void TSkinManage::SkinApplied(TSkinData& data) {
+    FPendingData = &data;
+    ReloadMetrics();
+    if (FActivation == 1) Request(saSkinChanged, kActionDelay);
+}
+
+void TSkinManage::SkinActiveChanged(TSkinData& data, bool active) {
+    FPendingData = &data;
+    if (data.SkinFormtype == sfMainform) {
+        if (active) {
+            // Requested before marking the manager activated: the very first activation only
+            // switches skinning on, and windows are then skinned as they are activated.
+            Request(saActivate, kActionDelay);
+            FActivation = 1;
+        } else {
+            Request(saDeactivate, kActionDelay);
+        }
+    } else if (!(active && data.FNoSkin)) {
+        Request(active ? saActivate : saDeactivate, kActionDelay);
+    }
 }
 
 void TSkinManage::Request(int action, int delay) {
@@ -80,11 +130,19 @@ void TSkinManage::DoAction() {
 TSkinManage* SkinManager() { return Instance().get(); }
 
 TSkinManage* EnsureSkinManager() {
-    if (!Instance()) Instance() = std::make_unique<TSkinManage>(Factory());
+    if (!Instance() && !closed) Instance() = std::make_unique<TSkinManage>(Factory());
     return Instance().get();
 }
 
-void FreeSkinManager() { Instance().reset(); }
+void FreeSkinManager() {
+    Instance().reset();
+    closed = false;
+}
+
+void CloseSkinManager() {
+    closed = true;
+    Instance().reset();
+}
 
 void SetSkinManagerTimerFactory(TActionTimerFactory factory) { Factory() = std::move(factory); }
 

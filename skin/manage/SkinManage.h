@@ -1,11 +1,13 @@
 // TSkinManage: the process-wide skin manager. Knows every skin component, which one is the
 // default and which one asked for the pending action, and runs activation, deactivation and
-// skin changes from its timer. The window hooks and frame skinners join it later.
+// skin changes from its timer. The components reach it as their TSkinDataHost. The window
+// hooks and frame skinners join it later.
 #pragma once
 
 #include <memory>
 #include <vector>
 
+#include "skin/data/SkinDataHost.h"
 #include "skin/manage/ActionTimer.h"
 
 namespace tw {
@@ -14,7 +16,7 @@ class TSkinData;
 
 enum TSkinAction { saNone = 0, saActivate = 1, saDeactivate = 2, saSkinChanged = 3 };
 
-class TSkinManage {
+class TSkinManage : public TSkinDataHost {
 public:
     explicit TSkinManage(const TActionTimerFactory& timerFactory = {});
     ~TSkinManage();
@@ -39,6 +41,12 @@ public:
 
     TActionTimer& Timer() { return *FTimer; }
 
+    // What the components tell it.
+    void SkinDataLoaded(TSkinData& data) override;
+    void SkinDataRemoved(TSkinData& data) override { RemoveSkinData(&data); }
+    void SkinApplied(TSkinData& data) override;
+    void SkinActiveChanged(TSkinData& data, bool active) override;
+
     int FAction = saNone;
     TSkinData* FPendingData = nullptr;
     TSkinData* FDefaultData = nullptr;
@@ -51,13 +59,29 @@ private:
     bool hookInstalled_ = false;
 };
 
-// The single manager of the process, or null before the first skin component is loaded.
+// The single manager of the process, or null before the first skin component is loaded. Linking
+// the manager makes it the host of every skin component.
 TSkinManage* SkinManager();
-// Creates it when missing (with the platform timer unless a factory is set) and answers it.
+// Creates it when missing (with the platform timer unless a factory is set) and answers it;
+// null once the program's end has closed it.
 TSkinManage* EnsureSkinManager();
-// Frees it (program end; tests).
+// Frees it; the next component that needs one makes a new one (tests).
 void FreeSkinManager();
+// Frees it for good at the program's end, while its timers can still stop in order (static
+// destruction keeps none): components made, loaded or freed later find no manager and keep to
+// themselves.
+void CloseSkinManager();
 // The timer factory used by the next EnsureSkinManager; empty restores the platform timer.
 void SetSkinManagerTimerFactory(TActionTimerFactory factory);
+
+// Closes the manager when the program's run is over: one lives in the entry function, made before
+// the application object so that it goes after the forms and their skin components.
+class TSkinManagerLifetime {
+public:
+    TSkinManagerLifetime() = default;
+    ~TSkinManagerLifetime() { CloseSkinManager(); }
+    TSkinManagerLifetime(const TSkinManagerLifetime&) = delete;
+    TSkinManagerLifetime& operator=(const TSkinManagerLifetime&) = delete;
+};
 
 }  // namespace tw

@@ -73,11 +73,53 @@ TEST(OutputPathFor, ReplacesTheLastExtension) {
 }
 
 TEST(DistinctOutputPath, SameNamesInOneRunGetNumbers) {
-    std::set<std::wstring> taken;
+    TOutputNames taken;
     EXPECT_EQ(DistinctOutputPath(L"E:\\out\\a.3GP", taken), L"E:\\out\\a.3GP");
     EXPECT_EQ(DistinctOutputPath(L"E:\\out\\A.3gp", taken), L"E:\\out\\A (2).3gp");
     EXPECT_EQ(DistinctOutputPath(L"E:\\out\\a.3GP", taken), L"E:\\out\\a (3).3GP");
     EXPECT_EQ(DistinctOutputPath(L"E:\\out\\b.3GP", taken), L"E:\\out\\b.3GP");
+}
+
+// Two sources whose names one Windows file system takes for the same file must get two
+// outputs; names it keeps apart keep theirs. Run natively and, in the Windows build, against
+// the system's own comparison.
+TEST(DistinctOutputPath, NamesCollideExactlyWhereTheFileSystemFoldsCase) {
+    struct TCase {
+        const wchar_t* First;
+        const wchar_t* Second;
+        bool OneFile;
+    };
+    const TCase cases[] = {
+        {L"clip", L"CLIP", true},
+        {L"\u00C4", L"\u00E4", true},              // Ä ä
+        {L"caf\u00E9", L"CAF\u00C9", true},        // café CAFÉ
+        {L"\u00FF", L"\u0178", true},              // ÿ Ÿ, outside Latin-1 in upper case
+        {L"\u0151", L"\u0150", true},              // ő Ő
+        {L"\u03C3", L"\u03A3", true},              // σ Σ
+        {L"\u044F\u0451", L"\u042F\u0401", true},  // яё ЯЁ
+        {L"\u0561", L"\u0531", true},              // Armenian
+        {L"\uFF41", L"\uFF21", true},              // fullwidth a A
+        {L"\u2170", L"\u2160", true},              // small and capital roman numeral one
+        {L"\u00DF", L"SS", false},                  // ß has no single upper case
+        {L"\u0131", L"I", false},                   // dotless i
+        {L"\u017F", L"S", false},                   // long s
+        {L"\u00B5", L"\u039C", false},             // micro sign, Greek capital mu
+        {L"\u03C2", L"\u03A3", false},             // final sigma
+        {L"k", L"\u212A", false},                   // Kelvin sign
+        {L"\U00010428", L"\U00010400", false},     // Deseret: surrogates are not mapped
+        {L"\u7247\u6BB5", L"\u7247\u6BB5", true},  // 片段
+        {L"a", L"\u00E0", false},
+        {L"clip", L"clip ", false},
+    };
+    for (const TCase& c : cases) {
+        TOutputNames taken;
+        const std::wstring first = std::wstring(L"E:\\out\\") + c.First + L".3GP";
+        const std::wstring second = std::wstring(L"E:\\out\\") + c.Second + L".3GP";
+        EXPECT_EQ(DistinctOutputPath(first, taken), first);
+        const std::wstring got = DistinctOutputPath(second, taken);
+        const std::wstring renamed = std::wstring(L"E:\\out\\") + c.Second + L" (2).3GP";
+        EXPECT_EQ(got, c.OneFile ? renamed : second) << "case " << (&c - cases);
+    }
 }
 
 TEST(ParseProgressMarker, RoundsHalvesToEven) {

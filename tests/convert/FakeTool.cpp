@@ -6,11 +6,18 @@
 //   <exe>.exit   the exit code (default 0)
 //   <exe>.make   when present, its bytes are written to the last quoted path of the command line
 //                (where the encoder's output goes)
+//   <exe>.hold   milliseconds for which a process left behind keeps that output open, refusing
+//                its deletion (as FFmpeg's own child may for a moment after the encoder ended)
 #include <windows.h>
 
+#include <cwchar>
 #include <string>
 
+#include "process/InheritList.h"
+
 namespace {
+
+constexpr wchar_t kHoldMode[] = L" --hold-inherited-file ";
 
 std::wstring OwnPath() {
     std::wstring path(32768, L'\0');
@@ -75,9 +82,37 @@ int Number(const std::wstring& path, int fallback) {
     }
 }
 
+// Opens target refusing deletion, and leaves it to a copy of ourselves that only sleeps.
+void LeaveHolder(const std::wstring& self, const std::wstring& target, int milliseconds) {
+    SECURITY_ATTRIBUTES inherit{};
+    inherit.nLength = sizeof inherit;
+    inherit.bInheritHandle = TRUE;
+    HANDLE file = CreateFileW(target.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    tw::TInheritList only({file});
+    STARTUPINFOEXW startup{};
+    startup.StartupInfo.cb = sizeof startup;
+    startup.lpAttributeList = only.Get();
+    std::wstring line = L"\"" + self + L"\"" + kHoldMode + std::to_wstring(milliseconds);
+    PROCESS_INFORMATION info{};
+    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE,
+                       DETACHED_PROCESS | (only.Get() ? EXTENDED_STARTUPINFO_PRESENT : 0), nullptr, nullptr,
+                       &startup.StartupInfo, &info)) {
+        CloseHandle(info.hThread);
+        CloseHandle(info.hProcess);
+    }
+    CloseHandle(file);
+}
+
 }  // namespace
 
 int main() {
+    // The holder: the file is open through the handle it inherited.
+    if (const wchar_t* hold = std::wcsstr(GetCommandLineW(), kHoldMode)) {
+        Sleep(static_cast<DWORD>(std::wcstoul(hold + std::wcslen(kHoldMode), nullptr, 10)));
+        return 0;
+    }
     const std::wstring self = OwnPath();
     Append(self + L".log", Utf8(GetCommandLineW()) + "\n");
 
@@ -90,6 +125,8 @@ int main() {
     if (ReadAll(self + L".make", &made)) {
         std::wstring target = LastQuoted(GetCommandLineW());
         if (!target.empty()) Write(target, made);
+        int hold = Number(self + L".hold", 0);
+        if (!target.empty() && hold > 0) LeaveHolder(self, target, hold);
     }
     int sleep = Number(self + L".sleep", 0);
     if (sleep > 0) Sleep(static_cast<DWORD>(sleep));

@@ -1,6 +1,8 @@
 // progress_watch: samples the converter's progress bar every few milliseconds and prints each
 // change as "<ms since start> <position> <maximum>", until a stop file appears, the window goes
-// or the time runs out. A script polling through separate driver runs sees far fewer values.
+// or the time runs out; then "slowest-reply <ms>", the longest the window took to answer one
+// sample (a window that stops pumping its messages shows here). A script polling through
+// separate driver runs sees far fewer values.
 // usage: progress_watch <window class> <stop file> [<max ms>]
 #include <windows.h>
 #include <commctrl.h>
@@ -57,10 +59,14 @@ int wmain(int argc, wchar_t** argv) {
         return 1;
     }
     int lastPos = -2, lastMax = -2;
+    ULONGLONG slowest = 0;
     while (GetTickCount64() - start < limit && IsWindow(bar)) {
         if (GetFileAttributesW(argv[2]) != INVALID_FILE_ATTRIBUTES) break;
+        const ULONGLONG asked = GetTickCount64();
         int pos = Send(bar, PBM_GETPOS, 0);
         int max = Send(bar, PBM_GETRANGE, FALSE);
+        const ULONGLONG took = GetTickCount64() - asked;
+        if (took > slowest) slowest = took;
         if (pos != lastPos || max != lastMax) {
             std::printf("%llu %d %d\n", GetTickCount64() - start, pos, max);
             std::fflush(stdout);
@@ -69,5 +75,6 @@ int wmain(int argc, wchar_t** argv) {
         }
         Sleep(5);
     }
+    std::printf("slowest-reply %llu\n", slowest);
     return 0;
 }

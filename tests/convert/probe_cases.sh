@@ -11,6 +11,7 @@ here=$(cd "$(dirname "$0")" && pwd)
 
 e2e_init convert-probe "${1:?usage: probe_cases.sh Tarnwick.exe}"
 . "$here/convert-lib.sh"
+e2e_on_exit() { conv_watch_stop; }
 
 fake=$TW_BUILD/bin/test-tools/conv_fake_tool.exe
 [ -f "$fake" ] || e2e_fail "no $fake: build the conv_fake_tool target"
@@ -112,11 +113,21 @@ conv_add "$src"
 tw_driver click "${CONV_W[@]}" --text 立即转换 || e2e_fail "cannot press the convert button"
 e2e_expect "status label, output and exit code 0" "转换完成" "$(conv_wait_done 60)"
 e2e_expect "row, output and exit code 0" "$(conv_win "$src")	完成" "$(conv_rows)"
+# The failed job's output is deleted, though a process left behind refuses that for a while:
+# the window keeps answering meanwhile.
 echo 1 >"$prog/ffmpeg.exe.exit"
+echo 700 >"$prog/ffmpeg.exe.hold"
+conv_watch_start "$E2E_OUT/answers.txt"
+sleep 0.5
 tw_driver click "${CONV_W[@]}" --text 立即转换 || e2e_fail "cannot press the convert button"
 e2e_expect "status label, output and exit code 1" "转换完成（1 个失败）" "$(conv_wait_done 60)"
+conv_watch_stop
 e2e_expect "row, output and exit code 1" "$(conv_win "$src")	失败" "$(conv_rows)"
-rm -f "$prog/ffmpeg.exe.make" "$prog/ffmpeg.exe.exit" "$E2E_OUT/out/片段 源.3GP"
+[ -e "$E2E_OUT/out/片段 源.3GP" ] && e2e_fail "the failed job's output was left behind"
+slowest=$(awk '$1 == "slowest-reply" { print $2 }' "$E2E_OUT/answers.txt")
+echo "slowest answer of the window while the output was held: ${slowest:-none} ms"
+[ -n "$slowest" ] && [ "$slowest" -lt 350 ] || e2e_fail "the window did not answer for ${slowest:-?} ms while the output was held"
+rm -f "$prog/ffmpeg.exe.make" "$prog/ffmpeg.exe.exit" "$prog/ffmpeg.exe.hold" "$E2E_OUT/out/片段 源.3GP"
 
 # A missing probe tool: the job is added with 0 at once, not after 50 polls.
 mv "$prog/mplayer.exe" "$prog/mplayer.exe.away"

@@ -105,5 +105,33 @@ TEST_F(SkinManageTest, SecondaryComponentsMarkTheManagerActivatedWhenLoaded) {
     m.RemoveSkinData(&d);
 }
 
+TEST_F(SkinManageTest, AfterTheProgramsEndLateComponentsFindNoManagerAndBringNoneBack) {
+    auto early = std::make_unique<TSkinData>(nullptr);
+    early->BeginLoading();
+    early->EndLoading();
+    ASSERT_NE(nullptr, SkinManager());
+    ASSERT_EQ(1u, SkinManager()->SkinDatas().size());
+
+    CloseSkinManager();
+    EXPECT_EQ(nullptr, SkinManager());
+    early.reset();  // a component freed after the end
+    TSkinData late(nullptr);
+    late.BeginLoading();
+    late.EndLoading();
+    late.SetActive(true);
+    late.SetActive(false);
+    late.ApplySkin();
+    TSkinData secondary(nullptr);
+    secondary.SkinFormtype = sfOnlyThisForm;
+    secondary.BeginLoading();
+    secondary.EndLoading();
+    secondary.SetActive(true);
+    EXPECT_EQ(nullptr, SkinManager());
+    EXPECT_EQ(nullptr, EnsureSkinManager());
+
+    FreeSkinManager();  // a test's reset opens it again
+    EXPECT_NE(nullptr, EnsureSkinManager());
+}
+
 }  // namespace
 }  // namespace tw

@@ -1,10 +1,13 @@
 // Windows and their message routes: replaceable WindowProc methods, subclass layers on many
-// windows, window-to-control lookup, tab order and the freeing of a form's controls.
+// windows, window-to-control lookup, tab order, the freeing of a form's controls, and errors
+// that reach the top of a callback or of the program's run.
 #include <windows.h>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
+#include <stdexcept>
 #include <vector>
 
 #include "framework/win/ComCtrls.h"
@@ -13,6 +16,8 @@
 #include "framework/win/StdCtrls.h"
 #include "framework/win/Subclass.h"
 #include "framework/win/Timer.h"
+#include "tests/support/GuiObjectCount.h"
+#include "tests/support/MessageBoxWatch.h"
 
 namespace tw {
 namespace {
@@ -187,9 +192,12 @@ TEST_F(FrameworkTest, TabOrderListIncludesNestedControlsInTabOrder) {
 }
 
 TEST_F(FrameworkTest, FreeingAFormFreesNestedControlsAndTheirWindows) {
-    DWORD gdiBefore = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
-    DWORD userBefore = GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS);
-    for (int round = 0; round < 20; ++round) {
+    test::TGuiObjectCount before, after;
+    for (int round = 0; round < 21; ++round) {
+        // The first round fills what the system keeps once (class brushes, font caches).
+        if (round == 1) {
+            ASSERT_TRUE(test::CountGuiObjects(before));
+        }
         auto* form = new TForm(app_);
         form->Font().SetName(L"宋体");
         auto* panel = new TPanel(form);
@@ -210,9 +218,11 @@ TEST_F(FrameworkTest, FreeingAFormFreesNestedControlsAndTheirWindows) {
         EXPECT_FALSE(IsWindow(listWnd));
         EXPECT_FALSE(IsWindow(formWnd));
     }
-    // A little slack for caches the system keeps once (fonts, class brushes).
-    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS), gdiBefore + 8);
-    EXPECT_LE(GetGuiResources(GetCurrentProcess(), GR_USEROBJECTS), userBefore + 8);
+    ASSERT_TRUE(test::CountGuiObjects(after));
+    EXPECT_EQ(after.ByType, before.ByType);
+    EXPECT_EQ(after.Windows, before.Windows);
+    EXPECT_EQ(after.Menus, before.Menus);
+    EXPECT_EQ(after.Icons, before.Icons);
 }
 
 TEST_F(FrameworkTest, DisablingAGroupDisablesItsControlsAndGivesEachItsOwnStateBack) {
@@ -344,6 +354,100 @@ TEST_F(FrameworkTest, PropertyQueriesReadWindowlessControlsByName) {
     EXPECT_EQ(asker.answer, L"转换完成");
     asker.layer.Remove();
     delete form;
+}
+
+struct TOddError {};
+
+TEST_F(FrameworkTest, NothingThrownInACallbackLeavesItAndTheErrorBoxTellsOfIt) {
+    test::TMessageBoxWatch boxes;
+    auto* form = new TForm(app_);
+    auto* panel = new TPanel(form);
+    panel->SetParent(form);
+
+    // A timer tick, a posted call, a subclass layer and a window procedure, each throwing
+    // something else.
+    TTimer timer(nullptr);
+    timer.SetInterval(10);
+    timer.OnTimer = [&timer](TObject*) {
+        timer.SetEnabled(false);
+        throw 42;
+    };
+    app_->Invoke([] { throw std::runtime_error("posted call failed"); });
+    struct TThrowingLayer {
+        TWindowSubclass layer;
+        void Handle(TMessage& m) {
+            if (m.Msg == kAsk) throw TOddError{};
+            layer.CallPrevious(m);
+        }
+    } thrower;
+    thrower.layer.Install(panel->Handle(), TWndMethod::Of<TThrowingLayer, &TThrowingLayer::Handle>(&thrower));
+    EXPECT_EQ(SendMessageW(panel->Handle(), kAsk, 0, 0), 0);
+    struct TThrowingProc {
+        void Handle(TMessage& m) {
+            if (m.Msg == kAsk) throw Exception("窗口过程出错");
+            saved(m);
+        }
+        TWndMethod saved;
+    } proc;
+    proc.saved = form->WindowProc;
+    form->WindowProc = TWndMethod::Of<TThrowingProc, &TThrowingProc::Handle>(&proc);
+    EXPECT_EQ(SendMessageW(form->Handle(), kAsk, 0, 0), 0);
+
+    const ULONGLONG until = GetTickCount64() + 5000;
+    while (boxes.Boxes().size() < 4 && GetTickCount64() < until) {
+        app_->WaitForHandleOrMessage(nullptr, 20);
+        app_->ProcessMessages();
+    }
+    std::vector<std::wstring> texts;
+    for (const std::wstring& box : boxes.Boxes()) texts.push_back(box.substr(box.find(L'\n') + 1));
+    std::sort(texts.begin(), texts.end());
+    EXPECT_EQ(texts, (std::vector<std::wstring>{L"Unknown error", L"Unknown error", L"posted call failed",
+                                                 L"窗口过程出错"}));
+    EXPECT_TRUE(IsWindow(panel->Handle()));  // everything still works after
+    form->WindowProc = proc.saved;
+    thrower.layer.Remove();
+    delete form;
+}
+
+// A control of a window class nobody registered: its window cannot be made.
+class TMissingClassControl : public TWinControl {
+public:
+    using TWinControl::TWinControl;
+
+protected:
+    void CreateParams(TCreateParams& params) override {
+        TWinControl::CreateParams(params);
+        params.ClassName = L"TMissingClassControl";
+        params.BaseClassName = L"NoSuchWindowClass";
+    }
+};
+
+// A main form that fails while it is made: it makes its control's window at once.
+class TUnmakeableForm : public TForm {
+public:
+    explicit TUnmakeableForm(TComponent* owner) : TForm(owner) {
+        auto* control = new TMissingClassControl(this);
+        control->SetParent(this);
+        control->HandleNeeded();
+    }
+};
+
+class TOddlyFailingForm : public TForm {
+public:
+    explicit TOddlyFailingForm(TComponent* owner) : TForm(owner) { throw TOddError{}; }
+};
+
+TEST_F(FrameworkTest, AMainFormThatCannotBeMadeIsReportedAndTheRunAnswersNonZero) {
+    test::TMessageBoxWatch boxes;
+    EXPECT_EQ(app_->Execute<TUnmakeableForm>(), 1);
+    EXPECT_EQ(app_->Execute<TOddlyFailingForm>(), 1);
+    EXPECT_EQ(app_->MainForm(), nullptr);
+    EXPECT_FALSE(app_->IsLoading());
+    const ULONGLONG until = GetTickCount64() + 5000;
+    while (boxes.Boxes().size() < 2 && GetTickCount64() < until) Sleep(20);
+    std::vector<std::wstring> texts;
+    for (const std::wstring& box : boxes.Boxes()) texts.push_back(box.substr(box.find(L'\n') + 1));
+    EXPECT_EQ(texts, (std::vector<std::wstring>{L"Window class not found: NoSuchWindowClass", L"Unknown error"}));
 }
 
 }  // namespace

@@ -368,6 +368,31 @@ TEST(DosCommand, ARunCannotRestartItselfFromItsHandler) {
     EXPECT_EQ(dos.Lines().Items(), (Lines{"x"}));
 }
 
+// Freed on the reader thread, inside the handler, the runner would leave that thread reading a
+// freed runner; every build refuses it by ending the program with the reason instead.
+TEST(DosCommandDeathTest, FreeingTheRunnerFromItsOwnHandlerEndsTheProgramWithTheReason) {
+    GTEST_FLAG_SET(death_test_style, "threadsafe");
+    const char* reason = "freed from its own event handler";
+    EXPECT_DEATH(
+        {
+            auto* dos = new TDosCommand(nullptr);
+            dos->OnNewLine = [dos](TObject*, const std::string&, TOutputType) { delete dos; };
+            dos->SetCommandLine(ChildCommand(L"out first\\nsecond\\n sleep 2000"));
+            dos->Execute();
+            Sleep(5000);
+        },
+        reason);
+    EXPECT_DEATH(
+        {
+            auto* dos = new TDosCommand(nullptr);
+            dos->OnTerminated = [dos](TObject*) { delete dos; };
+            dos->SetCommandLine(ChildCommand(L"out x\\n"));
+            dos->Execute();
+            Sleep(5000);
+        },
+        reason);
+}
+
 TEST(DosCommand, SettingsArePublishedByName) {
     TDosCommand dos(nullptr);
     EXPECT_TRUE(SetPropFromText(&dos, "MaxTimeAfterBeginning", "12"));

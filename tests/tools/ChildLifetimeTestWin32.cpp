@@ -5,6 +5,9 @@
 
 #include <windows.h>
 
+#include <memory>
+#include <vector>
+
 using tw::tools::ChildProcess;
 using tw::tools::ChildStderr;
 
@@ -32,4 +35,38 @@ TEST(ChildLifetime, ChildDiesWithItsParent)
         TerminateProcess(grandchild, 1);
     CloseHandle(grandchild);
     EXPECT_EQ(waited, WAIT_OBJECT_0) << "the grandchild outlived its parent by 5 s";
+}
+
+// The child gets its standard handles and nothing else: a pipe end we hold as inheritable (the
+// converter's pipe, for a front-end) must not stay open in an FFmpeg that outlives us.
+TEST(ChildLifetime, ChildInheritsOnlyItsStandardHandles)
+{
+    SECURITY_ATTRIBUTES inherit {};
+    inherit.nLength = sizeof inherit;
+    inherit.bInheritHandle = TRUE;
+    HANDLE readEnd = nullptr, writeEnd = nullptr;
+    ASSERT_TRUE(CreatePipe(&readEnd, &writeEnd, &inherit, 0));
+    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+
+    // One child of each standard-error kind, all running when our end is closed.
+    std::vector<std::unique_ptr<ChildProcess>> children;
+    for (ChildStderr mode : {ChildStderr::ToPipe, ChildStderr::Separate, ChildStderr::Inherit}) {
+        children.push_back(std::make_unique<ChildProcess>());
+        std::string error;
+        ASSERT_TRUE(children.back()->Start(tw::tools::test::HostPath(TW_HELPER_EXE), {"sleep", "30"}, mode, &error))
+            << error;
+    }
+    CloseHandle(writeEnd);
+    DWORD waiting = 0;
+    const BOOL open = PeekNamedPipe(readEnd, nullptr, 0, nullptr, &waiting, nullptr);
+    const DWORD why = GetLastError();
+    EXPECT_FALSE(open) << "a child holds our inheritable pipe end";
+    if (!open) {
+        EXPECT_EQ(why, static_cast<DWORD>(ERROR_BROKEN_PIPE));
+    }
+    for (auto& child : children) {
+        child->Kill();
+        child->Wait();
+    }
+    CloseHandle(readEnd);
 }

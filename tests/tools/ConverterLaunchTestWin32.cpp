@@ -1,7 +1,7 @@
 // The tools started the way the converter starts them: one command-line string, a new hidden
 // console, standard output and error on one pipe that is polled, not read to its end.
 #include "tests/tools/ToolRun.h"
-#include "tools/encoder/WideText.h"
+#include "framework/core/ClassInfo.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,6 @@
 #include <filesystem>
 
 using namespace tw::tools::test;
-using tw::tools::Utf8ToWide;
 
 namespace {
 
@@ -33,7 +32,7 @@ Launch RunLikeTheConverter(const std::string& commandLine)
     startup.wShowWindow = SW_HIDE;
     startup.hStdOutput = writeEnd;
     startup.hStdError = writeEnd;
-    std::wstring line = Utf8ToWide(commandLine);
+    std::wstring line = tw::WideFromUtf8(commandLine);
     PROCESS_INFORMATION info {};
     BOOL started = CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, CREATE_NEW_CONSOLE, nullptr, nullptr,
                                   &startup, &info);

@@ -9,7 +9,7 @@
 #include <cstdlib>
 
 #ifdef _WIN32
-#include "tools/encoder/WideText.h"
+#include "framework/core/ClassInfo.h"
 #include <windows.h>
 #endif
 
@@ -86,13 +86,13 @@ TempFolder::~TempFolder()
 ScopedEnvironment::ScopedEnvironment(const char* name, const std::string& value) : name_(name)
 {
     saved_ = EnvironmentValue(name);
-    wasSet_ = GetEnvironmentVariableW(Utf8ToWide(name_).c_str(), nullptr, 0) != 0;
-    SetEnvironmentVariableW(Utf8ToWide(name_).c_str(), Utf8ToWide(value).c_str());
+    wasSet_ = GetEnvironmentVariableW(tw::WideFromUtf8(name_).c_str(), nullptr, 0) != 0;
+    SetEnvironmentVariableW(tw::WideFromUtf8(name_).c_str(), tw::WideFromUtf8(value).c_str());
 }
 
 ScopedEnvironment::~ScopedEnvironment()
 {
-    SetEnvironmentVariableW(Utf8ToWide(name_).c_str(), wasSet_ ? Utf8ToWide(saved_).c_str() : nullptr);
+    SetEnvironmentVariableW(tw::WideFromUtf8(name_).c_str(), wasSet_ ? tw::WideFromUtf8(saved_).c_str() : nullptr);
 }
 #else
 ScopedEnvironment::ScopedEnvironment(const char* name, const std::string& value) : name_(name)

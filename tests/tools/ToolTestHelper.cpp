@@ -1,5 +1,7 @@
-// A small program the tool tests start: echoes its arguments, exits with a code, sleeps, or
-// holds a child of its own through ChildProcess so that a test can kill it.
+// A small program the tool tests start: echoes its arguments or its own path, exits with a code,
+// sleeps, writes
+// to both streams and then sleeps, or holds a child of its own through ChildProcess so that a
+// test can kill it.
 #include "tools/encoder/ChildProcess.h"
 #include "tools/encoder/ToolPlatform.h"
 
@@ -28,6 +30,16 @@ int main(int argc, char** argv)
     if (mode == "sleep" && arguments.size() == 2) {
         std::this_thread::sleep_for(std::chrono::seconds(std::stoi(arguments[1])));
         return 0;
+    }
+    if (mode == "self") {
+        WriteOut(OwnExecutablePath() + "\n");
+        return 0;
+    }
+    if (mode == "chat" && arguments.size() == 2) {
+        WriteOut("progress\n");
+        WriteErr("diagnostic\n");
+        std::this_thread::sleep_for(std::chrono::seconds(std::stoi(arguments[1])));
+        return 5;
     }
     if (mode == "hold" && arguments.size() >= 2) {
         ChildProcess child;

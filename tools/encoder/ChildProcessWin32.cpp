@@ -1,7 +1,9 @@
 #include "tools/encoder/ChildProcess.h"
 
+#include "framework/core/ClassInfo.h"
+#include "framework/win/SystemError.h"
+#include "process/InheritList.h"
 #include "process/Win32Handle.h"
-#include "tools/encoder/WideText.h"
 #include "tools/encoder/WindowsQuote.h"
 
 #include <windows.h>
@@ -16,20 +18,8 @@ using Handle = tw::THandle;
 std::string LastErrorText(const char* what)
 {
     DWORD code = GetLastError();
-    wchar_t* text = nullptr;
-    FormatMessageW(FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
-                   nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
-    std::string message = what;
-    if (text) {
-        std::wstring wide(text);
-        LocalFree(text);
-        while (!wide.empty() && (wide.back() == L'\n' || wide.back() == L'\r' || wide.back() == L' '))
-            wide.pop_back();
-        message += ": " + WideToUtf8(wide);
-    } else {
-        message += ": error " + std::to_string(code);
-    }
-    return message;
+    std::string text = tw::SystemErrorText(code);
+    return std::string(what) + ": " + (text.empty() ? "error " + std::to_string(code) : text);
 }
 
 // An inheritable copy of one of our standard handles, or none when we have none.
@@ -102,16 +92,23 @@ bool ChildProcess::Start(const std::string& program, const std::vector<std::stri
             job.Close();
     }
 
-    STARTUPINFOW startup {};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESTDHANDLES;
-    startup.hStdInput = input.Get();
-    startup.hStdOutput = writeEnd.Get();
-    startup.hStdError = stderrMode == ChildStderr::ToPipe ? writeEnd.Get() : diagnostics.Get();
+    STARTUPINFOEXW startup {};
+    startup.StartupInfo.cb = sizeof startup;
+    startup.StartupInfo.dwFlags = STARTF_USESTDHANDLES;
+    startup.StartupInfo.hStdInput = input.Get();
+    startup.StartupInfo.hStdOutput = writeEnd.Get();
+    startup.StartupInfo.hStdError = stderrMode == ChildStderr::ToPipe ? writeEnd.Get() : diagnostics.Get();
+    // The child inherits its standard handles and nothing else of ours: on a system without
+    // nested jobs an FFmpeg left behind would otherwise keep our own standard handles, the
+    // converter's pipe among them, open.
+    TInheritList inheritOnly({input.Get(), writeEnd.Get(), diagnostics.Get()});
+    startup.lpAttributeList = inheritOnly.Get();
 
-    std::wstring commandLine = Utf8ToWide(BuildWindowsCommandLine(program, arguments));
-    std::wstring application = Utf8ToWide(program);
+    std::wstring commandLine = tw::WideFromUtf8(BuildWindowsCommandLine(program, arguments));
+    std::wstring application = tw::WideFromUtf8(program);
     DWORD flags = CREATE_SUSPENDED | CREATE_UNICODE_ENVIRONMENT;
+    if (startup.lpAttributeList)
+        flags |= EXTENDED_STARTUPINFO_PRESENT;
     // With a console (the converter gives us a hidden one) the child shares it. Without one the
     // child would open a visible console window; it needs none, its standard handles are given,
     // so it runs without a console (cheaper than a windowless console of its own).
@@ -119,8 +116,8 @@ bool ChildProcess::Start(const std::string& program, const std::vector<std::stri
     if (GetConsoleProcessList(&consoleProcess, 1) == 0)
         flags |= DETACHED_PROCESS;
     PROCESS_INFORMATION info {};
-    if (!CreateProcessW(application.c_str(), &commandLine[0], nullptr, nullptr, TRUE, flags, nullptr, nullptr,
-                        &startup, &info)) {
+    if (!CreateProcessW(application.c_str(), &commandLine[0], nullptr, nullptr, inheritOnly.HasHandles(), flags,
+                        nullptr, nullptr, &startup.StartupInfo, &info)) {
         if (error)
             *error = LastErrorText(("cannot start " + program).c_str());
         return false;

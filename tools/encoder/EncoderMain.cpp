@@ -2,15 +2,13 @@
 // same settings and reports the media time reached as ffmpeg_release_time lines.
 #include "tools/encoder/AmrNbCheck.h"
 #include "tools/encoder/ChildProcess.h"
+#include "tools/encoder/ChildPump.h"
 #include "tools/encoder/EncodeRequest.h"
 #include "tools/encoder/FfmpegLocator.h"
-#include "tools/encoder/LineSplitter.h"
 #include "tools/encoder/ProgressReader.h"
 #include "tools/encoder/ToolPlatform.h"
 
 #include <exception>
-#include <mutex>
-#include <thread>
 
 namespace {
 
@@ -44,35 +42,15 @@ int Run(const std::vector<std::string>& arguments)
     }
     // FFmpeg's diagnostics pass through whole lines at a time: the converter reads our standard
     // output and error as one stream, and a marker must never land inside a diagnostic line.
-    std::mutex gate;
-    std::thread diagnostics([&encoder, &gate]() {
-        try {
-            LineSplitter lines([&gate](const std::string& line) {
-                std::lock_guard<std::mutex> hold(gate);
-                WriteErr(line + "\n");
-            });
-            char buffer[4096];
-            while (size_t got = encoder.ReadError(buffer, sizeof buffer))
-                lines.Feed(buffer, got);
-            lines.Finish();
-        } catch (...) {
-            // Out of memory at worst: the diagnostics are lost, the encoding goes on.
-        }
-    });
     ProgressReader progress;
-    LineSplitter lines([&progress, &gate](const std::string& line) {
-        double seconds = 0;
-        if (progress.Feed(line, &seconds)) {
-            std::lock_guard<std::mutex> hold(gate);
-            WriteOut(ProgressMarker(seconds) + "\n");
-        }
-    });
-    char buffer[4096];
-    while (size_t got = encoder.Read(buffer, sizeof buffer))
-        lines.Feed(buffer, got);
-    lines.Finish();
-    diagnostics.join();
-    return encoder.Wait();
+    return PumpChild(
+        encoder,
+        [&progress](const std::string& line) {
+            double seconds = 0;
+            if (progress.Feed(line, &seconds))
+                WriteOut(ProgressMarker(seconds) + "\n");
+        },
+        [](const std::string& line) { WriteErr(line + "\n"); });
 }
 
 }  // namespace

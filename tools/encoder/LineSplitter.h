@@ -1,4 +1,5 @@
 // LineSplitter: cuts a byte stream into lines (LF, CR LF or a bare CR end a line).
+// Kept apart from the runner's TLineSplitter: whole lines only, and a CR LF split across two reads is one end.
 #pragma once
 
 #include <functional>

@@ -1,6 +1,7 @@
 #include "tools/encoder/ToolPlatform.h"
 
-#include "tools/encoder/WideText.h"
+#include "framework/core/ClassInfo.h"
+#include "framework/win/ModulePath.h"
 
 #include <windows.h>
 #include <shellapi.h>
@@ -21,7 +22,7 @@ struct LocalMemory {
 
 bool FileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION* info)
 {
-    HANDLE file = CreateFileW(Utf8ToWide(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+    HANDLE file = CreateFileW(tw::WideFromUtf8(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                               nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
@@ -41,28 +42,18 @@ std::vector<std::string> CommandLineArguments(int, char**)
         return arguments;
     LocalMemory holder(list);
     for (int i = 1; i < count; ++i)
-        arguments.push_back(WideToUtf8(list[i]));
+        arguments.push_back(tw::Utf8FromWide(list[i]));
     return arguments;
 }
 
 std::string OwnExecutablePath()
 {
-    std::wstring buffer(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD length = GetModuleFileNameW(nullptr, &buffer[0], static_cast<DWORD>(buffer.size()));
-        if (length == 0)
-            return std::string();
-        if (length < buffer.size()) {
-            buffer.resize(length);
-            return WideToUtf8(buffer);
-        }
-        buffer.resize(buffer.size() * 2);
-    }
+    return tw::Utf8FromWide(tw::ExecutablePath());
 }
 
 bool IsRunnableFile(const std::string& path)
 {
-    DWORD attributes = GetFileAttributesW(Utf8ToWide(path).c_str());
+    DWORD attributes = GetFileAttributesW(tw::WideFromUtf8(path).c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
@@ -77,14 +68,14 @@ bool IsSameFile(const std::string& first, const std::string& second)
 
 std::string EnvironmentValue(const char* name)
 {
-    std::wstring wideName = Utf8ToWide(name);
+    std::wstring wideName = tw::WideFromUtf8(name);
     DWORD size = GetEnvironmentVariableW(wideName.c_str(), nullptr, 0);
     if (size == 0)
         return std::string();
     std::wstring value(size, L'\0');
     size = GetEnvironmentVariableW(wideName.c_str(), &value[0], size);
     value.resize(size);
-    return WideToUtf8(value);
+    return tw::Utf8FromWide(value);
 }
 
 }  // namespace tw::tools
