@@ -38,8 +38,6 @@ TFrmMain::~TFrmMain() {
     // Runners first: their threads call back into this form.
     DestroyComponents();
     jobs_.clear();
-    if (probeFinished_) CloseHandle(probeFinished_);
-    if (encoderFinished_) CloseHandle(encoderFinished_);
 }
 
 void TFrmMain::FormCreate(TObject*) {
@@ -56,7 +54,7 @@ void TFrmMain::FormCreate(TObject*) {
     DosCommand2->OnTerminated = [this](TObject* s) { DosCommand2Terminated(s); };
     // Without them the waiting loops would only wake at their timeouts.
     auto newEndEvent = [] {
-        HANDLE event = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+        THandle event(CreateEventW(nullptr, TRUE, FALSE, nullptr));
         if (!event) throw Exception("Could not create a runner's end event: " + SystemErrorText(GetLastError()));
         return event;
     };
@@ -116,23 +114,19 @@ void TFrmMain::Button8Click(TObject*) {
 }
 
 std::wstring TFrmMain::BrowseForFolder(HWND owner, const std::wstring& title, const std::wstring& root) {
-    PIDLIST_ABSOLUTE rootList = nullptr;
-    if (!root.empty()) SHParseDisplayName(root.c_str(), nullptr, &rootList, 0, nullptr);
+    TCoTaskMemory<ITEMIDLIST> rootList;
+    if (!root.empty()) SHParseDisplayName(root.c_str(), nullptr, rootList.Receive(), 0, nullptr);
     wchar_t displayName[MAX_PATH] = {};
     BROWSEINFOW info{};
     info.hwndOwner = owner;
-    info.pidlRoot = rootList;
+    info.pidlRoot = rootList.Get();
     info.pszDisplayName = displayName;
     info.lpszTitle = title.c_str();
     info.ulFlags = BIF_RETURNONLYFSDIRS | BIF_EDITBOX;
-    PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&info);
+    const TCoTaskMemory<ITEMIDLIST> chosen(SHBrowseForFolderW(&info));
     std::wstring result;
-    if (chosen) {
-        wchar_t path[MAX_PATH] = {};
-        if (SHGetPathFromIDListW(chosen, path)) result = FolderResult(path);
-        CoTaskMemFree(chosen);
-    }
-    if (rootList) CoTaskMemFree(rootList);
+    wchar_t path[MAX_PATH] = {};
+    if (chosen && SHGetPathFromIDListW(chosen.Get(), path)) result = FolderResult(path);
     return result;
 }
 
