@@ -1,5 +1,6 @@
 // Fuzz target: the bitmap file decoder alone, and the writer on whatever it accepts.
 // fuzz-libs: tw_bitmap
+// fuzz-max-len: 1048576
 #include <cstddef>
 #include <cstdint>
 

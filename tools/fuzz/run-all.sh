@@ -22,10 +22,17 @@ for target in "$targets_dir"/*_fuzz; do
     findings="$build/fuzz-findings/$name"
     mkdir -p "$findings"
     [ -d "$here/seeds/$name" ] && cp -r "$here/seeds/$name/." "$corpus/"
-    echo "=== $name: ${seconds}s"
-    if "$target" "$corpus" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
+    # The longest input a target may build, from a line of its source ("// fuzz-max-len: N");
+    # without one libFuzzer keeps inputs near the seeds' size.
+    max_len=$(sed -n 's|^// fuzz-max-len:[[:space:]]*\([0-9][0-9]*\).*|\1|p' "$here/$name.cpp" 2>/dev/null | head -n 1)
+    limit=()
+    [ -n "$max_len" ] && limit=(-max_len="$max_len")
+    echo "=== $name: ${seconds}s, longest input ${max_len:-as libFuzzer guesses}"
+    if "$target" "$corpus" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 "${limit[@]}" \
             -artifact_prefix="$findings/" -print_final_stats=1 >"$findings/log.txt" 2>&1; then
-        grep -E "stat::number_of_executed_units|stat::new_units_added" "$findings/log.txt" | tr '\n' ' '
+        # Executions, new inputs kept, and the last coverage line (edges, features).
+        { grep -E "stat::number_of_executed_units|stat::new_units_added" "$findings/log.txt"
+          grep -oE "cov: [0-9]+ ft: [0-9]+" "$findings/log.txt" | tail -n 1; } | tr '\n' ' '
         echo
     else
         echo "run-all: $name found a fault; see $findings/log.txt" >&2
