@@ -15,6 +15,7 @@
 #include "framework/win/ComCtrls.h"
 #include "framework/win/Dialogs.h"
 #include "framework/win/Forms.h"
+#include "framework/win/Handles.h"
 #include "framework/win/StdCtrls.h"
 #include "framework/win/WebBrowser.h"
 
@@ -126,8 +127,8 @@ private:
     std::vector<std::unique_ptr<TJobInfo>> jobs_;
     std::atomic<bool> probeDone_{false};  // written by the probe runner's thread
     std::atomic<HWND> progressTarget_{nullptr};  // where the encoder's thread posts progress
-    HANDLE probeFinished_ = nullptr;    // set by the probe runner's end
-    HANDLE encoderFinished_ = nullptr;  // set by the encoder runner's end
+    THandle probeFinished_;    // set by the probe runner's end
+    THandle encoderFinished_;  // set by the encoder runner's end
     bool busy_ = false;
     bool closeRequested_ = false;
     std::unique_ptr<TTaskbarProgress> taskbar_;

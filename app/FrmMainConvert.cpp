@@ -130,11 +130,11 @@ bool TFrmMain::ConvertVideo(TJobInfo& job, bool overwrite, const std::wstring& o
     ProgressBar1->SetMax(job.Duration);
     ProgressBar1->SetMin(0);
     DosCommand1->SetCommandLine(EncoderCommandLine(exeDir_, job.FileName, CurrentOptions(), overwrite, outputPath));
-    ResetEvent(encoderFinished_);
+    ResetEvent(encoderFinished_.Get());
     progressTarget_ = Handle();
     const TFileStamp before = StampOf(outputPath);
     DosCommand1->Execute();
-    while (DosCommand1->IsRunning() && !Closing()) WaitWithMessages(encoderFinished_, 500);
+    while (DosCommand1->IsRunning() && !Closing()) WaitWithMessages(encoderFinished_.Get(), 500);
     DosCommand1->Stop();
 
     // Success is the encoder's zero exit and an output file this run wrote.
@@ -167,7 +167,7 @@ void TFrmMain::DosCommand1NewLine(TObject*, const std::string& newLine, int) {
 // Reader thread: the bar starts from 0 for the next file.
 void TFrmMain::DosCommand1Terminated(TObject*) {
     PostMessageW(progressTarget_, kProgressMessage, 0, 0);
-    SetEvent(encoderFinished_);
+    SetEvent(encoderFinished_.Get());
 }
 
 void TFrmMain::WndProc(TMessage& message) {

@@ -44,13 +44,13 @@ void TFrmMain::AddSourceFile(const std::wstring& path) {
 int TFrmMain::ProbeDuration(const std::wstring& fileName) {
     DosCommand2->SetCommandLine(ProbeCommandLine(exeDir_, fileName));
     probeDone_ = false;
-    ResetEvent(probeFinished_);
+    ResetEvent(probeFinished_.Get());
     DosCommand2->Execute();
     for (int pass = 0; pass < 50 && !Closing(); ++pass) {
         if (probeDone_) break;
         if (FindLengthMarker(LowerCase(DosCommand2->LinesText())) != std::string::npos) break;
         // A second per pass, but the probe's end wakes the loop at once.
-        WaitWithMessages(probeFinished_, 1000);
+        WaitWithMessages(probeFinished_.Get(), 1000);
     }
     DosCommand2->Stop();
     // Whether polling found the marker or the run ended, the lines are read once more in full.
@@ -63,7 +63,7 @@ int TFrmMain::ProbeDuration(const std::wstring& fileName) {
 
 void TFrmMain::DosCommand2Terminated(TObject*) {
     probeDone_ = true;
-    SetEvent(probeFinished_);
+    SetEvent(probeFinished_.Get());
 }
 
 void TFrmMain::btnDeleteClick(TObject*) {

@@ -179,8 +179,8 @@ void TDosThread::ReadUntilEnd() {
     if (settings_.Job) settings_.Job->Adopt(process.Get());
     ::ResumeThread(mainThread.Get());
     // Only the child holds its ends now; the input pipe stays open but nothing is written.
-    inRead.Close();
-    outWrite.Close();
+    inRead.Reset();
+    outWrite.Reset();
 
     bool terminating = false;
     int idlePasses = 0;

@@ -12,7 +12,7 @@
 #include "process/LineStore.h"
 #include "process/OutputType.h"
 #include "process/ProcessJob.h"
-#include "process/Win32Handle.h"
+#include "framework/win/Handles.h"
 
 namespace tw {
 

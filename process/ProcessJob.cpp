@@ -7,7 +7,7 @@ TProcessJob::TProcessJob() : job_(::CreateJobObjectW(nullptr, nullptr)) {
     JOBOBJECT_EXTENDED_LIMIT_INFORMATION info{};
     info.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
     if (!::SetInformationJobObject(job_.Get(), JobObjectExtendedLimitInformation, &info, sizeof(info)))
-        job_.Close();  // a job that would not end its children is no use
+        job_.Reset();  // a job that would not end its children is no use
 }
 
 bool TProcessJob::Adopt(HANDLE process) const {

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "process/Win32Handle.h"
+#include "framework/win/Handles.h"
 
 namespace tw {
 

@@ -35,16 +35,16 @@ TProcessTimer::TProcessTimer(TComponent* owner) : TComponent(owner) {
         wc.lpszClassName = kWindowClass;
         ::RegisterClassExW(&wc);
     });
-    window_ = ::CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ModuleInstance(),
-                                nullptr);
-    if (window_) ::SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    window_.Reset(::CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ModuleInstance(),
+                                    nullptr));
+    if (window_) ::SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 
 TProcessTimer::~TProcessTimer() {
     if (window_) {
-        if (timerSet_) ::KillTimer(window_, kTimerId);
-        ::SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-        ::DestroyWindow(window_);
+        if (timerSet_) ::KillTimer(window_.Get(), kTimerId);
+        ::SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, 0);
+        window_.Reset();
     }
 }
 
@@ -53,12 +53,12 @@ void TProcessTimer::Start() {
     SecondsSinceOutput.store(0);
     enabled_.store(true);
     // Setting the same id again restarts the period from now.
-    if (window_) timerSet_ = ::SetTimer(window_, kTimerId, kIntervalMs, nullptr) != 0;
+    if (window_) timerSet_ = ::SetTimer(window_.Get(), kTimerId, kIntervalMs, nullptr) != 0;
 }
 
 void TProcessTimer::Tick() noexcept {
     if (!enabled_.load()) {
-        ::KillTimer(window_, kTimerId);
+        ::KillTimer(window_.Get(), kTimerId);
         timerSet_ = false;
         return;
     }

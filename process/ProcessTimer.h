@@ -6,6 +6,7 @@
 #include <atomic>
 
 #include "framework/core/Component.h"
+#include "framework/win/Handles.h"
 
 namespace tw {
 
@@ -32,7 +33,7 @@ private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     void Tick() noexcept;  // counts only: nothing in it can throw out of the window procedure
 
-    HWND window_ = nullptr;
+    TWindowHandle window_;
     bool timerSet_ = false;
     std::atomic<bool> enabled_{false};
 };

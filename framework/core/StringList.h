@@ -34,8 +34,10 @@ private:
     std::vector<std::string> items_;
 };
 
-// ASCII-only case helpers used by every case-insensitive lookup of the program.
+// ASCII-only case helpers used by every case-insensitive lookup of the program: only A-Z and
+// a-z change, every other byte (UTF-8 sequences included) stays as it is.
 std::string LowerCase(std::string s);
+std::string UpperCase(std::string s);
 // s without leading and trailing blanks and control characters (every byte up to ' ').
 std::string Trim(const std::string& s);
 bool SameText(const std::string& a, const std::string& b);

@@ -509,13 +509,12 @@ TControl* TWinControl::ControlAtPos(POINT pt) const {
 void TWinControl::PaintControls(HDC dc) {
     for (TControl* c : controls_) {
         if (dynamic_cast<TWinControl*>(c) || !c->visible_) continue;
-        int saved = SaveDC(dc);
+        const TSavedDC saved = SaveState(dc);
         POINT origin;
         GetViewportOrgEx(dc, &origin);
         SetViewportOrgEx(dc, origin.x + c->left_, origin.y + c->top_, nullptr);
         IntersectClipRect(dc, 0, 0, c->width_, c->height_);
         c->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc));
-        RestoreDC(dc, saved);
     }
 }
 

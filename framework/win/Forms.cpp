@@ -200,7 +200,7 @@ TApplication::TApplication() : TComponent(nullptr) { Application = this; }
 
 TApplication::~TApplication() {
     DestroyComponents();
-    if (utilityWindow_) DestroyWindow(utilityWindow_);
+    utilityWindow_.Reset();  // before COM goes
     OleUninitialize();
     if (Application == this) Application = nullptr;
 }
@@ -216,8 +216,8 @@ void TApplication::Initialize() {
     wc.hInstance = GetModuleHandleW(nullptr);
     wc.lpszClassName = kUtilityClass;
     RegisterClassExW(&wc);
-    utilityWindow_ = CreateWindowExW(0, kUtilityClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                     GetModuleHandleW(nullptr), nullptr);
+    utilityWindow_.Reset(CreateWindowExW(0, kUtilityClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                         GetModuleHandleW(nullptr), nullptr));
 }
 
 void TApplication::Run() {
@@ -297,7 +297,8 @@ int TApplication::ShowMessageBox(const std::wstring& text, const std::wstring& c
 
 void TApplication::Invoke(std::function<void()> fn) {
     auto* call = new std::function<void()>(std::move(fn));
-    if (!utilityWindow_ || !PostMessageW(utilityWindow_, WM_TW_INVOKE, 0, reinterpret_cast<LPARAM>(call))) delete call;
+    if (!utilityWindow_ || !PostMessageW(utilityWindow_.Get(), WM_TW_INVOKE, 0, reinterpret_cast<LPARAM>(call)))
+        delete call;
 }
 
 LRESULT CALLBACK TApplication::UtilityProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {

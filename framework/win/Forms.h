@@ -10,6 +10,7 @@
 
 #include "framework/core/Exception.h"
 #include "framework/win/Control.h"
+#include "framework/win/Handles.h"
 
 namespace tw {
 
@@ -138,7 +139,7 @@ public:
     void SetTitle(const std::wstring& title) { title_ = title; }
     TForm* MainForm() const { return mainForm_; }
     const std::vector<TForm*>& Forms() const { return forms_; }
-    HWND Handle() const { return utilityWindow_; }
+    HWND Handle() const { return utilityWindow_.Get(); }
 
     // Called by forms as they go.
     void FormDestroyed(TForm* form);
@@ -151,7 +152,7 @@ private:
     TForm* mainForm_ = nullptr;
     std::vector<TForm*> forms_;
     bool terminated_ = false;
-    HWND utilityWindow_ = nullptr;
+    TWindowHandle utilityWindow_;
 };
 
 // The application object of the process (set by TApplication's constructor).

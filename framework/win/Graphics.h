@@ -9,7 +9,7 @@
 #include <string>
 
 #include "framework/core/ClassInfo.h"
-#include "framework/win/GdiHandles.h"
+#include "framework/win/Handles.h"
 
 namespace tw {
 

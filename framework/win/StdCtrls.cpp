@@ -1,11 +1,11 @@
 #include "framework/win/StdCtrls.h"
 
-#include "framework/win/GdiHandles.h"
+#include "framework/win/Handles.h"
 
 namespace tw {
 
 void DrawControlText(HDC dc, TFont& font, bool enabled, const std::wstring& text, RECT rect, UINT format) {
-    TSelectObject selectFont(dc, font.Handle());
+    const TSelection selectFont = Select(dc, font.Handle());
     int oldMode = SetBkMode(dc, TRANSPARENT);
     if (enabled) {
         SetTextColor(dc, ColorToRGB(font.Color()));
@@ -92,14 +92,14 @@ void TCustomLabel::FontChanged() {
 
 void TCustomLabel::AdjustSize() {
     if (!autoSize_) return;
-    HDC screen = GetDC(nullptr);
     RECT r{0, 0, 0, 0};
     {
-        TSelectObject selectFont(screen, font_.Handle());
+        const TWindowDC screen = ClientDC(nullptr);
+        const TSelection selectFont = Select(screen.Get(), font_.Handle());
         std::wstring text = caption_.empty() ? L" " : caption_;
-        DrawTextW(screen, text.c_str(), static_cast<int>(text.size()), &r, DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
+        DrawTextW(screen.Get(), text.c_str(), static_cast<int>(text.size()), &r,
+                  DT_CALCRECT | DT_SINGLELINE | DT_NOPREFIX);
     }
-    ReleaseDC(nullptr, screen);
     SetBounds(left_, top_, r.right, r.bottom);
 }
 
@@ -306,7 +306,7 @@ void TCustomGroupBox::CreateParams(TCreateParams& params) {
 }
 
 void TCustomGroupBox::Paint(HDC dc) {
-    TSelectObject selectFont(dc, font_.Handle());
+    const TSelection selectFont = Select(dc, font_.Handle());
     TEXTMETRICW tm;
     GetTextMetricsW(dc, &tm);
     RECT frame{0, tm.tmHeight / 2, width_, height_};

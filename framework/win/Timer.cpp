@@ -32,17 +32,15 @@ TTimer::TTimer(TComponent* owner) : TComponent(owner) {
         return RegisterClassExW(&wc);
     }();
     (void)registered;
-    window_ = CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr),
-                              nullptr);
-    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    window_.Reset(CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr));
+    SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     Update();
 }
 
 TTimer::~TTimer() {
-    if (window_) {
-        KillTimer(window_, kTimerId);
-        DestroyWindow(window_);
-    }
+    if (window_) KillTimer(window_.Get(), kTimerId);
+    window_.Reset();  // while the rest of the timer is still whole
 }
 
 void TTimer::SetInterval(unsigned ms) {
@@ -58,8 +56,8 @@ void TTimer::SetEnabled(bool value) {
 }
 
 void TTimer::Update() {
-    KillTimer(window_, kTimerId);
-    if (enabled_ && interval_ > 0) SetTimer(window_, kTimerId, interval_, nullptr);
+    KillTimer(window_.Get(), kTimerId);
+    if (enabled_ && interval_ > 0) SetTimer(window_.Get(), kTimerId, interval_, nullptr);
 }
 
 LRESULT CALLBACK TTimer::TimerProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "framework/win/Control.h"
+#include "framework/win/Handles.h"
 
 namespace tw {
 
@@ -26,7 +27,7 @@ private:
 
     unsigned interval_ = 1000;
     bool enabled_ = true;
-    HWND window_ = nullptr;
+    TWindowHandle window_;
 };
 
 }  // namespace tw

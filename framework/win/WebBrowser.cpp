@@ -1,6 +1,6 @@
 #include "framework/win/WebBrowser.h"
 
-#include "framework/win/GdiHandles.h"
+#include "framework/win/Handles.h"
 
 namespace tw {
 

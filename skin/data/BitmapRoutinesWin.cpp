@@ -1,23 +1,10 @@
 #include "skin/data/BitmapRoutinesWin.h"
 
+#include "framework/win/Handles.h"
 #include "skin/data/BitmapRoutines.h"
 #include "skin/data/SystemInfo.h"
 
 namespace tw {
-
-namespace {
-
-struct TBrush {
-    HBRUSH handle;
-    explicit TBrush(COLORREF c) : handle(CreateSolidBrush(c)) {}
-    ~TBrush() {
-        if (handle) DeleteObject(handle);
-    }
-    TBrush(const TBrush&) = delete;
-    TBrush& operator=(const TBrush&) = delete;
-};
-
-}  // namespace
 
 void GradientFill(HDC dc, const RECT& rect, TColor c1, bool vertical, TColor c2) {
     if (!dc || !RectVisible(dc, &rect)) return;
@@ -32,8 +19,8 @@ void GradientFill(HDC dc, const RECT& rect, TColor c1, bool vertical, TColor c2)
     for (int i = steps.First; i <= steps.Last && i < static_cast<int>(ramp.size()); ++i) {
         RECT band = vertical ? RECT{r.Left, r.Top + i, r.Right, r.Top + i + 1}
                              : RECT{r.Left + i, r.Top, r.Left + i + 1, r.Bottom};
-        TBrush brush(static_cast<COLORREF>(ramp[static_cast<size_t>(i)]));
-        if (brush.handle) FillRect(dc, &band, brush.handle);
+        const TBrushHandle brush(CreateSolidBrush(static_cast<COLORREF>(ramp[static_cast<size_t>(i)])));
+        if (brush) FillRect(dc, &band, brush.Get());
     }
 }
 

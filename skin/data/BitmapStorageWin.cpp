@@ -4,6 +4,7 @@
 #include <cstring>
 #include <vector>
 
+#include "framework/win/Handles.h"
 #include "skin/data/Bitmap.h"
 
 namespace tw {
@@ -25,32 +26,26 @@ public:
         if (!palette.empty())
             std::memcpy(info.data() + sizeof(BITMAPINFOHEADER), palette.data(), palette.size() * sizeof(RGBQUAD));
         void* bits = nullptr;
-        handle_ = CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(info.data()), DIB_RGB_COLORS, &bits,
-                                   nullptr, 0);
+        handle_.Reset(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(info.data()), DIB_RGB_COLORS, &bits,
+                                       nullptr, 0));
         bits_ = static_cast<uint8_t*>(bits);
     }
-    ~TDibSectionStorage() override {
-        if (handle_) DeleteObject(handle_);
-    }
-    TDibSectionStorage(const TDibSectionStorage&) = delete;
-    TDibSectionStorage& operator=(const TDibSectionStorage&) = delete;
 
     bool Ok() const { return handle_ && bits_; }
     uint8_t* Bits() override { return bits_; }
-    void* Handle() const override { return handle_; }
+    void* Handle() const override { return handle_.Get(); }
 
     void PaletteChanged(const std::vector<TRGBQuad>& palette) override {
         if (palette.empty() || !handle_) return;
-        HDC dc = CreateCompatibleDC(nullptr);
+        const TMemoryDC dc = CompatibleDC(nullptr);
         if (!dc) return;
-        HGDIOBJ old = SelectObject(dc, handle_);
-        SetDIBColorTable(dc, 0, static_cast<UINT>(palette.size()), reinterpret_cast<const RGBQUAD*>(palette.data()));
-        SelectObject(dc, old);
-        DeleteDC(dc);
+        const TSelection selectBitmap = Select(dc.Get(), handle_.Get());
+        SetDIBColorTable(dc.Get(), 0, static_cast<UINT>(palette.size()),
+                         reinterpret_cast<const RGBQUAD*>(palette.data()));
     }
 
 private:
-    HBITMAP handle_ = nullptr;
+    TBitmapHandle handle_;
     uint8_t* bits_ = nullptr;
 };
 

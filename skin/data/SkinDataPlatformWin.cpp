@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <string>
 
+#include "framework/win/Handles.h"
 #include "skin/data/SkinDataPlatform.h"
 #include "skin/data/SystemInfo.h"
 
@@ -13,25 +14,10 @@ namespace tw {
 
 namespace {
 
-template <class H, BOOL(WINAPI* Free)(H)>
-class THandle {
-public:
-    THandle() = default;
-    ~THandle() { Reset(); }
-    THandle(const THandle&) = delete;
-    THandle& operator=(const THandle&) = delete;
-    void Reset(H h = nullptr) {
-        if (handle_) Free(handle_);
-        handle_ = h;
-    }
-    H Get() const { return handle_; }
-
-private:
-    H handle_ = nullptr;
+struct TImageListTraits : TNullMeansNone<HIMAGELIST> {
+    static void Free(HIMAGELIST list) { ImageList_Destroy(list); }
 };
-
-BOOL WINAPI FreeFont(HFONT h) { return DeleteObject(h); }
-BOOL WINAPI FreeBrush(HBRUSH h) { return DeleteObject(h); }
+using TImageList = TUniqueHandle<TImageListTraits>;
 
 // The first name of an enumeration, kept beyond it (string names die with the enumeration).
 struct TFirstName {
@@ -50,12 +36,13 @@ BOOL CALLBACK TakeFirstName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found) {
 class TWinPlatform : public TSkinDataPlatform {
 public:
     void LoadMenuGlyphs(const TBitmap& glyphs) override {
-        HIMAGELIST list = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 4, 0);
+        TImageList list(ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 4, 0));
         if (!list) return;
         TBitmap colour(glyphs);
         colour.SetPixelFormat(TPixelFormat::pf24bit);
-        if (colour.Handle()) ImageList_AddMasked(list, static_cast<HBITMAP>(colour.Handle()), RGB(255, 255, 255));
-        images_.Reset(list);
+        if (colour.Handle())
+            ImageList_AddMasked(list.Get(), static_cast<HBITMAP>(colour.Handle()), RGB(255, 255, 255));
+        images_ = std::move(list);
     }
 
     void RebuildCaptionFont() override {
@@ -73,23 +60,16 @@ public:
     void BuildAppIcon(TBitmap& icon) override {
         icon.Clear();
         const int cx = SmallIconWidth(), cy = SmallIconHeight();
-        HICON source = FindProgramIcon(cx, cy);
+        const TIconHandle source = FindProgramIcon(cx, cy);
         if (!source) return;
         icon.SetPixelFormat(TPixelFormat::pf24bit);
-        if (!icon.SetSize(cx, cy)) {
-            DestroyIcon(source);
-            return;
-        }
+        if (!icon.SetSize(cx, cy)) return;
         icon.Fill(kColorMagenta);
-        HDC dc = CreateCompatibleDC(nullptr);
-        if (dc) {
-            HGDIOBJ old = SelectObject(dc, static_cast<HBITMAP>(icon.Handle()));
-            DrawIconEx(dc, 0, 0, source, cx, cy, 0, nullptr, DI_NORMAL);
+        if (const TMemoryDC dc = CompatibleDC(nullptr)) {
+            const TSelection selectIcon = Select(dc.Get(), static_cast<HBITMAP>(icon.Handle()));
+            DrawIconEx(dc.Get(), 0, 0, source.Get(), cx, cy, 0, nullptr, DI_NORMAL);
             GdiFlush();
-            SelectObject(dc, old);
-            DeleteDC(dc);
         }
-        DestroyIcon(source);
         icon.SetTransparent(true);
         icon.SetTransparentColor(kColorMagenta);
     }
@@ -104,26 +84,27 @@ public:
     void* FaceBrush() const override { return brush_.Get(); }
 
 private:
-    // The icon of the program's main window when it has one, else its first icon resource.
-    static HICON FindProgramIcon(int cx, int cy) {
+    // A copy of the icon of the program's main window when it has one, else its first icon
+    // resource.
+    static TIconHandle FindProgramIcon(int cx, int cy) {
         HWND window = GetActiveWindow();
         HICON shown = nullptr;
         if (window) {
             shown = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_SMALL, 0));
             if (!shown) shown = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, ICON_BIG, 0));
         }
-        if (shown) return CopyIcon(shown);
+        if (shown) return TIconHandle(CopyIcon(shown));
         HMODULE module = GetModuleHandleW(nullptr);
         TFirstName first;
         EnumResourceNamesW(module, MAKEINTRESOURCEW(14) /* RT_GROUP_ICON */, &TakeFirstName,
                            reinterpret_cast<LONG_PTR>(&first));
-        if (!first.Get()) return nullptr;
-        return static_cast<HICON>(LoadImageW(module, first.Get(), IMAGE_ICON, cx, cy, 0));
+        if (!first.Get()) return {};
+        return TIconHandle(static_cast<HICON>(LoadImageW(module, first.Get(), IMAGE_ICON, cx, cy, 0)));
     }
 
-    THandle<HIMAGELIST, ImageList_Destroy> images_;
-    THandle<HFONT, FreeFont> font_;
-    THandle<HBRUSH, FreeBrush> brush_;
+    TImageList images_;
+    TFontHandle font_;
+    TBrushHandle brush_;
 };
 
 }  // namespace

@@ -16,12 +16,6 @@ namespace tw {
 
 namespace {
 
-std::string UpperCase(std::string s) {
-    for (char& c : s)
-        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
-    return s;
-}
-
 bool StartsWith(const std::string& s, const std::string& prefix) { return s.compare(0, prefix.size(), prefix) == 0; }
 
 // Frame counts a skin keeps from its own values; 0 (or less) would divide by zero later.
@@ -238,23 +232,38 @@ void TSkinSchemaReader::ReadTitle() {
 
 namespace {
 
+// What a "Tile" value above 1 stands for.
 enum class TTileRule { AboveOneIsZero, AboveOneIsOne };
+
+// Which of the keys that image objects share are read from a section.
+struct TSharedKeys {
+    bool Frame;    // "Frame"; objects read without it get their count fixed after the parse
+    TTileRule Tile;
+    bool Colours;  // the fill colours of the three states and their text colours
+
+    // An object of a section of its own: every shared key.
+    static constexpr TSharedKeys Object() { return {true, TTileRule::AboveOneIsZero, true}; }
+    // An object whose frame count the painters fix: the two-image objects and the group box.
+    static constexpr TSharedKeys FixedFrames() { return {false, TTileRule::AboveOneIsZero, true}; }
+    // The progress bar's track: a fixed frame count, no colours, and any Tile above 1 tiles.
+    static constexpr TSharedKeys ProgressTrack() { return {false, TTileRule::AboveOneIsOne, false}; }
+};
 
 }  // namespace
 
 void TSkinSchemaReader::ReadSectionObjects() {
-    // The keys every image object shares; `frame` says whether "Frame" is read.
-    auto common = [&](TDataSkinObject& o, const std::string& s, bool frame, TTileRule tileRule, bool colours) {
+    // The keys every image object shares, as far as `keys` reads them.
+    auto common = [&](TDataSkinObject& o, const std::string& s, TSharedKeys keys) {
         o.Style = Int(s, "Style", 0);
         o.LeftWidth = Int(s, "LeftWidth", 0);
         o.RightWidth = Int(s, "RightWidth", 0);
         o.TopHeight = Int(s, "TopHeight", 0);
         o.BottomHeight = Int(s, "BottomHeight", 0);
-        o.FrameCount = frame ? Int(s, "Frame", 0) : 0;
+        o.FrameCount = keys.Frame ? Int(s, "Frame", 0) : 0;
         o.Trans = Int(s, "Trans", 0);
         const int tile = Int(s, "Tile", 0);
-        o.Tile = tile > 1 ? (tileRule == TTileRule::AboveOneIsOne ? 1 : 0) : tile;
-        if (!colours) return;
+        o.Tile = tile > 1 ? (keys.Tile == TTileRule::AboveOneIsOne ? 1 : 0) : tile;
+        if (!keys.Colours) return;
         o.NormalColour = Int(s, "NormalColour", -1);
         o.MouseOverColour = Int(s, "MouseOverColour", -1);
         o.PressedColour = Int(s, "PressedColour", -1);
@@ -269,7 +278,7 @@ void TSkinSchemaReader::ReadSectionObjects() {
         if (image.empty()) return;
         member = std::make_unique<TDataSkinObject>(s);
         Image(member->Image, image);
-        common(*member, s, true, TTileRule::AboveOneIsZero, true);
+        common(*member, s, TSharedKeys::Object());
     };
     auto twoImage = [&](std::unique_ptr<TDataSkinBorder>& member, const std::string& s, const char* secondKey) {
         member.reset();
@@ -277,7 +286,7 @@ void TSkinSchemaReader::ReadSectionObjects() {
         if (image.empty()) return;
         member = std::make_unique<TDataSkinBorder>(s);
         Image(member->Image, image);
-        common(*member, s, false, TTileRule::AboveOneIsZero, true);
+        common(*member, s, TSharedKeys::FixedFrames());
         if (secondKey) {
             const std::string second = Str(s, secondKey);
             if (!second.empty()) Image(member->SecondImage, second);
@@ -289,7 +298,7 @@ void TSkinSchemaReader::ReadSectionObjects() {
     if (!progressImage.empty()) {
         data_.Progress = std::make_unique<TDataSkinBorder>("Progress");
         Image(data_.Progress->Image, progressImage);
-        common(*data_.Progress, "Progress", false, TTileRule::AboveOneIsOne, false);
+        common(*data_.Progress, "Progress", TSharedKeys::ProgressTrack());
     }
     object(data_.ProgressChunk, "Progress.Chunk");
 
@@ -310,7 +319,7 @@ void TSkinSchemaReader::ReadSectionObjects() {
         data_.GroupBox = std::make_unique<TDataSkinBoxLabel>("GroupBox");
         TDataSkinBoxLabel& g = *data_.GroupBox;
         Image(g.Image, groupImage);
-        common(g, "GroupBox", false, TTileRule::AboveOneIsZero, true);
+        common(g, "GroupBox", TSharedKeys::FixedFrames());
         g.BackgroundAlignment = Int("GroupBox", "BackgroundAlignment", 0);
         g.BackgroundLeftShift = Int("GroupBox", "BackgroundLeftShift", 0);
         g.BackgroundRightShift = Int("GroupBox", "BackgroundRightShift", 0);

@@ -13,6 +13,7 @@
 #include <cwchar>
 #include <string>
 
+#include "framework/win/Handles.h"
 #include "process/InheritList.h"
 
 namespace {
@@ -27,23 +28,21 @@ std::wstring OwnPath() {
 }
 
 bool ReadAll(const std::wstring& path, std::string* bytes) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
+    const tw::THandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return false;
     char buffer[4096];
     DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) bytes->append(buffer, got);
-    CloseHandle(file);
+    while (ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr) && got > 0) bytes->append(buffer, got);
     return true;
 }
 
 void Append(const std::wstring& path, const std::string& bytes) {
-    HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
+    const tw::THandle file(CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                       OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return;
     DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
 std::string Utf8(const wchar_t* text) {
@@ -56,11 +55,11 @@ std::string Utf8(const wchar_t* text) {
 }
 
 void Write(const std::wstring& path, const std::string& bytes) {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
+    const tw::THandle file(
+        CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return;
     DWORD written = 0;
-    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    CloseHandle(file);
+    WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
 }
 
 // The last "..." of a command line, or nothing.
@@ -87,10 +86,10 @@ void LeaveHolder(const std::wstring& self, const std::wstring& target, int milli
     SECURITY_ATTRIBUTES inherit{};
     inherit.nLength = sizeof inherit;
     inherit.bInheritHandle = TRUE;
-    HANDLE file = CreateFileW(target.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
-                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return;
-    tw::TInheritList only({file});
+    const tw::THandle file(CreateFileW(target.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit,
+                                       OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file) return;
+    tw::TInheritList only({file.Get()});
     STARTUPINFOEXW startup{};
     startup.StartupInfo.cb = sizeof startup;
     startup.lpAttributeList = only.Get();
@@ -99,10 +98,9 @@ void LeaveHolder(const std::wstring& self, const std::wstring& target, int milli
     if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE,
                        DETACHED_PROCESS | (only.Get() ? EXTENDED_STARTUPINFO_PRESENT : 0), nullptr, nullptr,
                        &startup.StartupInfo, &info)) {
-        CloseHandle(info.hThread);
-        CloseHandle(info.hProcess);
+        // The copy runs on by itself; only our handles to it go.
+        tw::THandle thread(info.hThread), process(info.hProcess);
     }
-    CloseHandle(file);
 }
 
 }  // namespace

@@ -6,37 +6,37 @@
 #include <cstdio>
 #include <string>
 
+#include "framework/win/Handles.h"
+
 namespace {
 
 double RunOnce(const std::wstring& program, DWORD flags) {
     SECURITY_ATTRIBUTES sa{sizeof sa, nullptr, TRUE};
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &sa, 1 << 16)) return -1;
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    tw::THandle readEnd, writeEnd;
+    if (!CreatePipe(readEnd.Receive(), writeEnd.Receive(), &sa, 1 << 16)) return -1;
+    SetHandleInformation(readEnd.Get(), HANDLE_FLAG_INHERIT, 0);
     STARTUPINFOW si{};
     si.cb = sizeof si;
     si.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
     si.wShowWindow = SW_HIDE;
-    si.hStdOutput = writeEnd;
-    si.hStdError = writeEnd;
+    si.hStdOutput = writeEnd.Get();
+    si.hStdError = writeEnd.Get();
     PROCESS_INFORMATION pi{};
     std::wstring line = L"\"" + program + L"\"";
     LARGE_INTEGER frequency, start, end;
     QueryPerformanceFrequency(&frequency);
     QueryPerformanceCounter(&start);
     BOOL ok = CreateProcessW(nullptr, line.data(), nullptr, nullptr, TRUE, flags, nullptr, nullptr, &si, &pi);
-    CloseHandle(writeEnd);
+    writeEnd.Reset();
     if (ok) {
+        const tw::THandle thread(pi.hThread), process(pi.hProcess);
         char buffer[512];
         DWORD got = 0;
-        while (ReadFile(readEnd, buffer, sizeof buffer, &got, nullptr) && got > 0) {
+        while (ReadFile(readEnd.Get(), buffer, sizeof buffer, &got, nullptr) && got > 0) {
         }
-        WaitForSingleObject(pi.hProcess, INFINITE);
-        CloseHandle(pi.hThread);
-        CloseHandle(pi.hProcess);
+        WaitForSingleObject(process.Get(), INFINITE);
     }
     QueryPerformanceCounter(&end);
-    CloseHandle(readEnd);
     if (!ok) return -1;
     return static_cast<double>(end.QuadPart - start.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
 }

@@ -5,6 +5,7 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "framework/win/Handles.h"
 #include "skin/data/BitmapRoutines.h"
 #include "skin/data/BitmapRoutinesWin.h"
 #include "skin/data/BuiltinBitmaps.h"
@@ -19,20 +20,13 @@ namespace {
 // A memory DC with a bitmap selected, restored and freed on scope exit.
 class TSelectedBitmap {
 public:
-    explicit TSelectedBitmap(const TBitmap& bitmap) : dc_(CreateCompatibleDC(nullptr)) {
-        old_ = SelectObject(dc_, static_cast<HBITMAP>(bitmap.Handle()));
-    }
-    ~TSelectedBitmap() {
-        SelectObject(dc_, old_);
-        DeleteDC(dc_);
-    }
-    TSelectedBitmap(const TSelectedBitmap&) = delete;
-    TSelectedBitmap& operator=(const TSelectedBitmap&) = delete;
-    HDC dc() const { return dc_; }
+    explicit TSelectedBitmap(const TBitmap& bitmap)
+        : dc_(CompatibleDC(nullptr)), selection_(Select(dc_.Get(), static_cast<HBITMAP>(bitmap.Handle()))) {}
+    HDC dc() const { return dc_.Get(); }
 
 private:
-    HDC dc_;
-    HGDIOBJ old_ = nullptr;
+    TMemoryDC dc_;  // first, so that the selection ends before the DC goes
+    TSelection selection_;
 };
 
 TEST(BitmapWin, GdiDrawsIntoTheSameRowsThePortableCodeReads) {
@@ -60,9 +54,8 @@ TEST(BitmapWin, GradientFillPaintsOnlyRowsInsideTheClipBox) {
     }
     {
         TSelectedBitmap selected(clipped);
-        HRGN clip = CreateRectRgn(0, 5, 6, 9);
-        SelectClipRgn(selected.dc(), clip);
-        DeleteObject(clip);
+        const TRegionHandle clip(CreateRectRgn(0, 5, 6, 9));
+        SelectClipRgn(selected.dc(), clip.Get());  // the DC keeps a copy
         GradientFill(selected.dc(), rect, RGBColor(0, 0, 0), true, RGBColor(190, 95, 38));
         GdiFlush();
     }

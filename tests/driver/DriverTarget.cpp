@@ -9,6 +9,8 @@
 
 #include <string>
 
+#include "framework/win/Handles.h"
+
 namespace {
 
 enum : int {
@@ -81,14 +83,11 @@ void PickFolder(HWND w) {
     bi.pszDisplayName = name;
     bi.lpszTitle = L"请选择文件";
     bi.ulFlags = BIF_RETURNONLYFSDIRS | BIF_EDITBOX;
-    PIDLIST_ABSOLUTE id = SHBrowseForFolderW(&bi);
+    const tw::TCoTaskMemory<ITEMIDLIST> id(SHBrowseForFolderW(&bi));
     std::wstring result = L"(cancelled)";
-    if (id != nullptr) {
-        wchar_t path[MAX_PATH] = {};
-        if (SHGetPathFromIDListW(id, path)) {
-            result = path;
-        }
-        CoTaskMemFree(id);
+    wchar_t path[MAX_PATH] = {};
+    if (id && SHGetPathFromIDListW(id.Get(), path)) {
+        result = path;
     }
     SetDlgItemTextW(w, kFolderEdit, result.c_str());
 }

@@ -1,6 +1,7 @@
 #include "tests/driver/PropertyOps.h"
 
 #include "tests/driver/DriverError.h"
+#include "framework/win/Handles.h"
 #include "framework/win/PropertyQuery.h"
 
 namespace tw::driver {
@@ -37,19 +38,19 @@ std::wstring QueryProperty(HWND form, const std::wstring& path, unsigned timeout
         return RegisterClassExW(&wc);
     }();
     (void)cls;
-    HWND receiver = CreateWindowExW(0, L"TwDriverAnswer", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                    GetModuleHandleW(nullptr), nullptr);
+    TWindowHandle receiver(CreateWindowExW(0, L"TwDriverAnswer", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                           GetModuleHandleW(nullptr), nullptr));
     if (!receiver) Fail(L"cannot make a window for the answer");
     TAnswer answer;
-    SetWindowLongPtrW(receiver, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&answer));
+    SetWindowLongPtrW(receiver.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(&answer));
     std::wstring query = path;
     COPYDATASTRUCT data{kPropertyQueryTag, static_cast<DWORD>(query.size() * sizeof(wchar_t)), query.data()};
     DWORD_PTR result = 0;
     // The form answers by sending to our window while this call waits; that message is
     // delivered inside the wait.
-    LRESULT sent = SendMessageTimeoutW(form, WM_COPYDATA, reinterpret_cast<WPARAM>(receiver),
+    LRESULT sent = SendMessageTimeoutW(form, WM_COPYDATA, reinterpret_cast<WPARAM>(receiver.Get()),
                                        reinterpret_cast<LPARAM>(&data), SMTO_ABORTIFHUNG, timeoutMs, &result);
-    DestroyWindow(receiver);
+    receiver.Reset();
     if (!sent) Fail(L"the window did not answer the property query for " + path);
     if (!answer.received) Fail(L"the window knows no property " + path);
     return answer.text;

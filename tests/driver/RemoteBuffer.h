@@ -6,6 +6,8 @@
 
 #include <cstddef>
 
+#include "framework/win/Handles.h"
+
 namespace tw::driver {
 
 class RemoteBuffer {
@@ -22,7 +24,7 @@ public:
     void Read(size_t offset, void* data, size_t size) const;
 
 private:
-    HANDLE process_ = nullptr;
+    THandle process_;
     void* remote_ = nullptr;
     size_t size_ = 0;
 };

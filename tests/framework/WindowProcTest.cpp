@@ -12,6 +12,7 @@
 
 #include "framework/win/ComCtrls.h"
 #include "framework/win/Forms.h"
+#include "framework/win/Handles.h"
 #include "framework/win/PropertyQuery.h"
 #include "framework/win/StdCtrls.h"
 #include "framework/win/Subclass.h"
@@ -166,9 +167,9 @@ TEST_F(FrameworkTest, FindControlOfWindowKnowsOnlyFrameworkWindows) {
     EXPECT_EQ(FindControlOfWindow(edit->Handle()), edit);
     EXPECT_EQ(FindControlOfWindow(form->Handle()), form);
     EXPECT_EQ(FindControlOfWindow(nullptr), nullptr);
-    HWND foreign = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr);
-    EXPECT_EQ(FindControlOfWindow(foreign), nullptr);
-    DestroyWindow(foreign);
+    const TWindowHandle foreign(
+        CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr, nullptr, nullptr));
+    EXPECT_EQ(FindControlOfWindow(foreign.Get()), nullptr);
     delete form;
 }
 

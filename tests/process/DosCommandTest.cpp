@@ -8,6 +8,7 @@
 #include <chrono>
 #include <memory>
 
+#include "framework/win/Handles.h"
 #include "process/ProcessTimer.h"
 #include "tests/process/DosTestSupport.h"
 #include "tests/process/FloodGen.h"
@@ -36,11 +37,9 @@ double SecondsSince(Clock::time_point start) {
 }
 
 bool ProcessEnds(DWORD pid, DWORD timeoutMs) {
-    HANDLE h = OpenProcess(SYNCHRONIZE, FALSE, pid);
+    const THandle h(OpenProcess(SYNCHRONIZE, FALSE, pid));
     if (!h) return true;  // already gone
-    const bool ended = WaitForSingleObject(h, timeoutMs) == WAIT_OBJECT_0;
-    CloseHandle(h);
-    return ended;
+    return WaitForSingleObject(h.Get(), timeoutMs) == WAIT_OBJECT_0;
 }
 
 // Wine answers GetProcessHandleCount with 0; then the open handles are counted by probing
@@ -56,14 +55,13 @@ DWORD HandleCount() {
 }
 
 int ThreadCount() {
-    HANDLE snap = CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0);
-    if (snap == INVALID_HANDLE_VALUE) return -1;
+    const THandle snap(CreateToolhelp32Snapshot(TH32CS_SNAPTHREAD, 0));
+    if (!snap) return -1;
     THREADENTRY32 te{};
     te.dwSize = sizeof(te);
     int n = 0;
-    for (BOOL ok = Thread32First(snap, &te); ok; ok = Thread32Next(snap, &te))
+    for (BOOL ok = Thread32First(snap.Get(), &te); ok; ok = Thread32Next(snap.Get(), &te))
         if (te.th32OwnerProcessID == GetCurrentProcessId()) ++n;
-    CloseHandle(snap);
     return n;
 }
 

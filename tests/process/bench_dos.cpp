@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "framework/win/Handles.h"
 #include "process/DosCommand.h"
 #include "tests/process/DosTestSupport.h"
 
@@ -24,37 +25,31 @@ double Since(Clock::time_point t) { return std::chrono::duration<double>(Clock::
 // The child started the way the runner starts it, read with nothing but ReadFile.
 double BareReadSeconds(const std::wstring& command, unsigned long long& bytes) {
     SECURITY_ATTRIBUTES sa{sizeof(sa), nullptr, TRUE};
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &sa, 1 << 20)) return -1;  // the runner's pipe size
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    tw::THandle readEnd, writeEnd;
+    if (!CreatePipe(readEnd.Receive(), writeEnd.Receive(), &sa, 1 << 20)) return -1;  // the runner's pipe size
+    SetHandleInformation(readEnd.Get(), HANDLE_FLAG_INHERIT, 0);
     STARTUPINFOW si{};
     si.cb = sizeof(si);
     si.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
     si.wShowWindow = SW_HIDE;
     si.hStdInput = nullptr;
-    si.hStdOutput = writeEnd;
-    si.hStdError = writeEnd;
+    si.hStdOutput = writeEnd.Get();
+    si.hStdError = writeEnd.Get();
     std::vector<wchar_t> cmd(command.begin(), command.end());
     cmd.push_back(0);
     PROCESS_INFORMATION pi{};
     const auto start = Clock::now();
     if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS | CREATE_NEW_CONSOLE,
-                        nullptr, nullptr, &si, &pi)) {
-        CloseHandle(readEnd);
-        CloseHandle(writeEnd);
+                        nullptr, nullptr, &si, &pi))
         return -1;
-    }
-    CloseHandle(writeEnd);
+    const tw::THandle process(pi.hProcess), thread(pi.hThread);
+    writeEnd.Reset();
     std::vector<char> buf(1 << 16);
     DWORD got = 0;
     bytes = 0;
-    while (ReadFile(readEnd, buf.data(), static_cast<DWORD>(buf.size()), &got, nullptr) && got > 0) bytes += got;
-    WaitForSingleObject(pi.hProcess, INFINITE);
-    const double seconds = Since(start);
-    CloseHandle(pi.hProcess);
-    CloseHandle(pi.hThread);
-    CloseHandle(readEnd);
-    return seconds;
+    while (ReadFile(readEnd.Get(), buf.data(), static_cast<DWORD>(buf.size()), &got, nullptr) && got > 0) bytes += got;
+    WaitForSingleObject(process.Get(), INFINITE);
+    return Since(start);
 }
 
 double RunnerSeconds(const std::wstring& command, int& lines, std::string& error) {

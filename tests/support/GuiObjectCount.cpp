@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <numeric>
 
+#include "framework/win/Handles.h"
+
 namespace tw::test {
 
 namespace {
@@ -60,8 +62,7 @@ void CountMenusAndIcons(TGuiObjectCount& count) {
         if (GetIconInfo(static_cast<HICON>(handle), &info)) {
             ++count.Icons;
             // The answer's bitmaps are copies made for the caller.
-            if (info.hbmColor) DeleteObject(info.hbmColor);
-            if (info.hbmMask) DeleteObject(info.hbmMask);
+            const TBitmapHandle colour(info.hbmColor), mask(info.hbmMask);
         }
     }
 }

@@ -1,3 +1,4 @@
+#include "framework/win/Handles.h"
 #include "tests/tools/ToolRun.h"
 #include "tools/encoder/ChildProcess.h"
 
@@ -24,16 +25,15 @@ TEST(ChildLifetime, ChildDiesWithItsParent)
         line += c;
     ASSERT_EQ(line.compare(0, 6, "child "), 0) << line;
     DWORD id = static_cast<DWORD>(std::stoul(line.substr(6)));
-    HANDLE grandchild = OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, id);
-    ASSERT_NE(grandchild, nullptr);
+    const tw::THandle grandchild(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, id));
+    ASSERT_TRUE(grandchild);
 
     holder.Kill();
     holder.Wait();
 
-    DWORD waited = WaitForSingleObject(grandchild, 5000);
+    DWORD waited = WaitForSingleObject(grandchild.Get(), 5000);
     if (waited != WAIT_OBJECT_0)
-        TerminateProcess(grandchild, 1);
-    CloseHandle(grandchild);
+        TerminateProcess(grandchild.Get(), 1);
     EXPECT_EQ(waited, WAIT_OBJECT_0) << "the grandchild outlived its parent by 5 s";
 }
 
@@ -44,9 +44,9 @@ TEST(ChildLifetime, ChildInheritsOnlyItsStandardHandles)
     SECURITY_ATTRIBUTES inherit {};
     inherit.nLength = sizeof inherit;
     inherit.bInheritHandle = TRUE;
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    ASSERT_TRUE(CreatePipe(&readEnd, &writeEnd, &inherit, 0));
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    tw::THandle readEnd, writeEnd;
+    ASSERT_TRUE(CreatePipe(readEnd.Receive(), writeEnd.Receive(), &inherit, 0));
+    SetHandleInformation(readEnd.Get(), HANDLE_FLAG_INHERIT, 0);
 
     // One child of each standard-error kind, all running when our end is closed.
     std::vector<std::unique_ptr<ChildProcess>> children;
@@ -56,9 +56,9 @@ TEST(ChildLifetime, ChildInheritsOnlyItsStandardHandles)
         ASSERT_TRUE(children.back()->Start(tw::tools::test::HostPath(TW_HELPER_EXE), {"sleep", "30"}, mode, &error))
             << error;
     }
-    CloseHandle(writeEnd);
+    writeEnd.Reset();
     DWORD waiting = 0;
-    const BOOL open = PeekNamedPipe(readEnd, nullptr, 0, nullptr, &waiting, nullptr);
+    const BOOL open = PeekNamedPipe(readEnd.Get(), nullptr, 0, nullptr, &waiting, nullptr);
     const DWORD why = GetLastError();
     EXPECT_FALSE(open) << "a child holds our inheritable pipe end";
     if (!open) {
@@ -68,5 +68,4 @@ TEST(ChildLifetime, ChildInheritsOnlyItsStandardHandles)
         child->Kill();
         child->Wait();
     }
-    CloseHandle(readEnd);
 }

@@ -2,6 +2,7 @@
 // console, standard output and error on one pipe that is polled, not read to its end.
 #include "tests/tools/ToolRun.h"
 #include "framework/core/ClassInfo.h"
+#include "framework/win/Handles.h"
 
 #include <gtest/gtest.h>
 
@@ -22,33 +23,32 @@ Launch RunLikeTheConverter(const std::string& commandLine)
 {
     Launch result;
     SECURITY_ATTRIBUTES inherit {sizeof(SECURITY_ATTRIBUTES), nullptr, TRUE};
-    HANDLE readEnd = nullptr, writeEnd = nullptr;
-    if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0))
+    tw::THandle readEnd, writeEnd;
+    if (!CreatePipe(readEnd.Receive(), writeEnd.Receive(), &inherit, 0))
         return result;
-    SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
+    SetHandleInformation(readEnd.Get(), HANDLE_FLAG_INHERIT, 0);
     STARTUPINFOW startup {};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
     startup.wShowWindow = SW_HIDE;
-    startup.hStdOutput = writeEnd;
-    startup.hStdError = writeEnd;
+    startup.hStdOutput = writeEnd.Get();
+    startup.hStdError = writeEnd.Get();
     std::wstring line = tw::WideFromUtf8(commandLine);
     PROCESS_INFORMATION info {};
     BOOL started = CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, CREATE_NEW_CONSOLE, nullptr, nullptr,
                                   &startup, &info);
-    CloseHandle(writeEnd);
-    if (!started) {
-        CloseHandle(readEnd);
+    writeEnd.Reset();
+    if (!started)
         return result;
-    }
+    const tw::THandle thread(info.hThread), process(info.hProcess);
     for (int pass = 0; pass < 120000; ++pass) {
         DWORD code = STILL_ACTIVE;
-        GetExitCodeProcess(info.hProcess, &code);
+        GetExitCodeProcess(process.Get(), &code);
         DWORD waiting = 0;
-        while (PeekNamedPipe(readEnd, nullptr, 0, nullptr, &waiting, nullptr) && waiting > 0) {
+        while (PeekNamedPipe(readEnd.Get(), nullptr, 0, nullptr, &waiting, nullptr) && waiting > 0) {
             std::string chunk(waiting, '\0');
             DWORD got = 0;
-            if (!ReadFile(readEnd, &chunk[0], waiting, &got, nullptr))
+            if (!ReadFile(readEnd.Get(), &chunk[0], waiting, &got, nullptr))
                 break;
             result.output.append(chunk, 0, got);
         }
@@ -59,10 +59,7 @@ Launch RunLikeTheConverter(const std::string& commandLine)
         Sleep(1);
     }
     if (result.exitCode == STILL_ACTIVE)
-        TerminateProcess(info.hProcess, 1);
-    CloseHandle(info.hThread);
-    CloseHandle(info.hProcess);
-    CloseHandle(readEnd);
+        TerminateProcess(process.Get(), 1);
     return result;
 }
 

@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "framework/win/Handles.h"
+
 namespace {
 
 constexpr int kButtonId = 100;
@@ -12,7 +14,7 @@ constexpr int kTextX = 20;   // where the caption text is painted, in client coo
 constexpr int kTextY = 20;
 
 int g_clicks = 0;
-HFONT g_font = nullptr;
+tw::TFontHandle g_font;
 
 std::wstring CountText() {
     return L"已点击 " + std::to_wstring(g_clicks) + L" 次";
@@ -25,8 +27,8 @@ LRESULT CALLBACK WndProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
                                      w, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kButtonId)), nullptr, nullptr);
             HWND s = CreateWindowExW(0, L"STATIC", CountText().c_str(), WS_CHILD | WS_VISIBLE, 110, 104, 120, 16,
                                      w, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCountId)), nullptr, nullptr);
-            SendMessageW(b, WM_SETFONT, reinterpret_cast<WPARAM>(g_font), FALSE);
-            SendMessageW(s, WM_SETFONT, reinterpret_cast<WPARAM>(g_font), FALSE);
+            SendMessageW(b, WM_SETFONT, reinterpret_cast<WPARAM>(g_font.Get()), FALSE);
+            SendMessageW(s, WM_SETFONT, reinterpret_cast<WPARAM>(g_font.Get()), FALSE);
             return 0;
         }
         case WM_COMMAND:
@@ -36,15 +38,12 @@ LRESULT CALLBACK WndProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
             }
             return 0;
         case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(w, &ps);
-            HGDIOBJ old = SelectObject(dc, g_font);
-            SetTextColor(dc, RGB(0, 0, 0));
-            SetBkMode(dc, TRANSPARENT);
+            const tw::TPaintDC paint(w);
+            const tw::TSelection selectFont = tw::Select(paint.Get(), g_font.Get());
+            SetTextColor(paint.Get(), RGB(0, 0, 0));
+            SetBkMode(paint.Get(), TRANSPARENT);
             const wchar_t text[] = L"立即转换";
-            TextOutW(dc, kTextX, kTextY, text, 4);
-            SelectObject(dc, old);
-            EndPaint(w, &ps);
+            TextOutW(paint.Get(), kTextX, kTextY, text, 4);
             return 0;
         }
         case WM_DESTROY:
@@ -58,8 +57,8 @@ LRESULT CALLBACK WndProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
-    g_font = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
-                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"宋体");
+    g_font.Reset(CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, GB2312_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, L"宋体"));
     WNDCLASSEXW wc = {};
     wc.cbSize = sizeof wc;
     wc.lpfnWndProc = WndProc;
@@ -85,6 +84,6 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
         TranslateMessage(&m);
         DispatchMessageW(&m);
     }
-    DeleteObject(g_font);
+    g_font.Reset();
     return static_cast<int>(m.wParam);
 }

@@ -3,7 +3,7 @@
 #include "framework/core/ClassInfo.h"
 #include "framework/win/SystemError.h"
 #include "process/InheritList.h"
-#include "process/Win32Handle.h"
+#include "framework/win/Handles.h"
 #include "tools/encoder/WindowsQuote.h"
 
 #include <windows.h>
@@ -30,7 +30,7 @@ void InheritableCopy(DWORD which, Handle* copy)
         return;
     HANDLE process = GetCurrentProcess();
     if (!DuplicateHandle(process, own, process, copy->Receive(), 0, TRUE, DUPLICATE_SAME_ACCESS))
-        copy->Close();
+        copy->Reset();
 }
 
 }  // namespace
@@ -89,7 +89,7 @@ bool ChildProcess::Start(const std::string& program, const std::vector<std::stri
         JOBOBJECT_EXTENDED_LIMIT_INFORMATION limits {};
         limits.BasicLimitInformation.LimitFlags = JOB_OBJECT_LIMIT_KILL_ON_JOB_CLOSE;
         if (!SetInformationJobObject(job.Get(), JobObjectExtendedLimitInformation, &limits, sizeof limits))
-            job.Close();
+            job.Reset();
     }
 
     STARTUPINFOEXW startup {};
@@ -188,8 +188,8 @@ int ChildProcess::Wait()
         GetExitCodeProcess(impl_->process.Get(), &code);
         impl_->exitCode = static_cast<int>(code);
         impl_->finished = true;
-        impl_->output.Close();
-        impl_->errors.Close();
+        impl_->output.Reset();
+        impl_->errors.Reset();
     }
     return impl_->exitCode;
 }

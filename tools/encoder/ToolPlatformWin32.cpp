@@ -1,6 +1,7 @@
 #include "tools/encoder/ToolPlatform.h"
 
 #include "framework/core/ClassInfo.h"
+#include "framework/win/Handles.h"
 #include "framework/win/ModulePath.h"
 
 #include <windows.h>
@@ -12,23 +13,12 @@ namespace tw::tools {
 
 namespace {
 
-struct LocalMemory {
-    explicit LocalMemory(void* p) : pointer(p) {}
-    ~LocalMemory() { LocalFree(pointer); }
-    LocalMemory(const LocalMemory&) = delete;
-    LocalMemory& operator=(const LocalMemory&) = delete;
-    void* pointer;
-};
-
 bool FileIdentity(const std::string& path, BY_HANDLE_FILE_INFORMATION* info)
 {
-    HANDLE file = CreateFileW(tw::WideFromUtf8(path).c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
-    if (file == INVALID_HANDLE_VALUE)
-        return false;
-    BOOL ok = GetFileInformationByHandle(file, info);
-    CloseHandle(file);
-    return ok != FALSE;
+    const tw::THandle file(CreateFileW(tw::WideFromUtf8(path).c_str(), 0,
+                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                       FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    return file && GetFileInformationByHandle(file.Get(), info) != FALSE;
 }
 
 }  // namespace
@@ -37,12 +27,11 @@ std::vector<std::string> CommandLineArguments(int, char**)
 {
     std::vector<std::string> arguments;
     int count = 0;
-    LPWSTR* list = CommandLineToArgvW(GetCommandLineW(), &count);
+    const tw::TLocalMemory<LPWSTR> list(CommandLineToArgvW(GetCommandLineW(), &count));
     if (!list)
         return arguments;
-    LocalMemory holder(list);
     for (int i = 1; i < count; ++i)
-        arguments.push_back(tw::Utf8FromWide(list[i]));
+        arguments.push_back(tw::Utf8FromWide(list.Get()[i]));
     return arguments;
 }
 
