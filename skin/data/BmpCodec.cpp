@@ -212,17 +212,19 @@ bool TDecoder::DecodeRows(TBitmap& bitmap, size_t at) {
 bool TDecoder::DecodeRle(TBitmap& bitmap, size_t at) {
     const int width = static_cast<int>(h_.width), height = static_cast<int>(h_.height);
     const bool four = h_.compression == kRle4;
+    // The column stays within [0, width]: runs, literals and skips stop at the row's end, so no
+    // number of repeated codes can carry it further. Codes past the top row are not read: the
+    // image ends there with the rows decoded so far, as it does when the file is cut short.
     int x = 0, row = 0;  // row counts from the bottom, as the file does
     auto put = [&](unsigned index) {
-        if (x < width && row < height) {
-            uint8_t* line = bitmap.ScanLine(height - 1 - row);
-            if (four) {
-                uint8_t& cell = line[x >> 1];
-                cell = (x & 1) ? static_cast<uint8_t>((cell & 0xF0) | (index & 0x0F))
-                               : static_cast<uint8_t>((cell & 0x0F) | (index << 4));
-            } else {
-                line[x] = static_cast<uint8_t>(index);
-            }
+        if (x >= width) return;
+        uint8_t* line = bitmap.ScanLine(height - 1 - row);
+        if (four) {
+            uint8_t& cell = line[x >> 1];
+            cell = (x & 1) ? static_cast<uint8_t>((cell & 0xF0) | (index & 0x0F))
+                           : static_cast<uint8_t>((cell & 0x0F) | (index << 4));
+        } else {
+            line[x] = static_cast<uint8_t>(index);
         }
         ++x;
     };
@@ -245,7 +247,7 @@ bool TDecoder::DecodeRle(TBitmap& bitmap, size_t at) {
                 return true;
             case 2: {  // move right and up
                 if (p + 2 > size_) return true;
-                x += data_[p];
+                x = std::min(width, x + data_[p]);
                 row += data_[p + 1];
                 p += 2;
                 break;

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "skin/data/BmpCodec.h"
 #include "tests/data/BmpTestFiles.h"
 
@@ -233,6 +236,61 @@ TEST(BmpCodec, RleWritesOutsideTheImageAreDropped) {
     ASSERT_TRUE(LoadBmp(g.bytes, b));
     EXPECT_EQ(kColorWhite, b.Pixel(0, 0));
     EXPECT_EQ(0u, b.Pixel(1, 0));
+}
+
+// A crafted run-length file: its codes, after a black and white colour table, and the image it
+// must decode to, top row first ('#' white, '.' black). `skips` delta codes of 255 columns each
+// go between `before` and `after`: enough of them carry a column past any int.
+struct TRleCase {
+    const char* what;
+    unsigned bits;
+    int width, height;
+    std::vector<uint8_t> before;
+    size_t skips;
+    std::vector<uint8_t> after;
+    std::vector<std::string> image;
+};
+
+TEST(BmpCodec, RleCodesNeverCarryTheColumnOrRowOutOfTheImage) {
+    constexpr size_t kPastAnyInt = (size_t(1) << 31) / 255 + 2;  // a file of about 34 MB
+    const TRleCase cases[] = {
+        {"a skip past the row's end leaves the rest of that row alone", 8, 4, 2,
+         {1, 1}, 3, {2, 1, 0, 4, 1, 1, 1, 1, 0, 0, 1, 1, 0, 1}, {"#...", "#..."}},
+        {"skips beyond the range of an int, 8 bits", 8, 4, 2,
+         {1, 1}, kPastAnyInt, {4, 1, 0, 3, 1, 1, 1, 0, 0, 0, 2, 1, 0, 1}, {"##..", "#..."}},
+        {"skips beyond the range of an int, 4 bits", 4, 4, 2,
+         {1, 0x10}, kPastAnyInt, {4, 0x11, 0, 3, 0x11, 0x10, 0, 0, 2, 0x11, 0, 1}, {"##..", "#..."}},
+        {"literals stop at the row's end and so does the run after them", 8, 3, 1,
+         {0, 5, 1, 1, 1, 1, 1, 0, 2, 1}, 0, {}, {"###"}},
+        {"a 4-bit run and literal from an odd column, cut at the row's end", 4, 5, 2,
+         {0, 2, 1, 0, 3, 0x11, 0, 0, 0, 2, 3, 0, 0, 4, 0x11, 0x11}, 0, {}, {"...##", ".###."}},
+        {"rows past the top are dropped and the decoded rows stay", 8, 2, 2,
+         {2, 1, 0, 0, 1, 1, 0, 0, 2, 1, 0, 0, 2, 1}, 0, {}, {"#.", "##"}},
+        {"a skip above the top ends the image", 8, 2, 2,
+         {1, 1, 0, 2, 0, 5, 2, 1}, 0, {}, {"..", "#."}},
+        {"a file cut inside a literal keeps what came before", 8, 3, 1,
+         {1, 1, 0, 9, 1, 1}, 0, {}, {"#.."}},
+    };
+    for (const TRleCase& c : cases) {
+        SCOPED_TRACE(c.what);
+        TBmpFile f;
+        f.FileHeader(14 + 40 + 8);
+        f.InfoHeader(c.width, c.height, c.bits, c.bits == 8 ? 1 : 2, 2);
+        f.Raw({0, 0, 0, 0, 255, 255, 255, 0});
+        f.bytes.insert(f.bytes.end(), c.before.begin(), c.before.end());
+        f.Repeat({0, 2, 255, 0}, c.skips);
+        f.bytes.insert(f.bytes.end(), c.after.begin(), c.after.end());
+        f.Finish();
+        TBitmap b;
+        ASSERT_TRUE(LoadBmp(f.bytes, b));
+        ASSERT_EQ(c.width, b.Width());
+        ASSERT_EQ(c.height, b.Height());
+        for (int y = 0; y < c.height; ++y) {
+            std::string row;
+            for (int x = 0; x < c.width; ++x) row += b.Pixel(x, y) == kColorWhite ? '#' : '.';
+            EXPECT_EQ(c.image[static_cast<size_t>(y)], row) << "row " << y;
+        }
+    }
 }
 
 }  // namespace

@@ -2,7 +2,11 @@
 // test states the very bytes a file holds.
 #pragma once
 
+#include <algorithm>
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
+#include <initializer_list>
 #include <vector>
 
 namespace tw::test {
@@ -20,6 +24,18 @@ struct TBmpFile {
     }
     void Raw(std::initializer_list<unsigned> values) {
         for (unsigned v : values) U8(v);
+    }
+    // The same bytes `times` times over, for files that repeat one code millions of times.
+    void Repeat(const std::vector<uint8_t>& values, size_t times) {
+        const size_t start = bytes.size(), total = values.size() * times;
+        if (total == 0) return;
+        bytes.resize(start + total);
+        std::copy(values.begin(), values.end(), bytes.begin() + static_cast<ptrdiff_t>(start));
+        // Doubling copies keep a debug build quick for tens of megabytes.
+        for (size_t done = values.size(); done < total; done *= 2) {
+            const size_t n = std::min(done, total - done);
+            std::memcpy(bytes.data() + start + done, bytes.data() + start, n);
+        }
     }
     // File header with a pixel offset; the total size is patched by Finish().
     void FileHeader(uint32_t offBits) {

@@ -1,6 +1,7 @@
 // Fuzz target: reading skin archives. The input is the expanded archive itself; it is coded
 // with our coder and opened, so mutations reach the archive parser directly.
 // fuzz-libs: tw_skinpackage tw_core
+// fuzz-max-len: 1048576
 #include <cstddef>
 #include <cstdint>
 #include <string>

@@ -1,5 +1,6 @@
 // Fuzz target: INI parsing and look-ups on arbitrary text.
 // fuzz-libs: tw_skinpackage tw_core
+// fuzz-max-len: 65536
 #include <cstddef>
 #include <cstdint>
 #include <string>

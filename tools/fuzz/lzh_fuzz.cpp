@@ -1,6 +1,7 @@
 // Fuzz target: our coder and expander must round-trip any bytes, and expanding arbitrary bits
 // must stay within the stated size plus one final match.
 // fuzz-libs: tw_skinpackage tw_core
+// fuzz-max-len: 1048576
 #include <cstddef>
 #include <cstdint>
 #include <vector>
