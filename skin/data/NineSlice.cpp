@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "skin/data/StripPieces.h"
+
 namespace tw {
 
 TRect FrameCell(int imageWidth, int imageHeight, int frameCount, int frameIndex, bool stacked) {
@@ -90,9 +92,8 @@ TBitmap ComposeNineSlice(int width, int height, const TBitmap& image, const TSli
             StretchCopy(result, piece.Dest, image, piece.Source);
             continue;
         }
-        const int tw = piece.Source.Width(), th = piece.Source.Height();
-        for (const auto& [x, y] : TilePositions(piece.Dest, tw, th))
-            StretchCopy(result, TRect(x, y, x + tw, y + th), image, piece.Source);
+        for (const TSlicePiece& tile : TilePieces(piece.Dest, piece.Source))
+            StretchCopy(result, tile.Dest, image, tile.Source);
     }
     return result;
 }
@@ -107,11 +108,12 @@ void DrawNineSliceTo(TBitmap& target, const TRect& rect, const TBitmap& image, c
 
 void DrawStripCenteredTo(TBitmap& target, const TRect& rect, const TBitmap& image, bool transparent, int frameCount,
                          int frameIndex) {
-    if (image.Empty() || rect.Right < rect.Left || rect.Bottom < rect.Top) return;
-    const TRect cell = FrameCell(image.Width(), image.Height(), frameCount, frameIndex, false);
-    const int x = rect.Left + (rect.Width() - cell.Width()) / 2;
-    const int y = rect.Top + (rect.Height() - image.Height()) / 2;
-    StretchCopy(target, TRect(x, y, x + cell.Width(), y + cell.Height()), image, cell, transparent);
+    TSliceOptions options;
+    options.FrameCount = frameCount;
+    options.FrameIndex = frameIndex;
+    for (const TSlicePiece& piece :
+         CenteredCellPieces(rect.Width(), rect.Height(), image.Width(), image.Height(), options))
+        StretchCopy(target, piece.Dest.Offset(rect.Left, rect.Top), image, piece.Source, transparent);
 }
 
 }  // namespace tw

@@ -52,6 +52,7 @@ void DrawNineSliceTo(TBitmap& target, const TRect& rect, const TBitmap& image, c
                      bool transparent);
 
 // One cell, unscaled, centred in rect ((rect - cell) div 2 across, (rect - image height) div 2 down).
+// Nothing when rect is inverted or empty.
 void DrawStripCenteredTo(TBitmap& target, const TRect& rect, const TBitmap& image, bool transparent, int frameCount,
                          int frameIndex);
 
