@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "framework/win/GdiHandles.h"
+#include "framework/win/Handles.h"
 #include "skin/data/Bitmap.h"
 
 namespace tw {
@@ -11,7 +11,7 @@ namespace tw {
 class TBitmapDC {
 public:
     TBitmapDC(HDC compatible, HBITMAP bitmap)
-        : dc_(compatible), selection_(dc_.Get(), dc_.Get() ? bitmap : nullptr), ok_(dc_.Get() && bitmap) {}
+        : dc_(CompatibleDC(compatible)), selection_(Select(dc_.Get(), dc_ ? bitmap : nullptr)), ok_(dc_ && bitmap) {}
     TBitmapDC(HDC compatible, const TBitmap& bitmap) : TBitmapDC(compatible, static_cast<HBITMAP>(bitmap.Handle())) {}
 
     // False when the DC could not be made or there was no bitmap to select.
@@ -20,7 +20,7 @@ public:
 
 private:
     TMemoryDC dc_;
-    TSelectObject selection_;
+    TSelection selection_;
     bool ok_;
 };
 

@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "framework/win/GdiHandles.h"
+#include "framework/win/Handles.h"
 #include "skin/data/Bitmap.h"
 
 namespace tw {

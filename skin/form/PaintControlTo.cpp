@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <vector>
 
-#include "framework/win/GdiHandles.h"
+#include "framework/win/Handles.h"
 
 namespace tw {
 
@@ -28,7 +28,7 @@ bool PaintControlTo(TControl& control, HDC dc) noexcept {
         if (!dc || !parent || !parent->HandleAllocated()) return false;
         if (std::find(painting.begin(), painting.end(), &control) != painting.end()) return false;
         TPaintingMark mark(control);
-        TSavedDC saved(dc);
+        const TSavedDC saved = SaveState(dc);
         const RECT bounds = control.BoundsRect();
         POINT origin{};
         GetViewportOrgEx(dc, &origin);

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "framework/win/GdiHandles.h"
+#include "framework/win/Handles.h"
 #include "skin/form/BitmapDC.h"
 
 namespace tw {

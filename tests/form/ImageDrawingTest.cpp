@@ -9,7 +9,7 @@
 #include <string>
 
 #include "framework/win/Forms.h"
-#include "framework/win/GdiHandles.h"
+#include "framework/win/Handles.h"
 #include "skin/form/BitmapDC.h"
 #include "skin/form/ImageDrawing.h"
 #include "skin/form/ImageRegion.h"
