@@ -22,8 +22,10 @@ std::optional<double> ReadDecimal(const std::string& text) {
     for (; i < text.size(); ++i) {
         char c = text[i];
         if (c >= '0' && c <= '9') digits = true;
-        else if (c == '.' && !point) point = true;
-        else return std::nullopt;
+        else if (c == '.' && !point)
+            point = true;
+        else
+            return std::nullopt;
     }
     if (!digits) return std::nullopt;
     errno = 0;

@@ -125,10 +125,10 @@ private:
 
     std::wstring exeDir_;
     std::vector<std::unique_ptr<TJobInfo>> jobs_;
-    std::atomic<bool> probeDone_{false};  // written by the probe runner's thread
+    std::atomic<bool> probeDone_{false};         // written by the probe runner's thread
     std::atomic<HWND> progressTarget_{nullptr};  // where the encoder's thread posts progress
-    THandle probeFinished_;    // set by the probe runner's end
-    THandle encoderFinished_;  // set by the encoder runner's end
+    THandle probeFinished_;                      // set by the probe runner's end
+    THandle encoderFinished_;                    // set by the encoder runner's end
     bool busy_ = false;
     bool closeRequested_ = false;
     std::unique_ptr<TTaskbarProgress> taskbar_;

@@ -139,7 +139,8 @@ bool TFrmMain::ConvertVideo(TJobInfo& job, bool overwrite, const std::wstring& o
 
     // Success is the encoder's zero exit and an output file this run wrote.
     const TFileStamp after = StampOf(outputPath);
-    const bool written = after.Exists && (!before.Exists || after.Size != before.Size || after.Written != before.Written);
+    const bool written = after.Exists &&
+                         (!before.Exists || after.Size != before.Size || after.Written != before.Written);
     const bool ok = !Closing() && DosCommand1->ExitCode() == 0 && written && after.Size > 0;
     // What an unfinished or failed run wrote is unreadable: take it away. A file the run never
     // touched (an earlier complete output) stays.

@@ -109,8 +109,8 @@ struct TControlSpec {
 };
 
 // Named constructors, one per kind: each takes what every control of its kind has.
-TControlSpec Banner(TSlot<TWebBrowser> slot, const char* name, const char* parent, TPlace place,
-                    std::wstring headline, std::wstring tagline) {
+TControlSpec Banner(TSlot<TWebBrowser> slot, const char* name, const char* parent, TPlace place, std::wstring headline,
+                    std::wstring tagline) {
     TControlSpec spec{slot, name, parent, place, std::move(headline)};
     spec.Tagline = std::move(tagline);
     return spec;
@@ -295,8 +295,7 @@ void TFrmMain::BuildControls() {
         Label(&TFrmMain::lblContact, "lblContact", kForm, {0, 412}, std::wstring(L"E-mail:") + kContact)
             .EndingAt(kClientWidth - 8),
     };
-    for (const TControlSpec& spec : controls)
-        std::visit([&](auto slot) { Build(*this, slot, spec); }, spec.Slot);
+    for (const TControlSpec& spec : controls) std::visit([&](auto slot) { Build(*this, slot, spec); }, spec.Slot);
 
     // The skin engine: inactive with no skin of its own until start-up loads one.
     SkinData1 = new TSkinData(this);

@@ -7,9 +7,9 @@
 namespace tw {
 
 struct TJobInfo {
-    int32_t Duration = 0;  // playing time in whole seconds; 0 when the probe found none
-    std::wstring Status;   // the list's status column
-    std::wstring FileName; // full source path
+    int32_t Duration = 0;   // playing time in whole seconds; 0 when the probe found none
+    std::wstring Status;    // the list's status column
+    std::wstring FileName;  // full source path
 };
 
 }  // namespace tw

@@ -3,11 +3,11 @@
 namespace tw {
 
 const TClassInfo& TSkinCaption::StaticClassInfo() {
-    static const TClassInfo info{
-        "TSkinCaption",
-        &TComponent::StaticClassInfo(),
-        {BoolProp<TSkinCaption>("Active", [](const TSkinCaption& c) { return c.Active(); },
-                                [](TSkinCaption& c, bool v) { c.SetActive(v); })}};
+    static const TClassInfo info{"TSkinCaption",
+                                 &TComponent::StaticClassInfo(),
+                                 {BoolProp<TSkinCaption>(
+                                     "Active", [](const TSkinCaption& c) { return c.Active(); },
+                                     [](TSkinCaption& c, bool v) { c.SetActive(v); })}};
     return info;
 }
 

@@ -25,7 +25,8 @@ void TTaskbarProgress::Show(HWND window, int position, int maximum) {
         return;
     }
     list_->SetProgressState(window, TBPF_NORMAL);
-    list_->SetProgressValue(window, static_cast<ULONGLONG>(position < 0 ? 0 : position), static_cast<ULONGLONG>(maximum));
+    list_->SetProgressValue(window, static_cast<ULONGLONG>(position < 0 ? 0 : position),
+                            static_cast<ULONGLONG>(maximum));
 }
 
 void TTaskbarProgress::Clear(HWND window) {

@@ -14,16 +14,18 @@ const TClassInfo& TDosCommand::StaticClassInfo() {
         "TDosCommand",
         &TComponent::StaticClassInfo(),
         {
-            WStrProp<TDosCommand>("CommandLine", [](const TDosCommand& c) { return c.CommandLine(); },
-                                  [](TDosCommand& c, const std::wstring& v) { c.SetCommandLine(v); }),
-            BoolProp<TDosCommand>("InputToOutput", [](const TDosCommand& c) { return c.InputToOutput(); },
-                                  [](TDosCommand& c, bool v) { c.SetInputToOutput(v); }),
-            IntProp<TDosCommand>("MaxTimeAfterBeginning",
-                                 [](const TDosCommand& c) { return c.MaxTimeAfterBeginning(); },
-                                 [](TDosCommand& c, int64_t v) { c.SetMaxTimeAfterBeginning(static_cast<int>(v)); }),
-            IntProp<TDosCommand>("MaxTimeAfterLastOutput",
-                                 [](const TDosCommand& c) { return c.MaxTimeAfterLastOutput(); },
-                                 [](TDosCommand& c, int64_t v) { c.SetMaxTimeAfterLastOutput(static_cast<int>(v)); }),
+            WStrProp<TDosCommand>(
+                "CommandLine", [](const TDosCommand& c) { return c.CommandLine(); },
+                [](TDosCommand& c, const std::wstring& v) { c.SetCommandLine(v); }),
+            BoolProp<TDosCommand>(
+                "InputToOutput", [](const TDosCommand& c) { return c.InputToOutput(); },
+                [](TDosCommand& c, bool v) { c.SetInputToOutput(v); }),
+            IntProp<TDosCommand>(
+                "MaxTimeAfterBeginning", [](const TDosCommand& c) { return c.MaxTimeAfterBeginning(); },
+                [](TDosCommand& c, int64_t v) { c.SetMaxTimeAfterBeginning(static_cast<int>(v)); }),
+            IntProp<TDosCommand>(
+                "MaxTimeAfterLastOutput", [](const TDosCommand& c) { return c.MaxTimeAfterLastOutput(); },
+                [](TDosCommand& c, int64_t v) { c.SetMaxTimeAfterLastOutput(static_cast<int>(v)); }),
         }};
     return info;
 }
@@ -56,8 +58,7 @@ TDosCommand::~TDosCommand() {
 
 void TDosCommand::Execute() {
     if (commandLine_.empty()) throw EDosCommand("No Commandline to execute");
-    if (thread_ && thread_->IsCurrentThread())
-        throw EDosCommand("A run cannot be started from its own event handler");
+    if (thread_ && thread_->IsCurrentThread()) throw EDosCommand("A run cannot be started from its own event handler");
     if (thread_) Stop();
     // The runner owns its timer: the reader thread uses it until Stop, which the runner's
     // destructor guarantees; a timer owned elsewhere could go while a run still reads it.

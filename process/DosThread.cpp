@@ -94,8 +94,7 @@ void TDosThread::Run() noexcept {
 bool TDosThread::LimitReached() const {
     const TProcessTimer& timer = *settings_.Timer;
     return (settings_.MaxTimeAfterBeginning > 0 && timer.SecondsSinceStart.load() > settings_.MaxTimeAfterBeginning) ||
-           (settings_.MaxTimeAfterLastOutput > 0 &&
-            timer.SecondsSinceOutput.load() > settings_.MaxTimeAfterLastOutput);
+           (settings_.MaxTimeAfterLastOutput > 0 && timer.SecondsSinceOutput.load() > settings_.MaxTimeAfterLastOutput);
 }
 
 // The pipe cannot be waited on, so it is polled: 1 ms pauses while output comes, stretching
@@ -116,8 +115,7 @@ bool TDosThread::ReadWaiting(HANDLE pipe) {
     if (!::PeekNamedPipe(pipe, nullptr, 0, nullptr, &waiting, nullptr) || waiting == 0) return false;
     if (waiting > buffer_.size()) buffer_.resize(waiting);
     DWORD got = 0;
-    if (!::ReadFile(pipe, buffer_.data(), static_cast<DWORD>(buffer_.size()), &got, nullptr) || got == 0)
-        return false;
+    if (!::ReadFile(pipe, buffer_.data(), static_cast<DWORD>(buffer_.size()), &got, nullptr) || got == 0) return false;
     batch_.Clear();
     splitter_.Feed(buffer_.data(), got, collect_, &stop_);
     Deliver(true);
@@ -167,8 +165,8 @@ void TDosThread::ReadUntilEnd() {
     std::vector<wchar_t> commandLine(settings_.CommandLine.begin(), settings_.CommandLine.end());
     commandLine.push_back(L'\0');  // CreateProcessW may write into it
     PROCESS_INFORMATION pi{};
-    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, flags, nullptr, nullptr,
-                          &si.StartupInfo, &pi)) {
+    if (!::CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, TRUE, flags, nullptr, nullptr, &si.StartupInfo,
+                          &pi)) {
         const DWORD code = ::GetLastError();
         const std::string command = Utf8FromWide(settings_.CommandLine);
         if (IsMissingProgram(code)) throw TCreateProcessError(command + " doesn't exist.");

@@ -8,11 +8,11 @@
 #include <thread>
 #include <vector>
 
+#include "framework/win/Handles.h"
 #include "process/LineSplitter.h"
 #include "process/LineStore.h"
 #include "process/OutputType.h"
 #include "process/ProcessJob.h"
-#include "framework/win/Handles.h"
 
 namespace tw {
 

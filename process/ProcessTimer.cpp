@@ -35,8 +35,8 @@ TProcessTimer::TProcessTimer(TComponent* owner) : TComponent(owner) {
         wc.lpszClassName = kWindowClass;
         ::RegisterClassExW(&wc);
     });
-    window_.Reset(::CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ModuleInstance(),
-                                    nullptr));
+    window_.Reset(
+        ::CreateWindowExW(0, kWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, ModuleInstance(), nullptr));
     if (window_) ::SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
 }
 

@@ -9,8 +9,8 @@ inline constexpr int kSkinResourceType = 10;
 inline constexpr int kSkinPackageCount = 5;
 
 // "SKINITEM0".."SKINITEM4" hold the packages of the skin store items "SkinItem0".."SkinItem4".
-inline constexpr const wchar_t* kSkinResourceNames[kSkinPackageCount] = {
-    L"SKINITEM0", L"SKINITEM1", L"SKINITEM2", L"SKINITEM3", L"SKINITEM4"};
+inline constexpr const wchar_t* kSkinResourceNames[kSkinPackageCount] = {L"SKINITEM0", L"SKINITEM1", L"SKINITEM2",
+                                                                         L"SKINITEM3", L"SKINITEM4"};
 
 // The store item loaded at start-up.
 inline constexpr int kStartupSkinIndex = 2;

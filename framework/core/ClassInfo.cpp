@@ -100,19 +100,41 @@ std::wstring WideFromUtf8(const std::string& s) {
         unsigned char c = static_cast<unsigned char>(s[i]);
         uint32_t cp;
         size_t n;
-        if (c < 0x80) { cp = c; n = 1; }
-        else if ((c >> 5) == 6) { cp = c & 0x1F; n = 2; }
-        else if ((c >> 4) == 14) { cp = c & 0x0F; n = 3; }
-        else if ((c >> 3) == 30) { cp = c & 0x07; n = 4; }
-        else { out += L'\xFFFD'; ++i; continue; }
-        if (i + n > s.size()) { out += L'\xFFFD'; break; }
+        if (c < 0x80) {
+            cp = c;
+            n = 1;
+        } else if ((c >> 5) == 6) {
+            cp = c & 0x1F;
+            n = 2;
+        } else if ((c >> 4) == 14) {
+            cp = c & 0x0F;
+            n = 3;
+        } else if ((c >> 3) == 30) {
+            cp = c & 0x07;
+            n = 4;
+        } else {
+            out += L'\xFFFD';
+            ++i;
+            continue;
+        }
+        if (i + n > s.size()) {
+            out += L'\xFFFD';
+            break;
+        }
         bool ok = true;
         for (size_t k = 1; k < n; ++k) {
             unsigned char cc = static_cast<unsigned char>(s[i + k]);
-            if ((cc >> 6) != 2) { ok = false; break; }
+            if ((cc >> 6) != 2) {
+                ok = false;
+                break;
+            }
             cp = (cp << 6) | (cc & 0x3F);
         }
-        if (!ok) { out += L'\xFFFD'; ++i; continue; }
+        if (!ok) {
+            out += L'\xFFFD';
+            ++i;
+            continue;
+        }
         i += n;
         if (cp >= 0x10000 && sizeof(wchar_t) == 2) {
             cp -= 0x10000;
@@ -137,8 +159,10 @@ std::string Utf8FromWide(const std::wstring& s) {
             }
         }
         if (cp < 0x80) out += static_cast<char>(cp);
-        else if (cp < 0x800) { out += static_cast<char>(0xC0 | (cp >> 6)); out += static_cast<char>(0x80 | (cp & 0x3F)); }
-        else if (cp < 0x10000) {
+        else if (cp < 0x800) {
+            out += static_cast<char>(0xC0 | (cp >> 6));
+            out += static_cast<char>(0x80 | (cp & 0x3F));
+        } else if (cp < 0x10000) {
             out += static_cast<char>(0xE0 | (cp >> 12));
             out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
             out += static_cast<char>(0x80 | (cp & 0x3F));

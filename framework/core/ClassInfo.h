@@ -52,8 +52,8 @@ using TNotifyEvent = std::function<void(TObject* sender)>;
 
 // Declares the class-information pair of a framework class; its definition lists the
 // class name, the parent class and the published properties.
-#define TW_CLASS_INFO()                          \
-public:                                          \
+#define TW_CLASS_INFO()                               \
+public:                                               \
     static const ::tw::TClassInfo& StaticClassInfo(); \
     const ::tw::TClassInfo& ClassInfo() const override { return StaticClassInfo(); }
 

@@ -7,15 +7,16 @@
 namespace tw {
 
 const TClassInfo& TComponent::StaticClassInfo() {
-    static const TClassInfo info{
-        "TComponent",
-        &TObject::StaticClassInfo(),
-        {
-            StrProp<TComponent>("Name", [](const TComponent& c) { return c.Name(); },
-                                [](TComponent& c, const std::string& v) { c.SetName(v); }),
-            IntProp<TComponent>("Tag", [](const TComponent& c) { return c.Tag(); },
-                                [](TComponent& c, int64_t v) { c.SetTag(static_cast<int>(v)); }),
-        }};
+    static const TClassInfo info{"TComponent",
+                                 &TObject::StaticClassInfo(),
+                                 {
+                                     StrProp<TComponent>(
+                                         "Name", [](const TComponent& c) { return c.Name(); },
+                                         [](TComponent& c, const std::string& v) { c.SetName(v); }),
+                                     IntProp<TComponent>(
+                                         "Tag", [](const TComponent& c) { return c.Tag(); },
+                                         [](TComponent& c, int64_t v) { c.SetTag(static_cast<int>(v)); }),
+                                 }};
     return info;
 }
 

@@ -48,7 +48,8 @@ public:
     // while its existing ones are left alone (an application making one more form).
     void MarkLoading(bool loading) {
         if (loading) state_ |= csLoading;
-        else state_ &= ~static_cast<unsigned>(csLoading);
+        else
+            state_ &= ~static_cast<unsigned>(csLoading);
     }
     virtual void Loaded() {}
 

@@ -30,7 +30,7 @@ void TMemoryStream::ReadBuffer(void* buffer, size_t count) {
 
 int64_t TMemoryStream::Seek(int64_t offset, TSeekOrigin origin) {
     int64_t base = origin == TSeekOrigin::soBeginning ? 0
-                 : origin == TSeekOrigin::soCurrent   ? static_cast<int64_t>(position_)
+                   : origin == TSeekOrigin::soCurrent ? static_cast<int64_t>(position_)
                                                       : static_cast<int64_t>(bytes_.size());
     int64_t target = base + offset;
     position_ = target < 0 ? 0 : static_cast<size_t>(target);
@@ -62,13 +62,13 @@ void TMemoryStream::CopyFrom(TMemoryStream& source, size_t count) {
 uint32_t TMemoryStream::ReadUInt32LE() {
     uint8_t b[4];
     ReadBuffer(b, 4);
-    return static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) |
-           (static_cast<uint32_t>(b[2]) << 16) | (static_cast<uint32_t>(b[3]) << 24);
+    return static_cast<uint32_t>(b[0]) | (static_cast<uint32_t>(b[1]) << 8) | (static_cast<uint32_t>(b[2]) << 16) |
+           (static_cast<uint32_t>(b[3]) << 24);
 }
 
 void TMemoryStream::WriteUInt32LE(uint32_t value) {
-    uint8_t b[4] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8),
-                    static_cast<uint8_t>(value >> 16), static_cast<uint8_t>(value >> 24)};
+    uint8_t b[4] = {static_cast<uint8_t>(value), static_cast<uint8_t>(value >> 8), static_cast<uint8_t>(value >> 16),
+                    static_cast<uint8_t>(value >> 24)};
     Write(b, 4);
 }
 

@@ -14,20 +14,26 @@ const TClassInfo& TCustomListView::StaticClassInfo() {
         "TCustomListView",
         &TWinControl::StaticClassInfo(),
         {
-            BoolProp<TCustomListView>("OwnerData", [](const TCustomListView& c) { return c.OwnerData(); },
-                                      [](TCustomListView& c, bool v) { c.SetOwnerData(v); }),
-            BoolProp<TCustomListView>("GridLines", [](const TCustomListView& c) { return c.GridLines(); },
-                                      [](TCustomListView& c, bool v) { c.SetGridLines(v); }),
-            BoolProp<TCustomListView>("RowSelect", [](const TCustomListView& c) { return c.RowSelect(); },
-                                      [](TCustomListView& c, bool v) { c.SetRowSelect(v); }),
-            BoolProp<TCustomListView>("ReadOnly", [](const TCustomListView& c) { return c.ReadOnly(); },
-                                      [](TCustomListView& c, bool v) { c.SetReadOnly(v); }),
-            EnumProp<TCustomListView>("BorderStyle", {"bsNone", "bsSingle"},
-                                      [](const TCustomListView& c) { return static_cast<int>(c.BorderStyle()); },
-                                      [](TCustomListView& c, int64_t v) { c.SetBorderStyle(static_cast<TBorderStyle>(v)); }),
-            EnumProp<TCustomListView>("ViewStyle", {"vsIcon", "vsSmallIcon", "vsList", "vsReport"},
-                                      [](const TCustomListView& c) { return static_cast<int>(c.ViewStyle()); },
-                                      [](TCustomListView& c, int64_t v) { c.SetViewStyle(static_cast<TViewStyle>(v)); }),
+            BoolProp<TCustomListView>(
+                "OwnerData", [](const TCustomListView& c) { return c.OwnerData(); },
+                [](TCustomListView& c, bool v) { c.SetOwnerData(v); }),
+            BoolProp<TCustomListView>(
+                "GridLines", [](const TCustomListView& c) { return c.GridLines(); },
+                [](TCustomListView& c, bool v) { c.SetGridLines(v); }),
+            BoolProp<TCustomListView>(
+                "RowSelect", [](const TCustomListView& c) { return c.RowSelect(); },
+                [](TCustomListView& c, bool v) { c.SetRowSelect(v); }),
+            BoolProp<TCustomListView>(
+                "ReadOnly", [](const TCustomListView& c) { return c.ReadOnly(); },
+                [](TCustomListView& c, bool v) { c.SetReadOnly(v); }),
+            EnumProp<TCustomListView>(
+                "BorderStyle", {"bsNone", "bsSingle"},
+                [](const TCustomListView& c) { return static_cast<int>(c.BorderStyle()); },
+                [](TCustomListView& c, int64_t v) { c.SetBorderStyle(static_cast<TBorderStyle>(v)); }),
+            EnumProp<TCustomListView>(
+                "ViewStyle", {"vsIcon", "vsSmallIcon", "vsList", "vsReport"},
+                [](const TCustomListView& c) { return static_cast<int>(c.ViewStyle()); },
+                [](TCustomListView& c, int64_t v) { c.SetViewStyle(static_cast<TViewStyle>(v)); }),
         }};
     return info;
 }
@@ -91,10 +97,18 @@ void TCustomListView::CreateParams(TCreateParams& params) {
     params.BaseClassName = WC_LISTVIEWW;
     params.Style |= LVS_SINGLESEL | LVS_SHAREIMAGELISTS;
     switch (viewStyle_) {
-        case TViewStyle::vsIcon: params.Style |= LVS_ICON; break;
-        case TViewStyle::vsSmallIcon: params.Style |= LVS_SMALLICON; break;
-        case TViewStyle::vsList: params.Style |= LVS_LIST; break;
-        case TViewStyle::vsReport: params.Style |= LVS_REPORT; break;
+        case TViewStyle::vsIcon:
+            params.Style |= LVS_ICON;
+            break;
+        case TViewStyle::vsSmallIcon:
+            params.Style |= LVS_SMALLICON;
+            break;
+        case TViewStyle::vsList:
+            params.Style |= LVS_LIST;
+            break;
+        case TViewStyle::vsReport:
+            params.Style |= LVS_REPORT;
+            break;
     }
     if (ownerData_) params.Style |= LVS_OWNERDATA;
     if (!readOnly_) params.Style |= LVS_EDITLABELS;
@@ -188,17 +202,19 @@ void TCustomListView::WndProc(TMessage& message) {
 // ---------------------------------------------------------------- TProgressBar
 
 const TClassInfo& TProgressBar::StaticClassInfo() {
-    static const TClassInfo info{
-        "TProgressBar",
-        &TWinControl::StaticClassInfo(),
-        {
-            IntProp<TProgressBar>("Min", [](const TProgressBar& c) { return c.Min(); },
-                                  [](TProgressBar& c, int64_t v) { c.SetMin(static_cast<int>(v)); }),
-            IntProp<TProgressBar>("Max", [](const TProgressBar& c) { return c.Max(); },
-                                  [](TProgressBar& c, int64_t v) { c.SetMax(static_cast<int>(v)); }),
-            IntProp<TProgressBar>("Position", [](const TProgressBar& c) { return c.Position(); },
-                                  [](TProgressBar& c, int64_t v) { c.SetPosition(static_cast<int>(v)); }),
-        }};
+    static const TClassInfo info{"TProgressBar",
+                                 &TWinControl::StaticClassInfo(),
+                                 {
+                                     IntProp<TProgressBar>(
+                                         "Min", [](const TProgressBar& c) { return c.Min(); },
+                                         [](TProgressBar& c, int64_t v) { c.SetMin(static_cast<int>(v)); }),
+                                     IntProp<TProgressBar>(
+                                         "Max", [](const TProgressBar& c) { return c.Max(); },
+                                         [](TProgressBar& c, int64_t v) { c.SetMax(static_cast<int>(v)); }),
+                                     IntProp<TProgressBar>(
+                                         "Position", [](const TProgressBar& c) { return c.Position(); },
+                                         [](TProgressBar& c, int64_t v) { c.SetPosition(static_cast<int>(v)); }),
+                                 }};
     return info;
 }
 

@@ -103,26 +103,34 @@ const TClassInfo& TControl::StaticClassInfo() {
         "TControl",
         &TComponent::StaticClassInfo(),
         {
-            IntProp<TControl>("Left", [](const TControl& c) { return c.Left(); },
-                              [](TControl& c, int64_t v) { c.SetLeft(static_cast<int>(v)); }),
-            IntProp<TControl>("Top", [](const TControl& c) { return c.Top(); },
-                              [](TControl& c, int64_t v) { c.SetTop(static_cast<int>(v)); }),
-            IntProp<TControl>("Width", [](const TControl& c) { return c.Width(); },
-                              [](TControl& c, int64_t v) { c.SetWidth(static_cast<int>(v)); }),
-            IntProp<TControl>("Height", [](const TControl& c) { return c.Height(); },
-                              [](TControl& c, int64_t v) { c.SetHeight(static_cast<int>(v)); }),
-            WStrProp<TControl>("Caption", [](const TControl& c) { return c.Caption(); },
-                               [](TControl& c, const std::wstring& v) { c.SetCaption(v); }),
-            IntProp<TControl>("Color", [](const TControl& c) { return c.Color(); },
-                              [](TControl& c, int64_t v) { c.SetColor(static_cast<TColor>(v)); }),
-            BoolProp<TControl>("Enabled", [](const TControl& c) { return c.Enabled(); },
-                               [](TControl& c, bool v) { c.SetEnabled(v); }),
-            BoolProp<TControl>("Visible", [](const TControl& c) { return c.Visible(); },
-                               [](TControl& c, bool v) { c.SetVisible(v); }),
-            BoolProp<TControl>("ParentColor", [](const TControl& c) { return c.ParentColor(); },
-                               [](TControl& c, bool v) { c.SetParentColor(v); }),
-            BoolProp<TControl>("ParentFont", [](const TControl& c) { return c.ParentFont(); },
-                               [](TControl& c, bool v) { c.SetParentFont(v); }),
+            IntProp<TControl>(
+                "Left", [](const TControl& c) { return c.Left(); },
+                [](TControl& c, int64_t v) { c.SetLeft(static_cast<int>(v)); }),
+            IntProp<TControl>(
+                "Top", [](const TControl& c) { return c.Top(); },
+                [](TControl& c, int64_t v) { c.SetTop(static_cast<int>(v)); }),
+            IntProp<TControl>(
+                "Width", [](const TControl& c) { return c.Width(); },
+                [](TControl& c, int64_t v) { c.SetWidth(static_cast<int>(v)); }),
+            IntProp<TControl>(
+                "Height", [](const TControl& c) { return c.Height(); },
+                [](TControl& c, int64_t v) { c.SetHeight(static_cast<int>(v)); }),
+            WStrProp<TControl>(
+                "Caption", [](const TControl& c) { return c.Caption(); },
+                [](TControl& c, const std::wstring& v) { c.SetCaption(v); }),
+            IntProp<TControl>(
+                "Color", [](const TControl& c) { return c.Color(); },
+                [](TControl& c, int64_t v) { c.SetColor(static_cast<TColor>(v)); }),
+            BoolProp<TControl>(
+                "Enabled", [](const TControl& c) { return c.Enabled(); }, [](TControl& c, bool v) { c.SetEnabled(v); }),
+            BoolProp<TControl>(
+                "Visible", [](const TControl& c) { return c.Visible(); }, [](TControl& c, bool v) { c.SetVisible(v); }),
+            BoolProp<TControl>(
+                "ParentColor", [](const TControl& c) { return c.ParentColor(); },
+                [](TControl& c, bool v) { c.SetParentColor(v); }),
+            BoolProp<TControl>(
+                "ParentFont", [](const TControl& c) { return c.ParentFont(); },
+                [](TControl& c, bool v) { c.SetParentFont(v); }),
             ObjProp<TControl>("Font", [](const TControl& c) { return const_cast<TFont*>(&c.Font()); }),
         }};
     return info;
@@ -301,15 +309,16 @@ void TGraphicControl::WndProc(TMessage& message) {
 // ---------------------------------------------------------------- TWinControl
 
 const TClassInfo& TWinControl::StaticClassInfo() {
-    static const TClassInfo info{
-        "TWinControl",
-        &TControl::StaticClassInfo(),
-        {
-            IntProp<TWinControl>("TabOrder", [](const TWinControl& c) { return c.TabOrder(); },
-                                 [](TWinControl& c, int64_t v) { c.SetTabOrder(static_cast<int>(v)); }),
-            BoolProp<TWinControl>("TabStop", [](const TWinControl& c) { return c.TabStop(); },
-                                  [](TWinControl& c, bool v) { c.SetTabStop(v); }),
-        }};
+    static const TClassInfo info{"TWinControl",
+                                 &TControl::StaticClassInfo(),
+                                 {
+                                     IntProp<TWinControl>(
+                                         "TabOrder", [](const TWinControl& c) { return c.TabOrder(); },
+                                         [](TWinControl& c, int64_t v) { c.SetTabOrder(static_cast<int>(v)); }),
+                                     BoolProp<TWinControl>(
+                                         "TabStop", [](const TWinControl& c) { return c.TabStop(); },
+                                         [](TWinControl& c, bool v) { c.SetTabStop(v); }),
+                                 }};
     return info;
 }
 
@@ -366,8 +375,8 @@ void TWinControl::CreateWnd() {
 }
 
 void TWinControl::CreateWindowHandle(const TCreateParams& params) {
-    HWND wnd = CreateWindowExW(params.ExStyle, params.ClassName.c_str(), params.Caption.c_str(), params.Style,
-                               params.X, params.Y, params.Width, params.Height, params.ParentWnd, nullptr,
+    HWND wnd = CreateWindowExW(params.ExStyle, params.ClassName.c_str(), params.Caption.c_str(), params.Style, params.X,
+                               params.Y, params.Width, params.Height, params.ParentWnd, nullptr,
                                GetModuleHandleW(nullptr), nullptr);
     if (wnd && !handle_) AttachHandle(wnd);
 }
@@ -426,7 +435,8 @@ void TWinControl::ApplyEnabledToWindows() {
     if (handle_) EnableWindow(handle_, EffectivelyEnabled());
     for (TControl* c : controls_) {
         if (auto* win = dynamic_cast<TWinControl*>(c)) win->ApplyEnabledToWindows();
-        else c->Invalidate();
+        else
+            c->Invalidate();
     }
 }
 

@@ -20,7 +20,6 @@ class TWinControl;
 class TForm;
 LRESULT CALLBACK FrameworkWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
-
 class TControl : public TComponent {
     TW_CLASS_INFO()
 public:

@@ -21,15 +21,19 @@ const TClassInfo& TForm::StaticClassInfo() {
         "TForm",
         &TWinControl::StaticClassInfo(),
         {
-            IntProp<TForm>("ClientWidth", [](const TForm& f) { return f.ClientWidth(); },
-                           [](TForm& f, int64_t v) { f.SetClientWidth(static_cast<int>(v)); }),
-            IntProp<TForm>("ClientHeight", [](const TForm& f) { return f.ClientHeight(); },
-                           [](TForm& f, int64_t v) { f.SetClientHeight(static_cast<int>(v)); }),
-            BoolProp<TForm>("AutoScroll", [](const TForm& f) { return f.AutoScroll(); },
-                            [](TForm& f, bool v) { f.SetAutoScroll(v); }),
-            EnumProp<TForm>("BorderStyle", {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"},
-                            [](const TForm& f) { return static_cast<int>(f.BorderStyle()); },
-                            [](TForm& f, int64_t v) { f.SetBorderStyle(static_cast<TFormBorderStyle>(v)); }),
+            IntProp<TForm>(
+                "ClientWidth", [](const TForm& f) { return f.ClientWidth(); },
+                [](TForm& f, int64_t v) { f.SetClientWidth(static_cast<int>(v)); }),
+            IntProp<TForm>(
+                "ClientHeight", [](const TForm& f) { return f.ClientHeight(); },
+                [](TForm& f, int64_t v) { f.SetClientHeight(static_cast<int>(v)); }),
+            BoolProp<TForm>(
+                "AutoScroll", [](const TForm& f) { return f.AutoScroll(); },
+                [](TForm& f, bool v) { f.SetAutoScroll(v); }),
+            EnumProp<TForm>(
+                "BorderStyle", {"bsNone", "bsSingle", "bsSizeable", "bsDialog", "bsToolWindow", "bsSizeToolWin"},
+                [](const TForm& f) { return static_cast<int>(f.BorderStyle()); },
+                [](TForm& f, int64_t v) { f.SetBorderStyle(static_cast<TFormBorderStyle>(v)); }),
         }};
     return info;
 }
@@ -158,8 +162,10 @@ void TForm::Close() {
         return;
     }
     if (action == TCloseAction::caHide) Hide();
-    else if (action == TCloseAction::caMinimize) ShowWindow(Handle(), SW_MINIMIZE);
-    else Release();
+    else if (action == TCloseAction::caMinimize)
+        ShowWindow(Handle(), SW_MINIMIZE);
+    else
+        Release();
 }
 
 void TForm::Release() {

@@ -7,14 +7,17 @@ const TClassInfo& TFont::StaticClassInfo() {
         "TFont",
         &TObject::StaticClassInfo(),
         {
-            WStrProp<TFont>("Name", [](const TFont& f) { return f.Name(); },
-                            [](TFont& f, const std::wstring& v) { f.SetName(v); }),
-            IntProp<TFont>("Height", [](const TFont& f) { return f.Height(); },
-                           [](TFont& f, int64_t v) { f.SetHeight(static_cast<int>(v)); }),
-            IntProp<TFont>("Charset", [](const TFont& f) { return f.Charset(); },
-                           [](TFont& f, int64_t v) { f.SetCharset(static_cast<int>(v)); }),
-            IntProp<TFont>("Color", [](const TFont& f) { return f.Color(); },
-                           [](TFont& f, int64_t v) { f.SetColor(static_cast<TColor>(v)); }),
+            WStrProp<TFont>(
+                "Name", [](const TFont& f) { return f.Name(); }, [](TFont& f, const std::wstring& v) { f.SetName(v); }),
+            IntProp<TFont>(
+                "Height", [](const TFont& f) { return f.Height(); },
+                [](TFont& f, int64_t v) { f.SetHeight(static_cast<int>(v)); }),
+            IntProp<TFont>(
+                "Charset", [](const TFont& f) { return f.Charset(); },
+                [](TFont& f, int64_t v) { f.SetCharset(static_cast<int>(v)); }),
+            IntProp<TFont>(
+                "Color", [](const TFont& f) { return f.Color(); },
+                [](TFont& f, int64_t v) { f.SetColor(static_cast<TColor>(v)); }),
         }};
     return info;
 }

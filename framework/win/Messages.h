@@ -45,9 +45,9 @@ enum : UINT {
     CM_BASE = 0xB000,
     CM_ACTIVATE = CM_BASE + 0,
     CM_DEACTIVATE = CM_BASE + 1,
-    CM_DIALOGKEY = CM_BASE + 5,      // wParam virtual key; a non-zero Result means handled
-    CM_DIALOGCHAR = CM_BASE + 6,     // wParam character (accelerator search)
-    CM_FOCUSCHANGED = CM_BASE + 7,   // to the form, lParam = the control that took the focus
+    CM_DIALOGKEY = CM_BASE + 5,     // wParam virtual key; a non-zero Result means handled
+    CM_DIALOGCHAR = CM_BASE + 6,    // wParam character (accelerator search)
+    CM_FOCUSCHANGED = CM_BASE + 7,  // to the form, lParam = the control that took the focus
     CM_PARENTFONTCHANGED = CM_BASE + 8,
     CM_PARENTCOLORCHANGED = CM_BASE + 9,
     CM_VISIBLECHANGED = CM_BASE + 11,
@@ -61,8 +61,8 @@ enum : UINT {
     CM_SHOWINGCHANGED = CM_BASE + 25,
     CM_ENTER = CM_BASE + 26,
     CM_EXIT = CM_BASE + 27,
-    CM_RELEASE = CM_BASE + 33,       // posted to a form: free it once its messages have returned
-    CM_RECREATEWND = CM_BASE + 51,   // posted to a control: destroy and create its window again
+    CM_RELEASE = CM_BASE + 33,      // posted to a form: free it once its messages have returned
+    CM_RECREATEWND = CM_BASE + 51,  // posted to a control: destroy and create its window again
 
     // Reflections: a parent sends CN_BASE + msg to the child the notification is about.
     CN_BASE = 0xBC00,

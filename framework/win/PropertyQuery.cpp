@@ -17,11 +17,18 @@ bool ReadPropertyText(TComponent& root, const std::wstring& path, std::wstring& 
     const TPropInfo* info = target->ClassInfo().FindProp(property);
     if (!info) return false;
     switch (info->Kind) {
-        case TTypeKind::tkInteger: value = std::to_wstring(GetOrdProp(target, property)); return true;
-        case TTypeKind::tkEnumeration: value = WideFromUtf8(GetEnumProp(target, property)); return true;
+        case TTypeKind::tkInteger:
+            value = std::to_wstring(GetOrdProp(target, property));
+            return true;
+        case TTypeKind::tkEnumeration:
+            value = WideFromUtf8(GetEnumProp(target, property));
+            return true;
         case TTypeKind::tkString:
-        case TTypeKind::tkWString: value = GetWideTextProp(target, property); return true;
-        case TTypeKind::tkClass: return false;
+        case TTypeKind::tkWString:
+            value = GetWideTextProp(target, property);
+            return true;
+        case TTypeKind::tkClass:
+            return false;
     }
     return false;
 }

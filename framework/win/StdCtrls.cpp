@@ -52,13 +52,16 @@ const TClassInfo& TCustomLabel::StaticClassInfo() {
         "TCustomLabel",
         &TGraphicControl::StaticClassInfo(),
         {
-            BoolProp<TCustomLabel>("Transparent", [](const TCustomLabel& c) { return c.Transparent(); },
-                                   [](TCustomLabel& c, bool v) { c.SetTransparent(v); }),
-            BoolProp<TCustomLabel>("AutoSize", [](const TCustomLabel& c) { return c.AutoSize(); },
-                                   [](TCustomLabel& c, bool v) { c.SetAutoSize(v); }),
-            EnumProp<TCustomLabel>("Alignment", {"taLeftJustify", "taRightJustify", "taCenter"},
-                                   [](const TCustomLabel& c) { return static_cast<int>(c.Alignment()); },
-                                   [](TCustomLabel& c, int64_t v) { c.SetAlignment(static_cast<TAlignment>(v)); }),
+            BoolProp<TCustomLabel>(
+                "Transparent", [](const TCustomLabel& c) { return c.Transparent(); },
+                [](TCustomLabel& c, bool v) { c.SetTransparent(v); }),
+            BoolProp<TCustomLabel>(
+                "AutoSize", [](const TCustomLabel& c) { return c.AutoSize(); },
+                [](TCustomLabel& c, bool v) { c.SetAutoSize(v); }),
+            EnumProp<TCustomLabel>(
+                "Alignment", {"taLeftJustify", "taRightJustify", "taCenter"},
+                [](const TCustomLabel& c) { return static_cast<int>(c.Alignment()); },
+                [](TCustomLabel& c, int64_t v) { c.SetAlignment(static_cast<TAlignment>(v)); }),
         }};
     return info;
 }
@@ -150,13 +153,16 @@ const TClassInfo& TCustomEdit::StaticClassInfo() {
         "TCustomEdit",
         &TWinControl::StaticClassInfo(),
         {
-            BoolProp<TCustomEdit>("ReadOnly", [](const TCustomEdit& c) { return c.ReadOnly(); },
-                                  [](TCustomEdit& c, bool v) { c.SetReadOnly(v); }),
-            EnumProp<TCustomEdit>("BorderStyle", {"bsNone", "bsSingle"},
-                                  [](const TCustomEdit& c) { return static_cast<int>(c.BorderStyle()); },
-                                  [](TCustomEdit& c, int64_t v) { c.SetBorderStyle(static_cast<TBorderStyle>(v)); }),
-            WStrProp<TCustomEdit>("Text", [](const TCustomEdit& c) { return c.Caption(); },
-                                  [](TCustomEdit& c, const std::wstring& v) { c.SetCaption(v); }),
+            BoolProp<TCustomEdit>(
+                "ReadOnly", [](const TCustomEdit& c) { return c.ReadOnly(); },
+                [](TCustomEdit& c, bool v) { c.SetReadOnly(v); }),
+            EnumProp<TCustomEdit>(
+                "BorderStyle", {"bsNone", "bsSingle"},
+                [](const TCustomEdit& c) { return static_cast<int>(c.BorderStyle()); },
+                [](TCustomEdit& c, int64_t v) { c.SetBorderStyle(static_cast<TBorderStyle>(v)); }),
+            WStrProp<TCustomEdit>(
+                "Text", [](const TCustomEdit& c) { return c.Caption(); },
+                [](TCustomEdit& c, const std::wstring& v) { c.SetCaption(v); }),
         }};
     return info;
 }
@@ -210,13 +216,16 @@ const TClassInfo& TCustomComboBox::StaticClassInfo() {
         "TCustomComboBox",
         &TWinControl::StaticClassInfo(),
         {
-            IntProp<TCustomComboBox>("ItemIndex", [](const TCustomComboBox& c) { return c.ItemIndex(); },
-                                     [](TCustomComboBox& c, int64_t v) { c.SetItemIndex(static_cast<int>(v)); }),
-            WStrProp<TCustomComboBox>("Text", [](const TCustomComboBox& c) { return c.SelectedText(); },
-                                      [](TCustomComboBox&, const std::wstring&) {}),
-            EnumProp<TCustomComboBox>("Style", {"csDropDown", "csSimple", "csDropDownList"},
-                                      [](const TCustomComboBox& c) { return static_cast<int>(c.Style()); },
-                                      [](TCustomComboBox& c, int64_t v) { c.SetStyle(static_cast<TComboBoxStyle>(v)); }),
+            IntProp<TCustomComboBox>(
+                "ItemIndex", [](const TCustomComboBox& c) { return c.ItemIndex(); },
+                [](TCustomComboBox& c, int64_t v) { c.SetItemIndex(static_cast<int>(v)); }),
+            WStrProp<TCustomComboBox>(
+                "Text", [](const TCustomComboBox& c) { return c.SelectedText(); },
+                [](TCustomComboBox&, const std::wstring&) {}),
+            EnumProp<TCustomComboBox>(
+                "Style", {"csDropDown", "csSimple", "csDropDownList"},
+                [](const TCustomComboBox& c) { return static_cast<int>(c.Style()); },
+                [](TCustomComboBox& c, int64_t v) { c.SetStyle(static_cast<TComboBoxStyle>(v)); }),
         }};
     return info;
 }
@@ -241,7 +250,8 @@ void TCustomComboBox::SetItems(std::vector<std::wstring> items) {
 }
 
 int TCustomComboBox::ItemIndex() const {
-    if (HandleAllocated()) return static_cast<int>(SendMessageW(const_cast<TCustomComboBox*>(this)->Handle(), CB_GETCURSEL, 0, 0));
+    if (HandleAllocated())
+        return static_cast<int>(SendMessageW(const_cast<TCustomComboBox*>(this)->Handle(), CB_GETCURSEL, 0, 0));
     return itemIndex_;
 }
 
@@ -261,8 +271,8 @@ void TCustomComboBox::CreateParams(TCreateParams& params) {
     params.BaseClassName = L"COMBOBOX";
     params.Style |= WS_VSCROLL | CBS_AUTOHSCROLL;
     params.Style |= style_ == TComboBoxStyle::csDropDownList ? CBS_DROPDOWNLIST
-                  : style_ == TComboBoxStyle::csSimple     ? CBS_SIMPLE
-                                                           : CBS_DROPDOWN;
+                    : style_ == TComboBoxStyle::csSimple     ? CBS_SIMPLE
+                                                             : CBS_DROPDOWN;
     // The window height includes the drop-down list; the closed height follows the font.
     params.Height = height_ + 200;
 }
@@ -318,7 +328,8 @@ void TCustomGroupBox::Paint(HDC dc) {
         SetBkColor(dc, ColorToRGB(color_));
         ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &text, nullptr, 0, nullptr);
         text.left += 2;
-        DrawControlText(dc, font_, EffectivelyEnabled(), caption_, text, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP);
+        DrawControlText(dc, font_, EffectivelyEnabled(), caption_, text,
+                        DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP);
     }
 }
 
@@ -329,14 +340,17 @@ const TClassInfo& TCustomPanel::StaticClassInfo() {
         "TCustomPanel",
         &TCustomControl::StaticClassInfo(),
         {
-            EnumProp<TCustomPanel>("BevelOuter", {"bvNone", "bvLowered", "bvRaised"},
-                                   [](const TCustomPanel& c) { return static_cast<int>(c.BevelOuter()); },
-                                   [](TCustomPanel& c, int64_t v) { c.SetBevelOuter(static_cast<TBevelCut>(v)); }),
-            EnumProp<TCustomPanel>("BevelInner", {"bvNone", "bvLowered", "bvRaised"},
-                                   [](const TCustomPanel& c) { return static_cast<int>(c.BevelInner()); },
-                                   [](TCustomPanel& c, int64_t v) { c.SetBevelInner(static_cast<TBevelCut>(v)); }),
-            BoolProp<TCustomPanel>("ParentBackground", [](const TCustomPanel& c) { return c.ParentBackground(); },
-                                   [](TCustomPanel& c, bool v) { c.SetParentBackground(v); }),
+            EnumProp<TCustomPanel>(
+                "BevelOuter", {"bvNone", "bvLowered", "bvRaised"},
+                [](const TCustomPanel& c) { return static_cast<int>(c.BevelOuter()); },
+                [](TCustomPanel& c, int64_t v) { c.SetBevelOuter(static_cast<TBevelCut>(v)); }),
+            EnumProp<TCustomPanel>(
+                "BevelInner", {"bvNone", "bvLowered", "bvRaised"},
+                [](const TCustomPanel& c) { return static_cast<int>(c.BevelInner()); },
+                [](TCustomPanel& c, int64_t v) { c.SetBevelInner(static_cast<TBevelCut>(v)); }),
+            BoolProp<TCustomPanel>(
+                "ParentBackground", [](const TCustomPanel& c) { return c.ParentBackground(); },
+                [](TCustomPanel& c, bool v) { c.SetParentBackground(v); }),
         }};
     return info;
 }
@@ -373,7 +387,8 @@ void TCustomPanel::Paint(HDC dc) {
     bevel(bevelOuter_);
     bevel(bevelInner_);
     if (!caption_.empty())
-        DrawControlText(dc, font_, EffectivelyEnabled(), caption_, r, DT_SINGLELINE | DT_NOPREFIX | DT_CENTER | DT_VCENTER);
+        DrawControlText(dc, font_, EffectivelyEnabled(), caption_, r,
+                        DT_SINGLELINE | DT_NOPREFIX | DT_CENTER | DT_VCENTER);
 }
 
 }  // namespace tw

@@ -7,17 +7,18 @@ namespace tw {
 namespace {
 constexpr wchar_t kTimerClass[] = L"TTimerWindow";
 constexpr UINT_PTR kTimerId = 1;
-}
+}  // namespace
 
 const TClassInfo& TTimer::StaticClassInfo() {
     static const TClassInfo info{
         "TTimer",
         &TComponent::StaticClassInfo(),
         {
-            IntProp<TTimer>("Interval", [](const TTimer& t) { return t.Interval(); },
-                            [](TTimer& t, int64_t v) { t.SetInterval(static_cast<unsigned>(v)); }),
-            BoolProp<TTimer>("Enabled", [](const TTimer& t) { return t.Enabled(); },
-                             [](TTimer& t, bool v) { t.SetEnabled(v); }),
+            IntProp<TTimer>(
+                "Interval", [](const TTimer& t) { return t.Interval(); },
+                [](TTimer& t, int64_t v) { t.SetInterval(static_cast<unsigned>(v)); }),
+            BoolProp<TTimer>(
+                "Enabled", [](const TTimer& t) { return t.Enabled(); }, [](TTimer& t, bool v) { t.SetEnabled(v); }),
         }};
     return info;
 }
@@ -32,8 +33,8 @@ TTimer::TTimer(TComponent* owner) : TComponent(owner) {
         return RegisterClassExW(&wc);
     }();
     (void)registered;
-    window_.Reset(CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr));
+    window_.Reset(
+        CreateWindowExW(0, kTimerClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr));
     SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
     Update();
 }

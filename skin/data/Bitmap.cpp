@@ -87,7 +87,8 @@ bool TBitmap::Allocate(int width, int height, TPixelFormat format) {
     int bits = static_cast<int>(format);
     if (PaletteSize(bits)) {
         if (palette_.empty()) palette_ = DefaultPalette(bits);
-        palette_.resize(static_cast<size_t>(std::min<int>(PaletteSize(bits), std::max<int>(1, static_cast<int>(palette_.size())))));
+        palette_.resize(
+            static_cast<size_t>(std::min<int>(PaletteSize(bits), std::max<int>(1, static_cast<int>(palette_.size())))));
     } else {
         palette_.clear();
     }
@@ -114,9 +115,7 @@ void TBitmap::SetPalette(std::vector<TRGBQuad> palette) {
     if (storage_) storage_->PaletteChanged(palette_);
 }
 
-uint8_t* TBitmap::ScanLine(int y) {
-    return storage_->Bits() + Stride() * static_cast<size_t>(height_ - 1 - y);
-}
+uint8_t* TBitmap::ScanLine(int y) { return storage_->Bits() + Stride() * static_cast<size_t>(height_ - 1 - y); }
 
 const uint8_t* TBitmap::ScanLine(int y) const {
     return storage_->Bits() + Stride() * static_cast<size_t>(height_ - 1 - y);
@@ -131,15 +130,20 @@ TColor TBitmap::Pixel(int x, int y) const {
         return RGBColor(q.Red, q.Green, q.Blue);
     };
     switch (format_) {
-        case TPixelFormat::pf1bit: return fromIndex((row[x >> 3] >> (7 - (x & 7))) & 1);
-        case TPixelFormat::pf4bit: return fromIndex((x & 1) ? row[x >> 1] & 0x0F : row[x >> 1] >> 4);
-        case TPixelFormat::pf8bit: return fromIndex(row[x]);
+        case TPixelFormat::pf1bit:
+            return fromIndex((row[x >> 3] >> (7 - (x & 7))) & 1);
+        case TPixelFormat::pf4bit:
+            return fromIndex((x & 1) ? row[x >> 1] & 0x0F : row[x >> 1] >> 4);
+        case TPixelFormat::pf8bit:
+            return fromIndex(row[x]);
         case TPixelFormat::pf16bit: {
             unsigned v = row[2 * x] | (row[2 * x + 1] << 8);
             return RGBColor(Expand5((v >> 10) & 31), Expand5((v >> 5) & 31), Expand5(v & 31));
         }
-        case TPixelFormat::pf24bit: return RGBColor(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
-        case TPixelFormat::pf32bit: return RGBColor(row[4 * x + 2], row[4 * x + 1], row[4 * x]);
+        case TPixelFormat::pf24bit:
+            return RGBColor(row[3 * x + 2], row[3 * x + 1], row[3 * x]);
+        case TPixelFormat::pf32bit:
+            return RGBColor(row[4 * x + 2], row[4 * x + 1], row[4 * x]);
     }
     return 0;
 }
@@ -169,7 +173,8 @@ void TBitmap::SetPixel(int x, int y, TColor color) {
         case TPixelFormat::pf1bit: {
             uint8_t mask = static_cast<uint8_t>(0x80 >> (x & 7));
             if (NearestIndex(color)) row[x >> 3] |= mask;
-            else row[x >> 3] &= static_cast<uint8_t>(~mask);
+            else
+                row[x >> 3] &= static_cast<uint8_t>(~mask);
             break;
         }
         case TPixelFormat::pf4bit: {
@@ -178,7 +183,9 @@ void TBitmap::SetPixel(int x, int y, TColor color) {
             cell = (x & 1) ? static_cast<uint8_t>((cell & 0xF0) | i) : static_cast<uint8_t>((cell & 0x0F) | (i << 4));
             break;
         }
-        case TPixelFormat::pf8bit: row[x] = static_cast<uint8_t>(NearestIndex(color)); break;
+        case TPixelFormat::pf8bit:
+            row[x] = static_cast<uint8_t>(NearestIndex(color));
+            break;
         case TPixelFormat::pf16bit: {
             unsigned v = ((r >> 3u) << 10) | ((g >> 3u) << 5) | (b >> 3u);
             row[2 * x] = static_cast<uint8_t>(v);
@@ -230,7 +237,8 @@ void TBitmap::SetPixelFormat(TPixelFormat format) {
     }
     TBitmap old(std::move(*this));
     palette_.clear();
-    if (PaletteSize(static_cast<int>(format)) && old.palette_.size() <= static_cast<size_t>(PaletteSize(static_cast<int>(format))))
+    if (PaletteSize(static_cast<int>(format)) &&
+        old.palette_.size() <= static_cast<size_t>(PaletteSize(static_cast<int>(format))))
         palette_ = old.palette_;
     transparent_ = old.transparent_;
     transparentColor_ = old.transparentColor_;

@@ -30,9 +30,7 @@ enum class TPixelFormat { pf1bit = 1, pf4bit = 4, pf8bit = 8, pf16bit = 16, pf24
 // One palette entry in the memory order of a DIB colour table.
 struct TRGBQuad {
     uint8_t Blue = 0, Green = 0, Red = 0, Reserved = 0;
-    bool operator==(const TRGBQuad& o) const {
-        return Blue == o.Blue && Green == o.Green && Red == o.Red;
-    }
+    bool operator==(const TRGBQuad& o) const { return Blue == o.Blue && Green == o.Green && Red == o.Red; }
 };
 
 // The memory behind a bitmap's rows. Natively a plain buffer; on Windows a DIB section so

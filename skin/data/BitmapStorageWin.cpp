@@ -26,8 +26,8 @@ public:
         if (!palette.empty())
             std::memcpy(info.data() + sizeof(BITMAPINFOHEADER), palette.data(), palette.size() * sizeof(RGBQUAD));
         void* bits = nullptr;
-        handle_.Reset(CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(info.data()), DIB_RGB_COLORS, &bits,
-                                       nullptr, 0));
+        handle_.Reset(
+            CreateDIBSection(nullptr, reinterpret_cast<BITMAPINFO*>(info.data()), DIB_RGB_COLORS, &bits, nullptr, 0));
         bits_ = static_cast<uint8_t*>(bits);
     }
 

@@ -94,14 +94,22 @@ bool TDecoder::ReadHeader(size_t& paletteAt) {
     }
     paletteAt = 14 + infoSize;
     switch (h_.bitCount) {
-        case 1: case 4: case 8: case 16: case 24: case 32: break;
-        default: return false;
+        case 1:
+        case 4:
+        case 8:
+        case 16:
+        case 24:
+        case 32:
+            break;
+        default:
+            return false;
     }
     if (h_.width <= 0 || h_.height <= 0) return false;
     if (h_.width > TBitmap::MaxSide || h_.height > TBitmap::MaxSide || h_.width * h_.height > TBitmap::MaxPixels)
         return false;
     switch (h_.compression) {
-        case kRgb: break;
+        case kRgb:
+            break;
         case kRle8:
             if (h_.bitCount != 8 || h_.topDown) return false;
             break;
@@ -122,7 +130,8 @@ bool TDecoder::ReadHeader(size_t& paletteAt) {
             for (int i = 0; i < 3; ++i) h_.masks[i] = Get32(data_ + maskAt + 4 * i);
             break;
         }
-        default: return false;
+        default:
+            return false;
     }
     if ((h_.compression == kRle8 || h_.compression == kRle4) && h_.width * h_.height > kMaxRlePixels) return false;
     return paletteAt <= size_;
@@ -167,7 +176,7 @@ bool TDecoder::Decode(TBitmap& bitmap) {
     sized.SetPalette(palette);
     if (!sized.SetSize(static_cast<int>(h_.width), static_cast<int>(h_.height))) return false;
     bool ok = (h_.compression == kRle8 || h_.compression == kRle4) ? DecodeRle(sized, pixelsAt)
-                                                                    : DecodeRows(sized, pixelsAt);
+                                                                   : DecodeRows(sized, pixelsAt);
     if (!ok) return false;
     bitmap = std::move(sized);
     return true;
@@ -234,8 +243,7 @@ bool TDecoder::DecodeRle(TBitmap& bitmap, size_t at) {
         unsigned count = data_[p], value = data_[p + 1];
         p += 2;
         if (count > 0) {
-            for (unsigned i = 0; i < count && x < width; ++i)
-                put(four ? ((i & 1) ? value & 0x0F : value >> 4) : value);
+            for (unsigned i = 0; i < count && x < width; ++i) put(four ? ((i & 1) ? value & 0x0F : value >> 4) : value);
             continue;
         }
         switch (value) {

@@ -40,8 +40,8 @@ std::vector<std::pair<int, int>> TilePositions(const TRect& dest, int tileWidth,
 
 // Nearest-neighbour stretch of source rect src of image into dst rect of a 24-bit target,
 // clipped to the target; key pixels are skipped when transparent.
-void StretchCopy(TBitmap& target, const TRect& dst, const TBitmap& image, const TRect& src,
-                 bool transparent = false, TColor key = kColorMagenta);
+void StretchCopy(TBitmap& target, const TRect& dst, const TBitmap& image, const TRect& src, bool transparent = false,
+                 TColor key = kColorMagenta);
 
 // A new 24-bit bitmap of width x height holding one frame drawn nine-slice.
 TBitmap ComposeNineSlice(int width, int height, const TBitmap& image, const TSliceOptions& options);

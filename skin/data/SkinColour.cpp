@@ -6,7 +6,6 @@
 
 namespace tw {
 
-
 TColor ParseColour(const std::string& raw, TColor def) {
     const std::string text = Trim(raw);
     if (text.empty()) return def;

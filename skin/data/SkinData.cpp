@@ -20,30 +20,41 @@ const TClassInfo& TSkinData::StaticClassInfo() {
         "TSkinData",
         &TComponent::StaticClassInfo(),
         {
-            BoolProp<T>("Active", [](const T& o) { return o.Active(); }, [](T& o, bool v) { o.SetActive(v); }),
-            IntProp<T>("DisableTag", [](const T& o) { return o.DisableTag; },
-                       [](T& o, int64_t v) { o.DisableTag = static_cast<int>(v); }),
-            IntProp<T>("SkinControls", [](const T& o) { return o.SkinControls; },
-                       [](T& o, int64_t v) { o.SkinControls = static_cast<TSkinControlTypes>(v); }),
-            IntProp<T>("Options", [](const T& o) { return o.Options; },
-                       [](T& o, int64_t v) { o.Options = static_cast<TSkinOptions>(v); }),
-            StrProp<T>("Skin3rd", [](const T& o) { return o.Skin3rd().Text(); },
-                       [](T& o, const std::string& v) {
-                           TStringList lines;
-                           lines.SetText(v);
-                           o.SetSkin3rd(lines);
-                       }),
-            StrProp<T>("SkinFile", [](const T& o) { return o.SkinFile(); },
-                       [](T& o, const std::string& v) { o.SetSkinFile(v); }),
-            StrProp<T>("SkinStore", [](const T& o) { return o.SkinStore(); }, [](T&, const std::string&) {}),
-            EnumProp<T>("SkinFormtype", {"sfMainform", "sfOnlyThisForm", "sfDialog", "sfDLL"},
-                        [](const T& o) { return static_cast<int>(o.SkinFormtype); },
-                        [](T& o, int64_t v) {
-                            if (v >= sfMainform && v <= sfDLL) o.SkinFormtype = static_cast<TSkinFormType>(v);
-                        }),
-            StrProp<T>("Version", [](const T& o) { return o.Version(); }, [](T&, const std::string&) {}),
-            BoolProp<T>("MenuUpdate", [](const T& o) { return o.MenuUpdate; }, [](T& o, bool v) { o.MenuUpdate = v; }),
-            BoolProp<T>("MenuMerge", [](const T& o) { return o.MenuMerge; }, [](T& o, bool v) { o.MenuMerge = v; }),
+            BoolProp<T>(
+                "Active", [](const T& o) { return o.Active(); }, [](T& o, bool v) { o.SetActive(v); }),
+            IntProp<T>(
+                "DisableTag", [](const T& o) { return o.DisableTag; },
+                [](T& o, int64_t v) { o.DisableTag = static_cast<int>(v); }),
+            IntProp<T>(
+                "SkinControls", [](const T& o) { return o.SkinControls; },
+                [](T& o, int64_t v) { o.SkinControls = static_cast<TSkinControlTypes>(v); }),
+            IntProp<T>(
+                "Options", [](const T& o) { return o.Options; },
+                [](T& o, int64_t v) { o.Options = static_cast<TSkinOptions>(v); }),
+            StrProp<T>(
+                "Skin3rd", [](const T& o) { return o.Skin3rd().Text(); },
+                [](T& o, const std::string& v) {
+                    TStringList lines;
+                    lines.SetText(v);
+                    o.SetSkin3rd(lines);
+                }),
+            StrProp<T>(
+                "SkinFile", [](const T& o) { return o.SkinFile(); },
+                [](T& o, const std::string& v) { o.SetSkinFile(v); }),
+            StrProp<T>(
+                "SkinStore", [](const T& o) { return o.SkinStore(); }, [](T&, const std::string&) {}),
+            EnumProp<T>(
+                "SkinFormtype", {"sfMainform", "sfOnlyThisForm", "sfDialog", "sfDLL"},
+                [](const T& o) { return static_cast<int>(o.SkinFormtype); },
+                [](T& o, int64_t v) {
+                    if (v >= sfMainform && v <= sfDLL) o.SkinFormtype = static_cast<TSkinFormType>(v);
+                }),
+            StrProp<T>(
+                "Version", [](const T& o) { return o.Version(); }, [](T&, const std::string&) {}),
+            BoolProp<T>(
+                "MenuUpdate", [](const T& o) { return o.MenuUpdate; }, [](T& o, bool v) { o.MenuUpdate = v; }),
+            BoolProp<T>(
+                "MenuMerge", [](const T& o) { return o.MenuMerge; }, [](T& o, bool v) { o.MenuMerge = v; }),
         }};
     return info;
 }
@@ -156,7 +167,8 @@ void TSkinData::Loaded() {
     if (host) host->SkinDataLoaded(*this);
     if (SkinFormtype != sfMainform) return;
     if (InSet(SkinControls, xcMainMenu)) SkinControls &= ~SetBit(xcMenuItem);
-    else SkinControls &= ~SetBit(xcSystemMenu);
+    else
+        SkinControls &= ~SetBit(xcSystemMenu);
     platform_->BuildAppIcon(FAppIcon);
 }
 
@@ -184,7 +196,8 @@ void TSkinData::DoFormSkin(void* window, const std::string& className, bool& doS
         return;
     }
     if (className == "SysMonthCal32") doSkin = false;
-    else if (InSet(SkinControls, xcFastReport) && className.compare(0, 3, "Tfr") == 0) doSkin = false;
+    else if (InSet(SkinControls, xcFastReport) && className.compare(0, 3, "Tfr") == 0)
+        doSkin = false;
 }
 
 void TSkinData::DoSkinChanged() {

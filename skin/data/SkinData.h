@@ -25,15 +25,42 @@ class TSkinDataPlatform;
 
 // Kinds of menus and controls that can be skinned; bit n of a TSkinControlTypes is element n.
 enum TSkinControlType {
-    xcMainMenu, xcPopupMenu, xcMenuItem, xcToolbar, xcControlbar, xcCombo, xcCheckBox, xcRadioButton,
-    xcProgress, xcScrollbar, xcEdit, xcButton, xcBitBtn, xcSpeedButton, xcSpin, xcPanel, xcGroupBox,
-    xcStatusBar, xcTab, xcTrackBar, xcSystemMenu, xcFastReport
+    xcMainMenu,
+    xcPopupMenu,
+    xcMenuItem,
+    xcToolbar,
+    xcControlbar,
+    xcCombo,
+    xcCheckBox,
+    xcRadioButton,
+    xcProgress,
+    xcScrollbar,
+    xcEdit,
+    xcButton,
+    xcBitBtn,
+    xcSpeedButton,
+    xcSpin,
+    xcPanel,
+    xcGroupBox,
+    xcStatusBar,
+    xcTab,
+    xcTrackBar,
+    xcSystemMenu,
+    xcFastReport
 };
 using TSkinControlTypes = uint32_t;
 
 enum TSkinOption {
-    xoMDIScrollbar, xoMenuMerge, xoTransparent, xoPreview, xoParentBackGround, xoNoFocusRect, xoToolbarBK,
-    xoMDIChildBorder, xoMenuBG, xoFormScrollbar
+    xoMDIScrollbar,
+    xoMenuMerge,
+    xoTransparent,
+    xoPreview,
+    xoParentBackGround,
+    xoNoFocusRect,
+    xoToolbarBK,
+    xoMDIChildBorder,
+    xoMenuBG,
+    xoFormScrollbar
 };
 using TSkinOptions = uint32_t;
 
@@ -47,9 +74,9 @@ enum TSkinFormType { sfMainform, sfOnlyThisForm, sfDialog, sfDLL };
 
 using TOnFormSkin = std::function<void(TObject* sender, const std::string& aName, bool& doSkin)>;
 using TSkinNotifyEvent = TNotifyEvent;
-using TOnSkinControl = std::function<void(TComponent* sender, class TSkinData* skinData, TObject* form,
-                                          TObject* control, const std::string& controlClass,
-                                          TComponent*& skinnedControl)>;
+using TOnSkinControl =
+    std::function<void(TComponent* sender, class TSkinData* skinData, TObject* form, TObject* control,
+                       const std::string& controlClass, TComponent*& skinnedControl)>;
 using TOnSkinForm = std::function<void(TObject* sender, void* ahwnd, const std::string& aName)>;
 
 // The named colours of section "Colours".

@@ -29,7 +29,8 @@ struct TFirstName {
 BOOL CALLBACK TakeFirstName(HMODULE, LPCWSTR, LPWSTR name, LONG_PTR found) {
     auto* target = reinterpret_cast<TFirstName*>(found);
     if (IS_INTRESOURCE(name)) target->id = name;
-    else target->text = name;
+    else
+        target->text = name;
     return FALSE;
 }
 
@@ -40,8 +41,7 @@ public:
         if (!list) return;
         TBitmap colour(glyphs);
         colour.SetPixelFormat(TPixelFormat::pf24bit);
-        if (colour.Handle())
-            ImageList_AddMasked(list.Get(), static_cast<HBITMAP>(colour.Handle()), RGB(255, 255, 255));
+        if (colour.Handle()) ImageList_AddMasked(list.Get(), static_cast<HBITMAP>(colour.Handle()), RGB(255, 255, 255));
         images_ = std::move(list);
     }
 

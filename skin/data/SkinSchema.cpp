@@ -237,7 +237,7 @@ enum class TTileRule { AboveOneIsZero, AboveOneIsOne };
 
 // Which of the keys that image objects share are read from a section.
 struct TSharedKeys {
-    bool Frame;    // "Frame"; objects read without it get their count fixed after the parse
+    bool Frame;  // "Frame"; objects read without it get their count fixed after the parse
     TTileRule Tile;
     bool Colours;  // the fill colours of the three states and their text colours
 
@@ -380,9 +380,7 @@ void TSkinSchemaReader::FixFrameCounts() {
     };
     TDataSkinButton& b = *data_.Buttons;
     b.FrameCount = 5;
-    auto autoFrames = [](const TBitmap& image) {
-        return std::max(4, image.Width() / (image.Height() < 16 ? 13 : 16));
-    };
+    auto autoFrames = [](const TBitmap& image) { return std::max(4, image.Width() / (image.Height() < 16 ? 13 : 16)); };
     if (b.RadioButtonFrame == 0) b.RadioButtonFrame = autoFrames(b.RadioImage);
     if (b.CheckButtonFrame == 0) b.CheckButtonFrame = autoFrames(b.CheckImage);
     data_.Title->FrameCount = 2;

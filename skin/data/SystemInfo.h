@@ -24,7 +24,9 @@ enum TSysColorIndex {
 };
 
 // The skin value that stands for system colour `index` (0xFF0000nn).
-constexpr TColor SystemColorValue(int index) { return static_cast<TColor>(0xFF000000u | static_cast<unsigned>(index & 0xFF)); }
+constexpr TColor SystemColorValue(int index) {
+    return static_cast<TColor>(0xFF000000u | static_cast<unsigned>(index & 0xFF));
+}
 
 // The RGB value of system colour `index`.
 TColor SysColor(int index);

@@ -89,10 +89,8 @@ inline uint8_t InitialWindowByte(ptrdiff_t v) { return v >= -kBlankFill ? 0x20 :
 
 }  // namespace
 
-std::vector<uint8_t> LzhExpand(const uint8_t* in, size_t inLength, uint32_t expandedSize,
-                               size_t* consumed) {
-    if (expandedSize > kMaxExpandedSize)
-        throw ElzhException("LZH : Expanded size too large");
+std::vector<uint8_t> LzhExpand(const uint8_t* in, size_t inLength, uint32_t expandedSize, size_t* consumed) {
+    if (expandedSize > kMaxExpandedSize) throw ElzhException("LZH : Expanded size too large");
     std::vector<uint8_t> out;
     if (expandedSize == 0) {
         if (consumed) *consumed = 0;
@@ -152,8 +150,7 @@ std::vector<uint8_t> LzhExpand(const uint8_t* in, size_t inLength, uint32_t expa
 void TLZH::Unpack(uint32_t expandedSize, TMemoryStream& input, TMemoryStream& output) {
     const size_t start = input.Position() < input.Size() ? input.Position() : input.Size();
     size_t used = 0;
-    std::vector<uint8_t> bytes =
-        LzhExpand(input.Memory() + start, input.Size() - start, expandedSize, &used);
+    std::vector<uint8_t> bytes = LzhExpand(input.Memory() + start, input.Size() - start, expandedSize, &used);
     input.SetPosition(start + used);
     if (!bytes.empty()) output.Write(bytes.data(), bytes.size());
 }

@@ -24,8 +24,7 @@ constexpr uint32_t kMaxExpandedSize = 64u * 1024u * 1024u;
 // than expandedSize may come out; the result holds exactly what was expanded. consumed, when
 // given, receives the number of input bytes whose bits were used. Throws ElzhException for an
 // expandedSize above kMaxExpandedSize or when memory runs out.
-std::vector<uint8_t> LzhExpand(const uint8_t* in, size_t inLength, uint32_t expandedSize,
-                               size_t* consumed = nullptr);
+std::vector<uint8_t> LzhExpand(const uint8_t* in, size_t inLength, uint32_t expandedSize, size_t* consumed = nullptr);
 
 class TLZH {
 public:

@@ -8,14 +8,14 @@
 namespace tw {
 namespace lzh {
 
-constexpr int N = 4096;              // ring buffer (window) size
-constexpr int F = 60;                // longest match
-constexpr int THRESHOLD = 2;         // a match is at least THRESHOLD + 1 bytes
+constexpr int N = 4096;                      // ring buffer (window) size
+constexpr int F = 60;                        // longest match
+constexpr int THRESHOLD = 2;                 // a match is at least THRESHOLD + 1 bytes
 constexpr int N_CHAR = 256 - THRESHOLD + F;  // literals 0..255, lengths 3..60
-constexpr int T = N_CHAR * 2 - 1;    // tree nodes
-constexpr int R = T - 1;             // root
+constexpr int T = N_CHAR * 2 - 1;            // tree nodes
+constexpr int R = T - 1;                     // root
 constexpr unsigned MAX_FREQ = 0x8000;
-constexpr int kBlankFill = N - F;    // window bytes that start as blanks; also the first write index
+constexpr int kBlankFill = N - F;  // window bytes that start as blanks; also the first write index
 
 // Position tables for the first 8 bits of a coded position: upper 6 bits and total code length.
 struct TPositionTables {

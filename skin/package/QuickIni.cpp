@@ -6,9 +6,7 @@ namespace tw {
 
 namespace {
 
-bool IsHeader(const std::string& line) {
-    return line.size() >= 2 && line.front() == '[' && line.back() == ']';
-}
+bool IsHeader(const std::string& line) { return line.size() >= 2 && line.front() == '[' && line.back() == ']'; }
 
 int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -88,8 +86,7 @@ int TQuickIni::FindSection(const std::string& section) const {
     return -1;
 }
 
-std::string TQuickIni::ReadString(const std::string& section, const std::string& key,
-                                  const std::string& def) const {
+std::string TQuickIni::ReadString(const std::string& section, const std::string& key, const std::string& def) const {
     if (lines_.empty()) return def;
     const int header = FindSection(section);
     if (header < 0) return def;

@@ -25,8 +25,7 @@ bool TSkinReader::Open(TMemoryStream& package) {
     const uint32_t expandedSize = package.ReadUInt32LE();
     if (expandedSize > kMaxExpandedSize) return false;
     size_t used = 0;
-    const std::vector<uint8_t> archive =
-        LzhExpand(package.Memory() + 4, package.Size() - 4, expandedSize, &used);
+    const std::vector<uint8_t> archive = LzhExpand(package.Memory() + 4, package.Size() - 4, expandedSize, &used);
     package.SetPosition(4 + used);
 
     const size_t size = archive.size();
@@ -40,8 +39,8 @@ bool TSkinReader::Open(TMemoryStream& package) {
     if (namesLength < 0 || static_cast<size_t>(namesLength) > size - kSkinArchiveHeaderSize) return false;
 
     TStringList list;
-    list.SetText(LowerCase(std::string(reinterpret_cast<const char*>(a + kSkinArchiveHeaderSize),
-                                       static_cast<size_t>(namesLength))));
+    list.SetText(LowerCase(
+        std::string(reinterpret_cast<const char*>(a + kSkinArchiveHeaderSize), static_cast<size_t>(namesLength))));
     const size_t count = static_cast<size_t>(list.Count());
     if (count > static_cast<size_t>(kMaxSkinMembers)) return false;
     const size_t sizesAt = kSkinArchiveHeaderSize + static_cast<size_t>(namesLength);
@@ -90,8 +89,7 @@ void TSkinReader::ExtractMember(const std::string& name, TMemoryStream& target) 
     }
 }
 
-bool TSkinReader::ExtractFirstMatch(const std::string& part, TMemoryStream& target,
-                                    std::string& foundName) const {
+bool TSkinReader::ExtractFirstMatch(const std::string& part, TMemoryStream& target, std::string& foundName) const {
     target.Clear();
     for (size_t i = 0; i < names_.size(); ++i) {
         if (names_[i].find(part) != std::string::npos) {

@@ -7,17 +7,19 @@ namespace tw {
 // ---- TSkinCollectionItem
 
 const TClassInfo& TSkinCollectionItem::StaticClassInfo() {
-    static const TClassInfo info{
-        "TSkinCollectionItem",
-        &TObject::StaticClassInfo(),
-        {
-            StrProp<TSkinCollectionItem>("Name", [](const TSkinCollectionItem& i) { return i.Name(); },
+    static const TClassInfo info{"TSkinCollectionItem",
+                                 &TObject::StaticClassInfo(),
+                                 {
+                                     StrProp<TSkinCollectionItem>(
+                                         "Name", [](const TSkinCollectionItem& i) { return i.Name(); },
                                          [](TSkinCollectionItem& i, const std::string& v) { i.SetName(v); }),
-            StrProp<TSkinCollectionItem>("SkinData", [](const TSkinCollectionItem& i) { return i.SkinData(); },
+                                     StrProp<TSkinCollectionItem>(
+                                         "SkinData", [](const TSkinCollectionItem& i) { return i.SkinData(); },
                                          [](TSkinCollectionItem&, const std::string&) {}),
-            IntProp<TSkinCollectionItem>("DataSize", [](const TSkinCollectionItem& i) { return i.DataSize(); },
+                                     IntProp<TSkinCollectionItem>(
+                                         "DataSize", [](const TSkinCollectionItem& i) { return i.DataSize(); },
                                          [](TSkinCollectionItem&, int64_t) {}),
-        }};
+                                 }};
     return info;
 }
 
@@ -78,8 +80,7 @@ const TClassInfo& TSkinCollection::StaticClassInfo() {
 }
 
 TSkinCollectionItem* TSkinCollection::Items(int index) const {
-    if (index < 0 || index >= Count())
-        throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+    if (index < 0 || index >= Count()) throw EListError("List index out of bounds (" + std::to_string(index) + ")");
     return items_[static_cast<size_t>(index)].get();
 }
 

@@ -100,12 +100,12 @@ TEST(DistinctOutputPath, NamesCollideExactlyWhereTheFileSystemFoldsCase) {
         {L"\u0561", L"\u0531", true},              // Armenian
         {L"\uFF41", L"\uFF21", true},              // fullwidth a A
         {L"\u2170", L"\u2160", true},              // small and capital roman numeral one
-        {L"\u00DF", L"SS", false},                  // ß has no single upper case
-        {L"\u0131", L"I", false},                   // dotless i
-        {L"\u017F", L"S", false},                   // long s
+        {L"\u00DF", L"SS", false},                 // ß has no single upper case
+        {L"\u0131", L"I", false},                  // dotless i
+        {L"\u017F", L"S", false},                  // long s
         {L"\u00B5", L"\u039C", false},             // micro sign, Greek capital mu
         {L"\u03C2", L"\u03A3", false},             // final sigma
-        {L"k", L"\u212A", false},                   // Kelvin sign
+        {L"k", L"\u212A", false},                  // Kelvin sign
         {L"\U00010428", L"\U00010400", false},     // Deseret: surrogates are not mapped
         {L"\u7247\u6BB5", L"\u7247\u6BB5", true},  // 片段
         {L"a", L"\u00E0", false},
@@ -141,7 +141,8 @@ TEST(ParseProgressMarker, IgnoresLinesWithoutTheWholePairOrANumber) {
 TEST(FolderPrefixes, OutermostFirst) {
     EXPECT_EQ(FolderPrefixes(L"C:\\Video\\Out\\"), (std::vector<std::wstring>{L"C:", L"C:\\Video", L"C:\\Video\\Out"}));
     EXPECT_EQ(FolderPrefixes(L"C:\\Video\\Out"), (std::vector<std::wstring>{L"C:", L"C:\\Video", L"C:\\Video\\Out"}));
-    EXPECT_EQ(FolderPrefixes(L"\\\\srv\\share\\a\\b\\"), (std::vector<std::wstring>{L"\\\\srv\\share\\a", L"\\\\srv\\share\\a\\b"}));
+    EXPECT_EQ(FolderPrefixes(L"\\\\srv\\share\\a\\b\\"),
+              (std::vector<std::wstring>{L"\\\\srv\\share\\a", L"\\\\srv\\share\\a\\b"}));
 }
 
 TEST(FolderResult, DriveRootKeepsOneBackslashDeeperFoldersGetOne) {

@@ -122,12 +122,12 @@ TEST(BmpCodec, ReadsRle8RunsLiteralsDeltasAndLineEnds) {
     f.FileHeader(14 + 40 + 12);
     f.InfoHeader(4, 3, 8, 1, 3);
     f.Raw({0, 0, 0, 0, 0, 0, 255, 0, 255, 0, 0, 0});  // black, red, blue
-    f.Raw({3, 1});             // bottom row: red red red
-    f.Raw({0, 0});             // end of line
-    f.Raw({0, 3, 2, 1, 2, 0}); // literal blue red blue, padded
-    f.Raw({0, 2, 0, 1});       // move up one row
-    f.Raw({9, 1});             // run clipped at the row's end
-    f.Raw({0, 1});             // end of bitmap
+    f.Raw({3, 1});                                    // bottom row: red red red
+    f.Raw({0, 0});                                    // end of line
+    f.Raw({0, 3, 2, 1, 2, 0});                        // literal blue red blue, padded
+    f.Raw({0, 2, 0, 1});                              // move up one row
+    f.Raw({9, 1});                                    // run clipped at the row's end
+    f.Raw({0, 1});                                    // end of bitmap
     f.Finish();
     TBitmap b;
     ASSERT_TRUE(LoadBmp(f.bytes, b));
@@ -147,8 +147,8 @@ TEST(BmpCodec, ReadsRle4) {
     f.FileHeader(14 + 40 + 8);
     f.InfoHeader(5, 1, 4, 2, 2);
     f.Raw({0, 0, 0, 0, 255, 255, 255, 0});
-    f.Raw({3, 0x10});              // run of nibbles 1 0 1
-    f.Raw({0, 3, 0x01, 0x10});     // literal nibbles 0 1 1, the last cut at the row's end
+    f.Raw({3, 0x10});           // run of nibbles 1 0 1
+    f.Raw({0, 3, 0x01, 0x10});  // literal nibbles 0 1 1, the last cut at the row's end
     f.Finish();
     TBitmap b;
     ASSERT_TRUE(LoadBmp(f.bytes, b));
@@ -203,9 +203,9 @@ TEST(BmpCodec, MalformedFilesGiveAnEmptyImage) {
     EXPECT_FALSE(LoadBmp(withHeader(-1, 1, 24, 0), b));
     EXPECT_FALSE(LoadBmp(withHeader(1, INT32_MIN, 24, 0), b));
     EXPECT_FALSE(LoadBmp(withHeader(1, 1, 7, 0), b));
-    EXPECT_FALSE(LoadBmp(withHeader(1, 1, 24, 4), b));       // embedded JPEG
-    EXPECT_FALSE(LoadBmp(withHeader(1, 1, 24, 1), b));       // RLE8 needs 8 bits
-    EXPECT_FALSE(LoadBmp(withHeader(1, -1, 8, 1), b));       // RLE is never top-down
+    EXPECT_FALSE(LoadBmp(withHeader(1, 1, 24, 4), b));  // embedded JPEG
+    EXPECT_FALSE(LoadBmp(withHeader(1, 1, 24, 1), b));  // RLE8 needs 8 bits
+    EXPECT_FALSE(LoadBmp(withHeader(1, -1, 8, 1), b));  // RLE is never top-down
     // Absurd sizes are refused from the header alone, before any allocation.
     EXPECT_FALSE(LoadBmp(withHeader(0x7FFFFFFF, 0x7FFFFFFF, 24, 0), b));
     EXPECT_FALSE(LoadBmp(withHeader(20000, 20000, 8, 1), b));
@@ -254,22 +254,56 @@ struct TRleCase {
 TEST(BmpCodec, RleCodesNeverCarryTheColumnOrRowOutOfTheImage) {
     constexpr size_t kPastAnyInt = (size_t(1) << 31) / 255 + 2;  // a file of about 34 MB
     const TRleCase cases[] = {
-        {"a skip past the row's end leaves the rest of that row alone", 8, 4, 2,
-         {1, 1}, 3, {2, 1, 0, 4, 1, 1, 1, 1, 0, 0, 1, 1, 0, 1}, {"#...", "#..."}},
-        {"skips beyond the range of an int, 8 bits", 8, 4, 2,
-         {1, 1}, kPastAnyInt, {4, 1, 0, 3, 1, 1, 1, 0, 0, 0, 2, 1, 0, 1}, {"##..", "#..."}},
-        {"skips beyond the range of an int, 4 bits", 4, 4, 2,
-         {1, 0x10}, kPastAnyInt, {4, 0x11, 0, 3, 0x11, 0x10, 0, 0, 2, 0x11, 0, 1}, {"##..", "#..."}},
-        {"literals stop at the row's end and so does the run after them", 8, 3, 1,
-         {0, 5, 1, 1, 1, 1, 1, 0, 2, 1}, 0, {}, {"###"}},
-        {"a 4-bit run and literal from an odd column, cut at the row's end", 4, 5, 2,
-         {0, 2, 1, 0, 3, 0x11, 0, 0, 0, 2, 3, 0, 0, 4, 0x11, 0x11}, 0, {}, {"...##", ".###."}},
-        {"rows past the top are dropped and the decoded rows stay", 8, 2, 2,
-         {2, 1, 0, 0, 1, 1, 0, 0, 2, 1, 0, 0, 2, 1}, 0, {}, {"#.", "##"}},
-        {"a skip above the top ends the image", 8, 2, 2,
-         {1, 1, 0, 2, 0, 5, 2, 1}, 0, {}, {"..", "#."}},
-        {"a file cut inside a literal keeps what came before", 8, 3, 1,
-         {1, 1, 0, 9, 1, 1}, 0, {}, {"#.."}},
+        {"a skip past the row's end leaves the rest of that row alone",
+         8,
+         4,
+         2,
+         {1, 1},
+         3,
+         {2, 1, 0, 4, 1, 1, 1, 1, 0, 0, 1, 1, 0, 1},
+         {"#...", "#..."}},
+        {"skips beyond the range of an int, 8 bits",
+         8,
+         4,
+         2,
+         {1, 1},
+         kPastAnyInt,
+         {4, 1, 0, 3, 1, 1, 1, 0, 0, 0, 2, 1, 0, 1},
+         {"##..", "#..."}},
+        {"skips beyond the range of an int, 4 bits",
+         4,
+         4,
+         2,
+         {1, 0x10},
+         kPastAnyInt,
+         {4, 0x11, 0, 3, 0x11, 0x10, 0, 0, 2, 0x11, 0, 1},
+         {"##..", "#..."}},
+        {"literals stop at the row's end and so does the run after them",
+         8,
+         3,
+         1,
+         {0, 5, 1, 1, 1, 1, 1, 0, 2, 1},
+         0,
+         {},
+         {"###"}},
+        {"a 4-bit run and literal from an odd column, cut at the row's end",
+         4,
+         5,
+         2,
+         {0, 2, 1, 0, 3, 0x11, 0, 0, 0, 2, 3, 0, 0, 4, 0x11, 0x11},
+         0,
+         {},
+         {"...##", ".###."}},
+        {"rows past the top are dropped and the decoded rows stay",
+         8,
+         2,
+         2,
+         {2, 1, 0, 0, 1, 1, 0, 0, 2, 1, 0, 0, 2, 1},
+         0,
+         {},
+         {"#.", "##"}},
+        {"a skip above the top ends the image", 8, 2, 2, {1, 1, 0, 2, 0, 5, 2, 1}, 0, {}, {"..", "#."}},
+        {"a file cut inside a literal keeps what came before", 8, 3, 1, {1, 1, 0, 9, 1, 1}, 0, {}, {"#.."}},
     };
     for (const TRleCase& c : cases) {
         SCOPED_TRACE(c.what);

@@ -30,9 +30,9 @@ TEST(NineSlicePieces, CutsNinePiecesInDrawingOrder) {
     EXPECT_EQ(TRect(0, 49, 3, 50), p[1].Dest);
     EXPECT_EQ(TRect(36, 0, 40, 2), p[2].Source);  // top-right corner
     EXPECT_EQ(TRect(96, 0, 100, 2), p[2].Dest);
-    EXPECT_EQ(TRect(0, 2, 3, 49), p[3].Dest);      // left edge
-    EXPECT_EQ(TRect(3, 0, 96, 2), p[4].Dest);      // top edge
-    EXPECT_EQ(TRect(23, 2, 36, 9), p[5].Source);   // centre
+    EXPECT_EQ(TRect(0, 2, 3, 49), p[3].Dest);     // left edge
+    EXPECT_EQ(TRect(3, 0, 96, 2), p[4].Dest);     // top edge
+    EXPECT_EQ(TRect(23, 2, 36, 9), p[5].Source);  // centre
     EXPECT_EQ(TRect(3, 2, 96, 49), p[5].Dest);
     EXPECT_FALSE(p[5].Tiled);
     EXPECT_EQ(TRect(96, 49, 100, 50), p[6].Dest);  // bottom-right corner

@@ -237,7 +237,7 @@ TEST_F(SkinDataTest, SkinStreamRoundTripsAndRefusesTruncatedData) {
     EXPECT_EQ(package, target.FSkinBuffer.Bytes());
     EXPECT_EQ("Streamed", target.FSkinName);  // parsed at once
     EXPECT_FALSE(target.FNoSkin);
-    EXPECT_EQ(nullptr, SkinManager());        // but not applied
+    EXPECT_EQ(nullptr, SkinManager());  // but not applied
 
     TMemoryStream cut(std::vector<uint8_t>(full.Bytes().begin(), full.Bytes().end() - 1));
     TSkinData other(nullptr);

@@ -172,10 +172,11 @@ protected:
             .Bmp("pane.bmp", Solid(20, 20, 0))
             .Bmp("tabs.bmp", Solid(50, 20, 0))
             .Bmp("tabborder.bmp", Solid(5, 5, 0))
-            .Bmp("combo.bmp", Painted(4 * b_, 21, [this](int x, int y) {
-                     const int frame = x / b_, inCell = x % b_;
-                     return inCell == kMarkerX && y == kMarkerY ? kMarker : kCombo[frame];
-                 }))
+            .Bmp("combo.bmp", Painted(4 * b_, 21,
+                                      [this](int x, int y) {
+                                          const int frame = x / b_, inCell = x % b_;
+                                          return inCell == kMarkerX && y == kMarkerY ? kMarker : kCombo[frame];
+                                      }))
             .Bmp("sunk.bmp", Painted(4 * 30, 21, [](int x, int) { return kSunk[x / 30]; }))
             .Bmp("header.bmp", Solid(50, 10, 0))
             .Bmp("thumb.bmp", Solid(30, 10, 0))
@@ -232,7 +233,7 @@ TEST_F(SkinSchema, ColoursFallBackToSystemValues) {
     EXPECT_EQ(0xFF00000Fu, d.Colours.ButtonFace);
     EXPECT_EQ(0xFF00000Fu, d.Colours.Menubar);
     EXPECT_EQ(0xFF000012u, d.Colours.ButtonText);  // an empty value gives the default
-    EXPECT_EQ(0u, d.Colours.WindowText);  // colour texts are no integers: "0" ends at "x", "10" is dropped
+    EXPECT_EQ(0u, d.Colours.WindowText);           // colour texts are no integers: "0" ends at "x", "10" is dropped
     EXPECT_EQ(0xFF000015u, d.Colours.ButtonDkShadow);
     EXPECT_EQ(0xFF000014u, d.Colours.Buttonlight);
     // COLOURn sections in order, "Colours" itself excluded; a missing value is window text.
@@ -382,13 +383,12 @@ TEST_F(SkinSchema, ObjectsThatAlwaysExistAfterAParse) {
     TSkinKit empty;
     empty.Ini("");
     TSkinData& d = Load(empty);
-    for (const TDataSkinObject* o : {static_cast<TDataSkinObject*>(d.Track.get()), d.TrackVert.get(), d.Toolbar.get(),
-                                     static_cast<TDataSkinObject*>(d.Buttons.get()),
-                                     static_cast<TDataSkinObject*>(d.Title.get()),
-                                     static_cast<TDataSkinObject*>(d.Left.get()),
-                                     static_cast<TDataSkinObject*>(d.Right.get()),
-                                     static_cast<TDataSkinObject*>(d.Top.get()),
-                                     static_cast<TDataSkinObject*>(d.Bottom.get()), d.ComboxArrow.get()})
+    for (const TDataSkinObject* o :
+         {static_cast<TDataSkinObject*>(d.Track.get()), d.TrackVert.get(), d.Toolbar.get(),
+          static_cast<TDataSkinObject*>(d.Buttons.get()), static_cast<TDataSkinObject*>(d.Title.get()),
+          static_cast<TDataSkinObject*>(d.Left.get()), static_cast<TDataSkinObject*>(d.Right.get()),
+          static_cast<TDataSkinObject*>(d.Top.get()), static_cast<TDataSkinObject*>(d.Bottom.get()),
+          d.ComboxArrow.get()})
         EXPECT_NE(nullptr, o);
     EXPECT_EQ("TRACKVERT", d.TrackVert->Name);
     EXPECT_EQ(4, d.TrackVert->Image.Width());

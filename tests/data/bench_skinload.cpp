@@ -129,18 +129,18 @@ void Measure(const std::string& label, const std::vector<uint8_t>& package) {
     bool parsed = true;
     for (int i = 0; i < runs; ++i) {
         expand = std::min(expand, Micros([&] {
-            std::vector<uint8_t> out = tw::LzhExpand(package.data() + 4, package.size() - 4, expanded);
-            if (out.size() < expanded) std::fprintf(stderr, "short expansion\n");
-        }));
+                              std::vector<uint8_t> out = tw::LzhExpand(package.data() + 4, package.size() - 4,
+                                                                       expanded);
+                              if (out.size() < expanded) std::fprintf(stderr, "short expansion\n");
+                          }));
         load = std::min(load, Micros([&] {
-            tw::TSkinData skin(nullptr);
-            skin.FSkinBuffer.Write(package.data(), package.size());
-            parsed = parsed && skin.ParseSkin();
-        }));
+                            tw::TSkinData skin(nullptr);
+                            skin.FSkinBuffer.Write(package.data(), package.size());
+                            parsed = parsed && skin.ParseSkin();
+                        }));
     }
     std::printf("%-28s package %7zu B, expanded %7u B: expansion %8.0f us, whole load %8.0f us, ratio %.2fx%s\n",
-                label.c_str(), package.size(), expanded, expand, load, load / expand,
-                parsed ? "" : " (PARSE FAILED)");
+                label.c_str(), package.size(), expanded, expand, load, load / expand, parsed ? "" : " (PARSE FAILED)");
 }
 
 }  // namespace

@@ -51,8 +51,7 @@ ComboState ReadCombo(HWND combo) {
         LRESULT len = SendTimed(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0);
         std::wstring item(len > 0 ? static_cast<size_t>(len) + 1 : 1, L'\0');
         // The system marshals CB_GETLBTEXT for standard combo boxes across processes.
-        LRESULT got = SendTimed(combo, CB_GETLBTEXT, static_cast<WPARAM>(i),
-                                reinterpret_cast<LPARAM>(item.data()));
+        LRESULT got = SendTimed(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(item.data()));
         item.resize(got > 0 ? static_cast<size_t>(got) : 0);
         s.items.push_back(item);
     }
@@ -107,7 +106,7 @@ ListViewContent ReadListView(HWND list) {
     HWND header = reinterpret_cast<HWND>(SendTimed(list, LVM_GETHEADER, 0, 0));
     int columns = header ? static_cast<int>(SendTimed(header, HDM_GETITEMCOUNT, 0, 0)) : 0;
     if (columns <= 0) {
-        columns = 1;   // not a report view: one column of item texts
+        columns = 1;  // not a report view: one column of item texts
     }
     for (int i = 0; i < columns; ++i) {
         LVCOLUMNW col = {};
@@ -167,9 +166,9 @@ std::wstring TreeItemText(HWND tree, HTREEITEM item) {
 
 std::vector<HTREEITEM> TreeChildren(HWND tree, HTREEITEM parent) {
     std::vector<HTREEITEM> r;
-    HTREEITEM it = parent == nullptr
-        ? reinterpret_cast<HTREEITEM>(SendTimed(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0))
-        : reinterpret_cast<HTREEITEM>(SendTimed(tree, TVM_GETNEXTITEM, TVGN_CHILD, reinterpret_cast<LPARAM>(parent)));
+    HTREEITEM it = parent == nullptr ? reinterpret_cast<HTREEITEM>(SendTimed(tree, TVM_GETNEXTITEM, TVGN_ROOT, 0))
+                                     : reinterpret_cast<HTREEITEM>(SendTimed(tree, TVM_GETNEXTITEM, TVGN_CHILD,
+                                                                             reinterpret_cast<LPARAM>(parent)));
     while (it != nullptr) {
         r.push_back(it);
         it = reinterpret_cast<HTREEITEM>(SendTimed(tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(it)));
@@ -177,9 +176,7 @@ std::vector<HTREEITEM> TreeChildren(HWND tree, HTREEITEM parent) {
     return r;
 }
 
-void TreeExpand(HWND tree, HTREEITEM item) {
-    SendTimed(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item));
-}
+void TreeExpand(HWND tree, HTREEITEM item) { SendTimed(tree, TVM_EXPAND, TVE_EXPAND, reinterpret_cast<LPARAM>(item)); }
 
 void TreeSelect(HWND tree, HTREEITEM item) {
     SendTimed(tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));

@@ -29,14 +29,14 @@ ProgressState ReadProgress(HWND bar);
 
 struct ListViewContent {
     std::vector<std::wstring> columns;
-    std::vector<std::vector<std::wstring>> rows;   // one entry per column
+    std::vector<std::vector<std::wstring>> rows;  // one entry per column
     std::vector<bool> selected;
 };
 ListViewContent ReadListView(HWND list);
 
 // Tree-view items, read across processes.
 std::wstring TreeItemText(HWND tree, HTREEITEM item);
-std::vector<HTREEITEM> TreeChildren(HWND tree, HTREEITEM parent);   // parent null: the roots
+std::vector<HTREEITEM> TreeChildren(HWND tree, HTREEITEM parent);  // parent null: the roots
 void TreeExpand(HWND tree, HTREEITEM item);
 void TreeSelect(HWND tree, HTREEITEM item);
 

@@ -16,7 +16,7 @@ void AnswerWithPath(HWND dialog, const std::wstring& path);
 void PressDialogButton(HWND dialog, const std::wstring& button);
 
 struct DialogTexts {
-    std::vector<std::wstring> statics;   // the message lines of a message box
+    std::vector<std::wstring> statics;  // the message lines of a message box
     std::vector<std::wstring> buttons;
 };
 DialogTexts ReadDialogTexts(HWND dialog);

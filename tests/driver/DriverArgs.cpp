@@ -39,8 +39,7 @@ bool ParseNumber(const std::wstring& text, unsigned long long& value) {
 
 namespace {
 
-unsigned long long NumberOption(const std::wstring& name, const std::wstring& text,
-                                unsigned long long max) {
+unsigned long long NumberOption(const std::wstring& name, const std::wstring& text, unsigned long long max) {
     unsigned long long v = 0;
     if (!ParseNumber(text, v) || v > max) {
         throw ArgsError{L"bad number for " + name + L": '" + text + L"'"};

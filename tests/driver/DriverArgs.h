@@ -9,15 +9,14 @@ namespace tw::driver {
 // Which top-level window a command acts on. Empty fields do not filter.
 struct WindowSelector {
     std::wstring className;
-    std::wstring title;         // whole title, ignoring case
-    std::wstring titleHas;      // part of the title, ignoring case
+    std::wstring title;     // whole title, ignoring case
+    std::wstring titleHas;  // part of the title, ignoring case
     unsigned long long hwnd = 0;
     unsigned long pid = 0;
-    std::wstring appClass;      // only windows of the process that owns a window of this class
+    std::wstring appClass;  // only windows of the process that owns a window of this class
     bool includeHidden = false;
     bool Empty() const {
-        return className.empty() && title.empty() && titleHas.empty() && hwnd == 0 && pid == 0 &&
-               appClass.empty();
+        return className.empty() && title.empty() && titleHas.empty() && hwnd == 0 && pid == 0 && appClass.empty();
     }
 };
 
@@ -25,9 +24,9 @@ struct WindowSelector {
 struct ChildSelector {
     bool hasId = false;
     int id = 0;
-    std::wstring text;       // window text, ignoring case and '&' accelerator marks
+    std::wstring text;  // window text, ignoring case and '&' accelerator marks
     std::wstring className;
-    int nth = 1;             // the nth match in depth-first order, counted from 1
+    int nth = 1;  // the nth match in depth-first order, counted from 1
     bool Empty() const { return !hasId && text.empty() && className.empty(); }
 };
 

@@ -8,9 +8,7 @@ using namespace tw::driver;
 
 namespace {
 
-DriverArgs Parse(std::vector<std::wstring> a) {
-    return ParseDriverArgs(a);
-}
+DriverArgs Parse(std::vector<std::wstring> a) { return ParseDriverArgs(a); }
 
 std::wstring ErrorOf(std::vector<std::wstring> a) {
     try {
@@ -24,8 +22,8 @@ std::wstring ErrorOf(std::vector<std::wstring> a) {
 }  // namespace
 
 TEST(DriverArgs, SelectorsAndPositionalsInAnyOrder) {
-    DriverArgs a = Parse({L"select", L"--class", L"TFrmMain", L"176x144", L"--cclass", L"ComboBox",
-                          L"--nth", L"3", L"--timeout", L"250"});
+    DriverArgs a = Parse({L"select", L"--class", L"TFrmMain", L"176x144", L"--cclass", L"ComboBox", L"--nth", L"3",
+                          L"--timeout", L"250"});
     EXPECT_EQ(a.command, L"select");
     EXPECT_EQ(a.window.className, L"TFrmMain");
     EXPECT_EQ(a.child.className, L"ComboBox");
@@ -70,14 +68,14 @@ TEST(DriverArgs, ParseNumberRejectsOverflowAndJunk) {
     EXPECT_FALSE(ParseNumber(L"12a", v));
     EXPECT_FALSE(ParseNumber(L"", v));
     EXPECT_FALSE(ParseNumber(L"-3", v));
-    EXPECT_EQ(v, 18446744073709551615ull);   // untouched by failures
+    EXPECT_EQ(v, 18446744073709551615ull);  // untouched by failures
 }
 
 TEST(Labels, ControlTextsMatchWithoutAcceleratorsAndCase) {
     EXPECT_TRUE(ControlTextMatches(L"&Open", L"open"));
     EXPECT_TRUE(ControlTextMatches(L"立即转换", L"立即转换"));
     EXPECT_TRUE(ControlTextMatches(L"Save && Close", L"Save & Close"));
-    EXPECT_TRUE(ControlTextMatches(L"A&&B", L"A&&B"));   // the raw text still matches
+    EXPECT_TRUE(ControlTextMatches(L"A&&B", L"A&&B"));  // the raw text still matches
     EXPECT_FALSE(ControlTextMatches(L"&Open", L"Ope"));
     EXPECT_EQ(StripAccelerators(L"trailing&"), L"trailing");
 }
@@ -93,6 +91,4 @@ TEST(Labels, FolderPathsSplitOnEitherSlashAndDrivesMatchShellLabels) {
     EXPECT_FALSE(IsDriveLabel(L"Z:", L"Z"));
 }
 
-TEST(Labels, EscapedTextStaysOnOneLine) {
-    EXPECT_EQ(EscapeText(L"a\"b\\c\r\n\td"), L"a\\\"b\\\\c\\r\\n\\td");
-}
+TEST(Labels, EscapedTextStaysOnOneLine) { EXPECT_EQ(EscapeText(L"a\"b\\c\r\n\td"), L"a\\\"b\\\\c\\r\\n\\td"); }

@@ -9,8 +9,6 @@ struct DriverError {
     std::wstring message;
 };
 
-[[noreturn]] inline void Fail(const std::wstring& message) {
-    throw DriverError{message};
-}
+[[noreturn]] inline void Fail(const std::wstring& message) { throw DriverError{message}; }
 
 }  // namespace tw::driver

@@ -14,8 +14,16 @@
 namespace {
 
 enum : int {
-    kFileEdit = 201, kFileButton, kFolderEdit, kFolderButton, kAskButton, kAnswer, kCombo, kComboNote,
-    kList, kProgress
+    kFileEdit = 201,
+    kFileButton,
+    kFolderEdit,
+    kFolderButton,
+    kAskButton,
+    kAnswer,
+    kCombo,
+    kComboNote,
+    kList,
+    kProgress
 };
 
 const wchar_t* const kRows[3][2] = {
@@ -42,8 +50,8 @@ void Create(HWND w) {
     SendMessageW(combo, CB_SETCURSEL, 2, 0);
     Make(w, L"STATIC", L"", 0, 140, 104, 170, 18, kComboNote);
 
-    HWND list = Make(w, WC_LISTVIEWW, L"", LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | WS_BORDER, 10, 130,
-                     400, 100, kList);
+    HWND list = Make(w, WC_LISTVIEWW, L"", LVS_REPORT | LVS_OWNERDATA | LVS_SHOWSELALWAYS | WS_BORDER, 10, 130, 400,
+                     100, kList);
     LVCOLUMNW col = {};
     col.mask = LVCF_TEXT | LVCF_WIDTH;
     col.cx = 300;
@@ -99,11 +107,18 @@ LRESULT CALLBACK WndProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_COMMAND:
             switch (LOWORD(wp)) {
-                case kFileButton: OpenFile(w); break;
-                case kFolderButton: PickFolder(w); break;
+                case kFileButton:
+                    OpenFile(w);
+                    break;
+                case kFolderButton:
+                    PickFolder(w);
+                    break;
                 case kAskButton: {
                     int r = MessageBoxW(w, L"转换完成", L"提示", MB_OKCANCEL | MB_ICONINFORMATION);
-                    SetDlgItemTextW(w, kAnswer, r == IDOK ? L"answer=ok" : r == IDCANCEL ? L"answer=cancel" : L"answer=?");
+                    SetDlgItemTextW(w, kAnswer,
+                                    r == IDOK       ? L"answer=ok"
+                                    : r == IDCANCEL ? L"answer=cancel"
+                                                    : L"answer=?");
                     break;
                 }
                 case kCombo:
@@ -115,7 +130,8 @@ LRESULT CALLBACK WndProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
                         SetDlgItemTextW(w, kComboNote, (std::wstring(L"picked ") + item).c_str());
                     }
                     break;
-                default: break;
+                default:
+                    break;
             }
             return 0;
         case WM_NOTIFY: {
@@ -150,8 +166,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int show) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     wc.lpszClassName = L"TwDriverTarget";
     RegisterClassExW(&wc);
-    HWND w = CreateWindowExW(0, wc.lpszClassName, L"twdriver target", WS_OVERLAPPEDWINDOW, 50, 50, 440, 320,
-                             nullptr, nullptr, instance, nullptr);
+    HWND w = CreateWindowExW(0, wc.lpszClassName, L"twdriver target", WS_OVERLAPPEDWINDOW, 50, 50, 440, 320, nullptr,
+                             nullptr, instance, nullptr);
     if (w == nullptr) {
         return 101;
     }

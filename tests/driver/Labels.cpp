@@ -6,9 +6,7 @@ namespace tw::driver {
 
 namespace {
 
-wchar_t Fold(wchar_t c) {
-    return static_cast<wchar_t>(std::towlower(static_cast<std::wint_t>(c)));
-}
+wchar_t Fold(wchar_t c) { return static_cast<wchar_t>(std::towlower(static_cast<std::wint_t>(c))); }
 
 std::wstring FoldAll(std::wstring s) {
     for (auto& c : s) {
@@ -35,9 +33,7 @@ std::wstring StripAccelerators(const std::wstring& text) {
     return r;
 }
 
-bool SameLabel(const std::wstring& a, const std::wstring& b) {
-    return FoldAll(a) == FoldAll(b);
-}
+bool SameLabel(const std::wstring& a, const std::wstring& b) { return FoldAll(a) == FoldAll(b); }
 
 bool ContainsLabel(const std::wstring& haystack, const std::wstring& needle) {
     return FoldAll(haystack).find(FoldAll(needle)) != std::wstring::npos;
@@ -70,8 +66,7 @@ bool IsDriveLabel(const std::wstring& label, const std::wstring& drive) {
     if (drive.size() != 2 || drive[1] != L':') {
         return false;
     }
-    return SameLabel(label, drive) || ContainsLabel(label, L"(" + drive + L")") ||
-           SameLabel(label, drive + L"\\");
+    return SameLabel(label, drive) || ContainsLabel(label, L"(" + drive + L")") || SameLabel(label, drive + L"\\");
 }
 
 std::wstring EscapeText(const std::wstring& text) {
@@ -79,12 +74,23 @@ std::wstring EscapeText(const std::wstring& text) {
     r.reserve(text.size() + 2);
     for (wchar_t c : text) {
         switch (c) {
-            case L'\\': r += L"\\\\"; break;
-            case L'"': r += L"\\\""; break;
-            case L'\r': r += L"\\r"; break;
-            case L'\n': r += L"\\n"; break;
-            case L'\t': r += L"\\t"; break;
-            default: r += c;
+            case L'\\':
+                r += L"\\\\";
+                break;
+            case L'"':
+                r += L"\\\"";
+                break;
+            case L'\r':
+                r += L"\\r";
+                break;
+            case L'\n':
+                r += L"\\n";
+                break;
+            case L'\t':
+                r += L"\\t";
+                break;
+            default:
+                r += c;
         }
     }
     return r;

@@ -10,11 +10,9 @@ std::string ToUtf8(const std::wstring& text) {
     if (text.empty()) {
         return {};
     }
-    int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
-                                nullptr, nullptr);
+    int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
     std::string r(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), r.data(), n, nullptr,
-                        nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), r.data(), n, nullptr, nullptr);
     return r;
 }
 
@@ -52,13 +50,9 @@ void WriteLine(DWORD which, const std::wstring& line) {
 
 }  // namespace
 
-void Out(const std::wstring& line) {
-    WriteLine(STD_OUTPUT_HANDLE, line);
-}
+void Out(const std::wstring& line) { WriteLine(STD_OUTPUT_HANDLE, line); }
 
-void Err(const std::wstring& line) {
-    WriteLine(STD_ERROR_HANDLE, L"twdriver: " + line);
-}
+void Err(const std::wstring& line) { WriteLine(STD_ERROR_HANDLE, L"twdriver: " + line); }
 
 std::wstring HandleText(const void* handle) {
     wchar_t buf[32];

@@ -1,8 +1,8 @@
 #include "tests/driver/PropertyOps.h"
 
-#include "tests/driver/DriverError.h"
 #include "framework/win/Handles.h"
 #include "framework/win/PropertyQuery.h"
+#include "tests/driver/DriverError.h"
 
 namespace tw::driver {
 

@@ -108,8 +108,8 @@ std::wstring TextOf(HWND w) {
     }
     std::wstring buf(static_cast<size_t>(len) + 1, L'\0');
     DWORD_PTR got = 0;
-    if (!SendMessageTimeoutW(w, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()),
-                             SMTO_ABORTIFHUNG, kSendTimeoutMs, &got)) {
+    if (!SendMessageTimeoutW(w, WM_GETTEXT, buf.size(), reinterpret_cast<LPARAM>(buf.data()), SMTO_ABORTIFHUNG,
+                             kSendTimeoutMs, &got)) {
         return {};
     }
     buf.resize(got < buf.size() ? static_cast<size_t>(got) : buf.size() - 1);
@@ -182,8 +182,7 @@ HWND FindChild(HWND root, const ChildSelector& sel, unsigned timeoutMs) {
             }
         }
         if (GetTickCount64() >= end) {
-            Fail(L"no control " + Describe(sel) + L" in window " + HandleText(root) + L" (" +
-                 ClassOf(root) + L")");
+            Fail(L"no control " + Describe(sel) + L" in window " + HandleText(root) + L" (" + ClassOf(root) + L")");
         }
         Sleep(50);
     }

@@ -71,8 +71,8 @@ Examples:
 )HELP";
 
 std::wstring Rect(const RECT& r) {
-    return std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L"," + std::to_wstring(r.right - r.left) +
-           L"x" + std::to_wstring(r.bottom - r.top);
+    return std::to_wstring(r.left) + L"," + std::to_wstring(r.top) + L"," + std::to_wstring(r.right - r.left) + L"x" +
+           std::to_wstring(r.bottom - r.top);
 }
 
 // A list cell as one tab-separated field: paths stay as they are, tabs and line breaks
@@ -105,13 +105,12 @@ void PrintTree(HWND root) {
         if (!SameLabel(base, cls)) {
             cls += L"(" + base + L")";
         }
-        std::wstring s = std::wstring(static_cast<size_t>(depth) * 2, L' ') + HandleText(w) + L" " + cls +
-                         L" id=" + std::to_wstring(depth == 0 ? 0 : GetDlgCtrlID(w)) + L" \"" +
-                         EscapeText(TextOf(w)) + L"\" style=" +
+        std::wstring s = std::wstring(static_cast<size_t>(depth) * 2, L' ') + HandleText(w) + L" " + cls + L" id=" +
+                         std::to_wstring(depth == 0 ? 0 : GetDlgCtrlID(w)) + L" \"" + EscapeText(TextOf(w)) +
+                         L"\" style=" +
                          Hex(static_cast<unsigned long long>(GetWindowLongPtrW(w, GWL_STYLE)) & 0xFFFFFFFFull) +
-                         L" visible=" + (IsWindowVisible(w) ? L"1" : L"0") +
-                         L" enabled=" + (IsWindowEnabled(w) ? L"1" : L"0") + L" rel=" + Rect(rel) +
-                         L" screen=" + Rect(scr);
+                         L" visible=" + (IsWindowVisible(w) ? L"1" : L"0") + L" enabled=" +
+                         (IsWindowEnabled(w) ? L"1" : L"0") + L" rel=" + Rect(rel) + L" screen=" + Rect(scr);
         if (depth == 0) {
             RECT client = {};
             GetClientRect(w, &client);
@@ -157,7 +156,8 @@ int Run(const DriverArgs& a) {
         for (HWND w : FindTopLevels(a.window)) {
             DWORD pid = 0;
             GetWindowThreadProcessId(w, &pid);
-            Out(HandleText(w) + L" " + std::to_wstring(pid) + L" " + ClassOf(w) + L" \"" + EscapeText(TextOf(w)) + L"\"");
+            Out(HandleText(w) + L" " + std::to_wstring(pid) + L" " + ClassOf(w) + L" \"" + EscapeText(TextOf(w)) +
+                L"\"");
         }
     } else if (c == L"tree") {
         PrintTree(FindChild(WaitTopLevel(a.window, a.timeoutMs), a.child, a.timeoutMs));

@@ -16,7 +16,10 @@ class TProbe : public TComponent {
 public:
     TProbe(TComponent* owner, std::string name) : TComponent(owner) { SetName(std::move(name)); }
     ~TProbe() override { gFreed.push_back(Name()); }
-    void Loaded() override { loadedWhileOwnerLoading = Owner() && Owner()->IsLoading(); ++loadedCount; }
+    void Loaded() override {
+        loadedWhileOwnerLoading = Owner() && Owner()->IsLoading();
+        ++loadedCount;
+    }
     int loadedCount = 0;
     bool loadedWhileOwnerLoading = false;
     std::vector<std::string> removed;
@@ -41,9 +44,11 @@ public:
 };
 
 const TClassInfo& TProbe::StaticClassInfo() {
-    static const TClassInfo info{"TProbe", &TComponent::StaticClassInfo(),
-                                 {IntProp<TProbe>("Level", [](const TProbe& p) { return p.level; },
-                                                  [](TProbe& p, int64_t v) { p.level = static_cast<int>(v); })}};
+    static const TClassInfo info{"TProbe",
+                                 &TComponent::StaticClassInfo(),
+                                 {IntProp<TProbe>(
+                                     "Level", [](const TProbe& p) { return p.level; },
+                                     [](TProbe& p, int64_t v) { p.level = static_cast<int>(v); })}};
     return info;
 }
 
@@ -51,11 +56,12 @@ const TClassInfo& TProbeChild::StaticClassInfo() {
     static const TClassInfo info{
         "TProbeChild",
         &TProbe::StaticClassInfo(),
-        {WStrProp<TProbeChild>("Caption", [](const TProbeChild& p) { return p.caption; },
-                               [](TProbeChild& p, const std::wstring& v) { p.caption = v; }),
-         EnumProp<TProbeChild>("Shade", {"shLight", "shDark"},
-                               [](const TProbeChild& p) { return static_cast<int>(p.shade); },
-                               [](TProbeChild& p, int64_t v) { p.shade = static_cast<TShade>(v); }),
+        {WStrProp<TProbeChild>(
+             "Caption", [](const TProbeChild& p) { return p.caption; },
+             [](TProbeChild& p, const std::wstring& v) { p.caption = v; }),
+         EnumProp<TProbeChild>(
+             "Shade", {"shLight", "shDark"}, [](const TProbeChild& p) { return static_cast<int>(p.shade); },
+             [](TProbeChild& p, int64_t v) { p.shade = static_cast<TShade>(v); }),
          ObjProp<TProbeChild>("Buddy", [](const TProbeChild& p) -> TObject* { return p.buddy; })}};
     return info;
 }

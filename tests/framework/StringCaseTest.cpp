@@ -27,7 +27,9 @@ TEST(StringCase, SameTextComparesWholeStringsFoldingAsciiOnly) {
         bool same;
     };
     const Case cases[] = {
-        {"Button.CheckBox", "BUTTON.checkbox", true}, {"", "", true},      {"Colours", "Colour", false},
+        {"Button.CheckBox", "BUTTON.checkbox", true},
+        {"", "", true},
+        {"Colours", "Colour", false},
         {"ä", "Ä", false},  // UTF-8 bytes differ and are no ASCII letters
         {"[", "{", false},  // 0x5B and 0x7B are 32 apart but are no letters
         {"@", "`", false},

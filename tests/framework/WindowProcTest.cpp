@@ -119,7 +119,8 @@ TEST_F(FrameworkTest, SubclassLayersRouteManyWindowsToTheirOwnObjects) {
         panels.push_back(p);
         auto layer = std::make_unique<TAnswerLayer>();
         layer->id = i;
-        ASSERT_TRUE(layer->layer.Install(p->Handle(), TWndMethod::Of<TAnswerLayer, &TAnswerLayer::Handle>(layer.get())));
+        ASSERT_TRUE(
+            layer->layer.Install(p->Handle(), TWndMethod::Of<TAnswerLayer, &TAnswerLayer::Handle>(layer.get())));
         layers.push_back(std::move(layer));
     }
     for (int i = 63; i >= 0; --i) EXPECT_EQ(SendMessageW(panels[i]->Handle(), kAsk, 3, 0), 3000 + i);
@@ -402,8 +403,8 @@ TEST_F(FrameworkTest, NothingThrownInACallbackLeavesItAndTheErrorBoxTellsOfIt) {
     std::vector<std::wstring> texts;
     for (const std::wstring& box : boxes.Boxes()) texts.push_back(box.substr(box.find(L'\n') + 1));
     std::sort(texts.begin(), texts.end());
-    EXPECT_EQ(texts, (std::vector<std::wstring>{L"Unknown error", L"Unknown error", L"posted call failed",
-                                                 L"窗口过程出错"}));
+    EXPECT_EQ(texts,
+              (std::vector<std::wstring>{L"Unknown error", L"Unknown error", L"posted call failed", L"窗口过程出错"}));
     EXPECT_TRUE(IsWindow(panel->Handle()));  // everything still works after
     form->WindowProc = proc.saved;
     thrower.layer.Remove();

@@ -53,9 +53,7 @@ std::vector<uint8_t> RawArchive(int32_t version, const std::string& names, const
 
 TMemoryStream Package(const std::vector<uint8_t>& archive) { return TMemoryStream(tw::PackLzh(archive)); }
 
-TMemoryStream TwoMemberPackage() {
-    return Package(RawArchive(20000, "A.INI\r\nPic.bmp\r\n", {5, 3}, "[a]\r\nBMP"));
-}
+TMemoryStream TwoMemberPackage() { return Package(RawArchive(20000, "A.INI\r\nPic.bmp\r\n", {5, 3}, "[a]\r\nBMP")); }
 
 }  // namespace
 
@@ -95,7 +93,10 @@ TEST(SkinReader, MissingMembersAndCapitalPartsLeaveTargetEmpty) {
 }
 
 TEST(SkinReader, DuplicateNamesGiveTheFirstAndEmptyMembersExtractEmpty) {
-    TMemoryStream package = Package(RawArchive(20000, "x.bmp\ry.bmp\nX.BMP\r\nempty.ini", {2, 1, 3, 0}, "11" "2" "333"));
+    TMemoryStream package = Package(RawArchive(20000, "x.bmp\ry.bmp\nX.BMP\r\nempty.ini", {2, 1, 3, 0},
+                                               "11"
+                                               "2"
+                                               "333"));
     TSkinReader reader;
     ASSERT_TRUE(reader.Open(package));
     ASSERT_EQ(reader.Count(), 4);  // lone CR and LF end names too; no line end after the last

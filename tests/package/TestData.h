@@ -16,8 +16,9 @@ inline std::vector<uint8_t> RandomBytes(size_t n, uint32_t seed) {
 }
 
 inline std::vector<uint8_t> Text(size_t n, uint32_t seed) {
-    static const char* words[] = {"skin", "button", "frame", "caption", "[Buttons]", "Tile=1\r\n",
-                                  "Image=btn.bmp\r\n", "the ", "of ", "window ", "border ", "\r\n"};
+    static const char* words[] = {
+        "skin", "button", "frame",   "caption", "[Buttons]", "Tile=1\r\n", "Image=btn.bmp\r\n",
+        "the ", "of ",    "window ", "border ", "\r\n"};
     std::mt19937 rng(seed);
     std::string s;
     while (s.size() < n) s += words[rng() % (sizeof words / sizeof *words)];

@@ -26,7 +26,8 @@ std::vector<uint8_t> SkinLikeArchive() {
     const int sizes[][2] = {{75, 24}, {64, 25}, {300, 35}, {16, 18}, {13, 60}, {120, 9}, {60, 70}, {200, 29}};
     for (int i = 0; i < 34; ++i) {
         const auto* s = sizes[i % 8];
-        members.push_back({"img" + std::to_string(i) + ".bmp", testdata::Bitmap(s[0], s[1] + i % 5, static_cast<uint32_t>(i))});
+        members.push_back(
+            {"img" + std::to_string(i) + ".bmp", testdata::Bitmap(s[0], s[1] + i % 5, static_cast<uint32_t>(i))});
     }
     return tw::BuildSkinArchive(members);
 }
@@ -55,11 +56,17 @@ void Measure(const char* label, const std::vector<uint8_t>& expanded, bool fastO
     }
     const double mib = static_cast<double>(size) / (1024.0 * 1024.0);
     const int runs = fastOnly ? 1 : 21;
-    const double fast = MedianSeconds(runs, [&] { volatile auto n = tw::LzhExpand(coded, codedSize, size).size(); (void)n; });
+    const double fast = MedianSeconds(runs, [&] {
+        volatile auto n = tw::LzhExpand(coded, codedSize, size).size();
+        (void)n;
+    });
     std::printf("%-22s %8zu bytes expanded from %7zu: ours %7.1f MiB/s", label, expanded.size(), codedSize, mib / fast);
     if (!fastOnly) {
         const std::vector<uint8_t> codedBytes(coded, coded + codedSize);
-        const double plain = MedianSeconds(5, [&] { volatile auto n = reference::Expand(codedBytes, size).size(); (void)n; });
+        const double plain = MedianSeconds(5, [&] {
+            volatile auto n = reference::Expand(codedBytes, size).size();
+            (void)n;
+        });
         std::printf(", plain byte-at-a-time %6.1f MiB/s, x%.2f", mib / plain, plain / fast);
     }
     std::printf("\n");

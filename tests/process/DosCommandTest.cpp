@@ -1,7 +1,7 @@
 #include "process/DosCommand.h"
 
-#include <gtest/gtest.h>
 #include <windows.h>
+#include <gtest/gtest.h>
 // after windows.h, which it needs
 #include <tlhelp32.h>
 
@@ -32,9 +32,7 @@ Lines RunChild(const std::wstring& args, TEventLog* log = nullptr) {
     return dos.Lines().Items();
 }
 
-double SecondsSince(Clock::time_point start) {
-    return std::chrono::duration<double>(Clock::now() - start).count();
-}
+double SecondsSince(Clock::time_point start) { return std::chrono::duration<double>(Clock::now() - start).count(); }
 
 bool ProcessEnds(DWORD pid, DWORD timeoutMs) {
     const THandle h(OpenProcess(SYNCHRONIZE, FALSE, pid));

@@ -39,9 +39,12 @@ private:
     char Pick(uint32_t r) {
         char c;
         if (r < 25) c = '\n';
-        else if (r < 37) c = '\r';
-        else if (r < 42) c = '\0';
-        else c = static_cast<char>('!' + r % 94);
+        else if (r < 37)
+            c = '\r';
+        else if (r < 42)
+            c = '\0';
+        else
+            c = static_cast<char>('!' + r % 94);
         if (c == '\n' && lastWasCr_) c = 'L';
         lastWasCr_ = c == '\r';
         return c;

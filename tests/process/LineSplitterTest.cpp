@@ -93,12 +93,13 @@ TEST(LineSplitter, StopDiscardsTheRestOfThePiece) {
     std::atomic<bool> stop{false};
     Recorder r;
     const std::string piece = "one\ntwo\nthree\nrest";
-    splitter.Feed(piece.data(), piece.size(),
-                  [&](std::string_view line, TOutputType type) {
-                      r.events.emplace_back(std::string(line), type);
-                      if (line == "two") stop = true;
-                  },
-                  &stop);
+    splitter.Feed(
+        piece.data(), piece.size(),
+        [&](std::string_view line, TOutputType type) {
+            r.events.emplace_back(std::string(line), type);
+            if (line == "two") stop = true;
+        },
+        &stop);
     EXPECT_EQ(r.Entire(), (std::vector<std::string>{"one", "two"}));
     EXPECT_EQ(r.events.size(), 2u);  // no unfinished line after a stop
     splitter.Feed("more\n", 5, r.Sink(), &stop);
@@ -163,7 +164,8 @@ TEST(LineSplitter, PieceBoundariesDoNotChangeTheLines) {
         size_t beginnings = 0;
         const TLineSplitter::TSink sink = [&](std::string_view line, TOutputType type) {
             if (type == otEntireLine) got.AddLine(std::string(line));
-            else ++beginnings;
+            else
+                ++beginnings;
         };
         const size_t maxPiece = round == 0 ? 1 : 1u << (4 * round);
         for (size_t pos = 0; pos < total;) {

@@ -23,10 +23,18 @@ std::string Unescape(const char* s) {
         }
         ++s;
         switch (*s) {
-            case 'r': out += '\r'; break;
-            case 'n': out += '\n'; break;
-            case '0': out += '\0'; break;
-            case 't': out += '\t'; break;
+            case 'r':
+                out += '\r';
+                break;
+            case 'n':
+                out += '\n';
+                break;
+            case '0':
+                out += '\0';
+                break;
+            case 't':
+                out += '\t';
+                break;
             case 'x':
                 if (s[1] && s[2]) {
                     const char hex[3] = {s[1], s[2], 0};
@@ -34,7 +42,9 @@ std::string Unescape(const char* s) {
                     s += 2;
                 }
                 break;
-            default: out += *s; break;
+            default:
+                out += *s;
+                break;
         }
     }
     return out;

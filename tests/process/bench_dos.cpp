@@ -96,9 +96,10 @@ int main(int argc, char** argv) {
         if (!error.empty()) std::printf("round %d: the runner failed: %s\n", round, error.c_str());
         const double runnerCpu = ProcessCpuSeconds() - cpu;
         const double mb = static_cast<double>(bytes) / (1 << 20);
-        std::printf("round %d: bare ReadFile %.3f s (%.1f MB/s, CPU %.2f s), runner %.3f s (%.1f MB/s, CPU %.2f s, "
-                    "%d lines), ratio %.2f\n",
-                    round, bare, mb / bare, bareCpu, runner, mb / runner, runnerCpu, lines, bare / runner);
+        std::printf(
+            "round %d: bare ReadFile %.3f s (%.1f MB/s, CPU %.2f s), runner %.3f s (%.1f MB/s, CPU %.2f s, "
+            "%d lines), ratio %.2f\n",
+            round, bare, mb / bare, bareCpu, runner, mb / runner, runnerCpu, lines, bare / runner);
         ratios.push_back(bare / runner);
         bares.push_back(bare);
         runners.push_back(runner);

@@ -65,13 +65,15 @@ TEST(SkinContrast, TitleTextIsReadableOnTheActiveAndInactiveTitleBar) {
         const TDataSkinBorder& top = *s.Top;
         const int width = top.Image.Width();
         // Text rows: from the vertical text offset, one font height down; columns: the stretched middle.
-        const TRegion band{top.LeftWidth, s.Title->TopHeight, width - top.RightWidth, s.Title->TopHeight + s.Title->FontHeight};
+        const TRegion band{top.LeftWidth, s.Title->TopHeight, width - top.RightWidth,
+                           s.Title->TopHeight + s.Title->FontHeight};
         ASSERT_NE(s.Title->ActiveText, kTitleColourNotGiven);
         ASSERT_NE(s.Title->InActiveText, kTitleColourNotGiven);
         ExpectReadable("active title text", MinContrast(ToRgb(s.Title->ActiveText), top.Image, 2, 1, true, band));
         ExpectReadable("inactive title text", MinContrast(ToRgb(s.Title->InActiveText), top.Image, 2, 2, true, band));
         ExpectReadable("TitleTextActive", MinContrast(ToRgb(s.Colours.TitleTextActive), top.Image, 2, 1, true, band));
-        ExpectReadable("TitleTextNoActive", MinContrast(ToRgb(s.Colours.TitleTextNoActive), top.Image, 2, 2, true, band));
+        ExpectReadable("TitleTextNoActive",
+                       MinContrast(ToRgb(s.Colours.TitleTextNoActive), top.Image, 2, 2, true, band));
     }
 }
 
@@ -86,7 +88,8 @@ TEST(SkinContrast, ButtonCaptionsAreReadableInEveryState) {
         ExpectReadable("hot", MinContrast(ToRgb(b.MouseOverColour2), b.Image, 5, 4, false, inner));
         // Frames without an override use the control's font colour (the system black).
         ExpectReadable("focused", MinContrast(skingen::kBlack, b.Image, 5, 5, false, inner));
-        ExpectReadable("focused in ButtonText", MinContrast(ToRgb(skin.Data->Colours.ButtonText), b.Image, 5, 5, false, inner));
+        ExpectReadable("focused in ButtonText",
+                       MinContrast(ToRgb(skin.Data->Colours.ButtonText), b.Image, 5, 5, false, inner));
     }
 }
 
@@ -95,21 +98,26 @@ TEST(SkinContrast, TabHeaderStatusAndMenuTextIsReadable) {
         const TSkinData& s = *skin.Data;
         SCOPED_TRACE("SkinItem" + std::to_string(skin.Index));
         const TSkinColours& k = s.Colours;
-        ExpectReadable("tab text", MinContrast(ToRgb(s.Tabs->NormalColour2), s.Tabs->Image, 5, 1, false, Inner(*s.Tabs, 5)));
-        ExpectReadable("selected tab text", MinContrast(ToRgb(s.Tabs->MouseOverColour2), s.Tabs->Image, 5, 2, false, Inner(*s.Tabs, 5)));
+        ExpectReadable("tab text",
+                       MinContrast(ToRgb(s.Tabs->NormalColour2), s.Tabs->Image, 5, 1, false, Inner(*s.Tabs, 5)));
+        ExpectReadable("selected tab text",
+                       MinContrast(ToRgb(s.Tabs->MouseOverColour2), s.Tabs->Image, 5, 2, false, Inner(*s.Tabs, 5)));
         for (int f = 1; f <= 3; ++f)
             ExpectReadable("status text, bevel " + std::to_string(f),
-                           MinContrast(ToRgb(s.StatusBarEdges->NormalColour2), s.StatusBarEdges->Image, 3, f, false, Inner(*s.StatusBarEdges, 3)));
+                           MinContrast(ToRgb(s.StatusBarEdges->NormalColour2), s.StatusBarEdges->Image, 3, f, false,
+                                       Inner(*s.StatusBarEdges, 3)));
         for (int f : {1, 2})
             ExpectReadable("header text, frame " + std::to_string(f),
                            MinContrast(skingen::kBlack, s.Headerbar->Image, 5, f, false, Inner(*s.Headerbar, 5)));
-        ExpectReadable("selected menu item", MinContrast(ToRgb(k.HilightText), s.MenuItem->Image, 5, 4, false, Inner(*s.MenuItem, 5)));
+        ExpectReadable("selected menu item",
+                       MinContrast(ToRgb(k.HilightText), s.MenuItem->Image, 5, 4, false, Inner(*s.MenuItem, 5)));
         const TDataSkinObject& back = *s.MenuBackground;
         ExpectReadable("menu text on its background",
                        MinContrast(ToRgb(k.MenuText), back.Image, 1, 1, false,
                                    {back.LeftWidth, back.TopHeight, back.Image.Width() - back.RightWidth,
                                     back.Image.Height() - back.BottomHeight}));
-        ExpectReadable("menu bar text", MinContrast(ToRgb(k.MenuBarText), s.MenuBar->Image, 2, 1, true, Inner(*s.MenuBar, 2, true)));
+        ExpectReadable("menu bar text",
+                       MinContrast(ToRgb(k.MenuBarText), s.MenuBar->Image, 2, 1, true, Inner(*s.MenuBar, 2, true)));
     }
 }
 

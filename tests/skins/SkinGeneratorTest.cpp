@@ -89,7 +89,8 @@ TEST(SkinDraw, ShapesStayCrispAgainstTheKeyAndBlendWithAMatte) {
 }
 
 TEST(SkinDesign, EveryBuiltInDesignBuildsAnIniWhoseImagesAllExist) {
-    for (const char* file : {"LinenClassic.design", "Graphite.design", "AzureGlass.design", "Walnut.design", "SlateFlat.design"}) {
+    for (const char* file :
+         {"LinenClassic.design", "Graphite.design", "AzureGlass.design", "Walnut.design", "SlateFlat.design"}) {
         SCOPED_TRACE(file);
         const TSkinFiles skin = BuildSkin(LoadTheme(ReadTextFile(DesignPath(file))));
         std::set<std::string> images, referenced;

@@ -176,7 +176,8 @@ TEST(BuiltInSkins, TheSetCoversEveryLayoutAndTheStartUpSkinIsTheRichest) {
     const auto& skins = BuiltInSkins();
     ASSERT_EQ(skins.size(), 5u);
     std::set<std::string> names;
-    int shaped = 0, opaque = 0, withTrack = 0, threeFrame = 0, sixFrame = 0, align0 = 0, align1 = 0, fourFrameChecks = 0;
+    int shaped = 0, opaque = 0, withTrack = 0, threeFrame = 0, sixFrame = 0, align0 = 0, align1 = 0,
+        fourFrameChecks = 0;
     for (const auto& skin : skins) {
         const TSkinData& s = *skin.Data;
         names.insert(s.FSkinName);

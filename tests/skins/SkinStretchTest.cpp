@@ -25,8 +25,10 @@ void ExpectUniformMiddle(const std::string& what, const TDataSkinObject* o, int 
         for (int y = 0; y < cell.Height(); ++y)
             for (int x = 0; x < cell.Width(); ++x) {
                 const TColor p = o->Image.Pixel(cell.Left + x, cell.Top + y);
-                if ((axis & axColumns) && x > x0 && x < x1 && p != o->Image.Pixel(cell.Left + x0, cell.Top + y)) ++differing;
-                if ((axis & axRows) && y > y0 && y < y1 && p != o->Image.Pixel(cell.Left + x, cell.Top + y0)) ++differing;
+                if ((axis & axColumns) && x > x0 && x < x1 && p != o->Image.Pixel(cell.Left + x0, cell.Top + y))
+                    ++differing;
+                if ((axis & axRows) && y > y0 && y < y1 && p != o->Image.Pixel(cell.Left + x, cell.Top + y0))
+                    ++differing;
             }
         EXPECT_EQ(differing, 0) << what << " frame " << f << ": the stretched middle is not uniform";
     }

@@ -13,16 +13,14 @@ using tw::tools::ChildProcess;
 using tw::tools::ChildStderr;
 
 // Killing the front-end must take the real encoder with it (the job closes with the front-end).
-TEST(ChildLifetime, ChildDiesWithItsParent)
-{
+TEST(ChildLifetime, ChildDiesWithItsParent) {
     std::string helper = tw::tools::test::HostPath(TW_HELPER_EXE);
     ChildProcess holder;
     std::string error;
     ASSERT_TRUE(holder.Start(helper, {"hold", helper, "sleep", "30"}, ChildStderr::ToPipe, &error)) << error;
     std::string line;
     char c;
-    while (holder.Read(&c, 1) == 1 && c != '\n')
-        line += c;
+    while (holder.Read(&c, 1) == 1 && c != '\n') line += c;
     ASSERT_EQ(line.compare(0, 6, "child "), 0) << line;
     DWORD id = static_cast<DWORD>(std::stoul(line.substr(6)));
     const tw::THandle grandchild(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE, FALSE, id));
@@ -32,16 +30,14 @@ TEST(ChildLifetime, ChildDiesWithItsParent)
     holder.Wait();
 
     DWORD waited = WaitForSingleObject(grandchild.Get(), 5000);
-    if (waited != WAIT_OBJECT_0)
-        TerminateProcess(grandchild.Get(), 1);
+    if (waited != WAIT_OBJECT_0) TerminateProcess(grandchild.Get(), 1);
     EXPECT_EQ(waited, WAIT_OBJECT_0) << "the grandchild outlived its parent by 5 s";
 }
 
 // The child gets its standard handles and nothing else: a pipe end we hold as inheritable (the
 // converter's pipe, for a front-end) must not stay open in an FFmpeg that outlives us.
-TEST(ChildLifetime, ChildInheritsOnlyItsStandardHandles)
-{
-    SECURITY_ATTRIBUTES inherit {};
+TEST(ChildLifetime, ChildInheritsOnlyItsStandardHandles) {
+    SECURITY_ATTRIBUTES inherit{};
     inherit.nLength = sizeof inherit;
     inherit.bInheritHandle = TRUE;
     tw::THandle readEnd, writeEnd;

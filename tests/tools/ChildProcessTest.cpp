@@ -11,31 +11,24 @@ using namespace tw::tools::test;
 
 namespace {
 
-std::string Helper()
-{
-    return HostPath(TW_HELPER_EXE);
-}
+std::string Helper() { return HostPath(TW_HELPER_EXE); }
 
 }  // namespace
 
-TEST(ChildProcess, ArgumentsArriveUnchanged)
-{
+TEST(ChildProcess, ArgumentsArriveUnchanged) {
     // On Windows this goes through our quoting and the child runtime's splitting.
-    std::vector<std::string> arguments = {"args",         "plain",        "",
-                                          "with blank",   "quote\"inside", "C:\\trailing dir\\",
-                                          "back\\\\\"",   "视频 文件.avi", "2>&1",
-                                          "|grep",        "\ttab"};
+    std::vector<std::string> arguments = {
+        "args",       "plain",         "",     "with blank", "quote\"inside", "C:\\trailing dir\\",
+        "back\\\\\"", "视频 文件.avi", "2>&1", "|grep",      "\ttab"};
     RunResult result = RunProgram(Helper(), arguments);
     ASSERT_TRUE(result.started) << result.error;
     EXPECT_EQ(result.exitCode, 0);
     std::vector<std::string> expected;
-    for (size_t i = 1; i < arguments.size(); ++i)
-        expected.push_back("<" + arguments[i] + ">");
+    for (size_t i = 1; i < arguments.size(); ++i) expected.push_back("<" + arguments[i] + ">");
     EXPECT_EQ(result.lines, expected);
 }
 
-TEST(ChildProcess, ExitCodeAndMergedStreams)
-{
+TEST(ChildProcess, ExitCodeAndMergedStreams) {
     RunResult result = RunProgram(Helper(), {"exit", "7"});
     ASSERT_TRUE(result.started) << result.error;
     EXPECT_EQ(result.exitCode, 7);
@@ -43,8 +36,7 @@ TEST(ChildProcess, ExitCodeAndMergedStreams)
     EXPECT_TRUE(result.HasLineStartingWith("to stderr"));
 }
 
-TEST(ChildProcess, MissingProgramIsReportedNotStarted)
-{
+TEST(ChildProcess, MissingProgramIsReportedNotStarted) {
     TempFolder folder("missing");
     RunResult result = RunProgram(Utf8Of(folder.Path() / "no-such-program.exe"), {});
     EXPECT_FALSE(result.started);
@@ -54,8 +46,7 @@ TEST(ChildProcess, MissingProgramIsReportedNotStarted)
 // Both streams line by line with the exit code; then an output handler that fails while the
 // child still runs: the child is ended and the diagnostics thread joined (a thread destroyed
 // while joinable would end the program), and the failure reaches the caller.
-TEST(PumpChild, LinesOfBothStreamsAndAFailingHandler)
-{
+TEST(PumpChild, LinesOfBothStreamsAndAFailingHandler) {
     using tw::tools::ChildProcess;
     using tw::tools::ChildStderr;
     std::string error;
@@ -85,8 +76,7 @@ TEST(PumpChild, LinesOfBothStreamsAndAFailingHandler)
 // A program deep below a long folder with wide characters finds itself whole: the front-ends
 // look for FFmpeg beside themselves. (Windows starts no program whose path reaches MAX_PATH, so
 // there the path stops just short of it; beyond it the buffer grows, natively the limit is far.)
-TEST(ChildProcess, OwnPathOfAlmostMaxPath)
-{
+TEST(ChildProcess, OwnPathOfAlmostMaxPath) {
     TempFolder folder("long-path");
     const std::filesystem::path name = FsPath(Helper()).filename();
 #ifdef _WIN32
@@ -95,8 +85,7 @@ TEST(ChildProcess, OwnPathOfAlmostMaxPath)
     const size_t longest = 400;
 #endif
     std::filesystem::path deep = folder.Path();
-    while ((deep / FsPath("长") / name).u16string().size() < longest)
-        deep /= FsPath("长");
+    while ((deep / FsPath("长") / name).u16string().size() < longest) deep /= FsPath("长");
     std::filesystem::create_directories(deep);
     const std::filesystem::path copy = deep / name;
     std::filesystem::copy_file(FsPath(Helper()), copy);

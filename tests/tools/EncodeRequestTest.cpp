@@ -9,26 +9,22 @@ using namespace tw::tools;
 namespace {
 
 // The converter's command line after the program name, as the runtime splits it.
-std::vector<std::string> ConverterArguments()
-{
-    return {"-i", "C:\\视频\\a b.avi", "-vcodec", "mpeg4", "-f", "3gp", "-b", "120K", "-r", "14.985", "-s",
-            "176x144", "-ar", "8000", "-ab", "12.2K", "-ac", "1", "-y", "D:\\Out\\a b.3GP"};
+std::vector<std::string> ConverterArguments() {
+    return {"-i", "C:\\视频\\a b.avi", "-vcodec", "mpeg4", "-f",  "3gp",   "-b",  "120K", "-r", "14.985",
+            "-s", "176x144",           "-ar",     "8000",  "-ab", "12.2K", "-ac", "1",    "-y", "D:\\Out\\a b.3GP"};
 }
 
 // True when `option` is directly followed by `value` in `arguments`.
-bool HasPair(const std::vector<std::string>& arguments, const std::string& option, const std::string& value)
-{
+bool HasPair(const std::vector<std::string>& arguments, const std::string& option, const std::string& value) {
     for (size_t i = 0; i + 1 < arguments.size(); ++i) {
-        if (arguments[i] == option && arguments[i + 1] == value)
-            return true;
+        if (arguments[i] == option && arguments[i + 1] == value) return true;
     }
     return false;
 }
 
 }  // namespace
 
-TEST(EncodeRequest, ReadsTheConverterCommandLine)
-{
+TEST(EncodeRequest, ReadsTheConverterCommandLine) {
     EncodeRequest request;
     std::string error;
     ASSERT_TRUE(ParseEncodeRequest(ConverterArguments(), &request, &error)) << error;
@@ -44,8 +40,7 @@ TEST(EncodeRequest, ReadsTheConverterCommandLine)
     EXPECT_TRUE(request.overwrite);
 }
 
-TEST(EncodeRequest, RejectsWhatItCannotPassOn)
-{
+TEST(EncodeRequest, RejectsWhatItCannotPassOn) {
     auto fails = [](std::vector<std::string> arguments, const std::string& reason) {
         EncodeRequest request;
         std::string error;
@@ -59,8 +54,7 @@ TEST(EncodeRequest, RejectsWhatItCannotPassOn)
     fails({"-i", "a.avi", "one.3gp", "two.3gp"}, "two.3gp");
 }
 
-TEST(EncodeRequest, TranslatesToTodaysOptionsWithOptionalStreams)
-{
+TEST(EncodeRequest, TranslatesToTodaysOptionsWithOptionalStreams) {
     EncodeRequest request;
     std::string error;
     ASSERT_TRUE(ParseEncodeRequest(ConverterArguments(), &request, &error));
@@ -85,8 +79,7 @@ TEST(EncodeRequest, TranslatesToTodaysOptionsWithOptionalStreams)
     EXPECT_EQ(arguments.back(), "D:\\Out\\a b.3GP");
 }
 
-TEST(EncodeRequest, AudioCodecFollowsTheBuildAndTheSettings)
-{
+TEST(EncodeRequest, AudioCodecFollowsTheBuildAndTheSettings) {
     EncodeRequest request;
     request.sampleRate = "8000";
     request.channels = "1";
@@ -98,8 +91,7 @@ TEST(EncodeRequest, AudioCodecFollowsTheBuildAndTheSettings)
     EXPECT_EQ(ChooseAudioCodec(request, false), "libopencore_amrnb");
 }
 
-TEST(EncodeRequest, FindsAnAmrNbEncoderInTheListing)
-{
+TEST(EncodeRequest, FindsAnAmrNbEncoderInTheListing) {
     const std::string withAmr =
         "Encoders:\n V..... = Video\n ------\n V.S... mpeg4                MPEG-4 part 2\n"
         " A..... aac                  AAC (Advanced Audio Coding)\n"

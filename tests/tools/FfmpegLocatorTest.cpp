@@ -12,8 +12,7 @@ using tw::tools::test::Utf8Of;
 
 namespace {
 
-std::string MakeProgram(const std::filesystem::path& folder, const std::string& name)
-{
+std::string MakeProgram(const std::filesystem::path& folder, const std::string& name) {
     std::filesystem::create_directories(folder);
     std::filesystem::path file = folder / tw::tools::test::FsPath(name);
     std::ofstream(file) << "#!/bin/sh\n";
@@ -25,8 +24,7 @@ const std::string kName = std::string("ffmpeg") + kExeSuffix;
 
 }  // namespace
 
-TEST(FfmpegLocator, CodecsFolderBesideUsComesFirst)
-{
+TEST(FfmpegLocator, CodecsFolderBesideUsComesFirst) {
     TempFolder root("locate");
     FfmpegSearch search;
     search.ownExecutable = MakeProgram(root.Path() / "程序 目录", kName);
@@ -39,8 +37,7 @@ TEST(FfmpegLocator, CodecsFolderBesideUsComesFirst)
     EXPECT_EQ(FindFfmpeg(search, nullptr), onPath);
 }
 
-TEST(FfmpegLocator, PathInOrderSkippingOurselvesAndEmptyEntries)
-{
+TEST(FfmpegLocator, PathInOrderSkippingOurselvesAndEmptyEntries) {
     TempFolder root("locate");
     FfmpegSearch search;
     // We are called ffmpeg too and our folder is on PATH: never start ourselves.
@@ -48,14 +45,12 @@ TEST(FfmpegLocator, PathInOrderSkippingOurselvesAndEmptyEntries)
     std::string second = MakeProgram(root.Path() / "second", kName);
     MakeProgram(root.Path() / "third", kName);
     search.pathVariable = std::string(1, kPathListSeparator) + Utf8Of(root.Path() / "app") + kPathListSeparator +
-                          Utf8Of(root.Path() / "nothing") + kPathListSeparator + "\"" +
-                          Utf8Of(root.Path() / "second") + "\"" + kPathListSeparator +
-                          Utf8Of(root.Path() / "third");
+                          Utf8Of(root.Path() / "nothing") + kPathListSeparator + "\"" + Utf8Of(root.Path() / "second") +
+                          "\"" + kPathListSeparator + Utf8Of(root.Path() / "third");
     EXPECT_EQ(FindFfmpeg(search, nullptr), second);
 }
 
-TEST(FfmpegLocator, SaysWhereItLookedWhenThereIsNone)
-{
+TEST(FfmpegLocator, SaysWhereItLookedWhenThereIsNone) {
     TempFolder root("locate");
     FfmpegSearch search;
     search.ownExecutable = MakeProgram(root.Path() / "app", kName);
@@ -67,8 +62,7 @@ TEST(FfmpegLocator, SaysWhereItLookedWhenThereIsNone)
     EXPECT_NE(lookedIn.find("PATH"), std::string::npos) << lookedIn;
 }
 
-TEST(FfmpegLocator, FolderOf)
-{
+TEST(FfmpegLocator, FolderOf) {
     EXPECT_EQ(FolderOf(std::string("x") + kDirSeparator + "y" + kDirSeparator + "tool"),
               std::string("x") + kDirSeparator + "y" + kDirSeparator);
     EXPECT_EQ(FolderOf("tool"), "");

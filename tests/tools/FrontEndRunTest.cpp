@@ -18,14 +18,10 @@ namespace {
 const char* const kFamilies[] = {"clip.avi", "clip.mpg", "clip.vob", "clip.dat", "clip.wmv",
                                  "clip.asf", "clip.mp4", "clip.3gp", "clip.mov", "clip.rm"};
 
-std::string Media(const std::string& name)
-{
-    return HostPath(std::string(TW_TEST_MEDIA) + "/" + name);
-}
+std::string Media(const std::string& name) { return HostPath(std::string(TW_TEST_MEDIA) + "/" + name); }
 
 // The real FFmpeg, used to look at what the encoder wrote.
-std::string RealFfmpeg()
-{
+std::string RealFfmpeg() {
 #ifdef TW_CODECS_FFMPEG
     return HostPath(TW_CODECS_FFMPEG);
 #else
@@ -35,30 +31,25 @@ std::string RealFfmpeg()
 #endif
 }
 
-RunResult Probe(const std::string& source, const std::string& probe = HostPath(TW_PROBE_EXE))
-{
-    return RunProgram(probe, {"-msglevel", "identify=6", "-vo", "none", "-ao", "none", source, "2>&1", "|grep",
-                              "ID_LENGTH"});
+RunResult Probe(const std::string& source, const std::string& probe = HostPath(TW_PROBE_EXE)) {
+    return RunProgram(probe,
+                      {"-msglevel", "identify=6", "-vo", "none", "-ao", "none", source, "2>&1", "|grep", "ID_LENGTH"});
 }
 
 RunResult Encode(const std::string& source, const std::string& output,
-                 const std::string& encoder = HostPath(TW_ENCODER_EXE))
-{
-    return RunProgram(encoder, {"-i", source, "-vcodec", "mpeg4", "-f", "3gp", "-b", "120K", "-r", "14.985", "-s",
-                                "176x144", "-ar", "8000", "-ab", "12.2K", "-ac", "1", "-y", output});
+                 const std::string& encoder = HostPath(TW_ENCODER_EXE)) {
+    return RunProgram(encoder, {"-i", source,    "-vcodec", "mpeg4", "-f",  "3gp",   "-b",  "120K", "-r", "14.985",
+                                "-s", "176x144", "-ar",     "8000",  "-ab", "12.2K", "-ac", "1",    "-y", output});
 }
 
-double LengthOf(const RunResult& result)
-{
+double LengthOf(const RunResult& result) {
     for (const std::string& line : result.lines) {
-        if (line.compare(0, 10, "ID_LENGTH=") == 0)
-            return std::atof(line.c_str() + 10);
+        if (line.compare(0, 10, "ID_LENGTH=") == 0) return std::atof(line.c_str() + 10);
     }
     return -1;
 }
 
-std::vector<double> MarkersOf(const RunResult& result)
-{
+std::vector<double> MarkersOf(const RunResult& result) {
     const std::string head = "ffmpeg_release_time=", tail = "=ffmpeg_release_time";
     std::vector<double> markers;
     for (const std::string& line : result.lines) {
@@ -74,8 +65,7 @@ struct StreamInfo {
     std::string container, video, audio;
 };
 
-StreamInfo Inspect(const std::string& file)
-{
+StreamInfo Inspect(const std::string& file) {
     StreamInfo info;
     RunResult result = RunProgram(RealFfmpeg(), {"-hide_banner", "-nostdin", "-i", file});
     for (const std::string& line : result.lines) {
@@ -83,22 +73,18 @@ StreamInfo Inspect(const std::string& file)
             info.readable = true;
             info.container = line;
         }
-        if (line.find("Stream #0:") != std::string::npos && line.find("Video:") != std::string::npos)
-            info.video = line;
-        if (line.find("Stream #0:") != std::string::npos && line.find("Audio:") != std::string::npos)
-            info.audio = line;
+        if (line.find("Stream #0:") != std::string::npos && line.find("Video:") != std::string::npos) info.video = line;
+        if (line.find("Stream #0:") != std::string::npos && line.find("Audio:") != std::string::npos) info.audio = line;
     }
     return info;
 }
 
-bool BuildHasAmrNb()
-{
+bool BuildHasAmrNb() {
     RunResult result = RunProgram(RealFfmpeg(), {"-hide_banner", "-encoders"});
     return result.output.find("libopencore_amrnb") != std::string::npos;
 }
 
-void ExpectConverterOutput(const StreamInfo& info, bool withSound)
-{
+void ExpectConverterOutput(const StreamInfo& info, bool withSound) {
     EXPECT_TRUE(info.readable);
     EXPECT_NE(info.container.find("3gp"), std::string::npos) << info.container;
     EXPECT_NE(info.video.find("Video: mpeg4"), std::string::npos) << info.video;
@@ -113,8 +99,7 @@ void ExpectConverterOutput(const StreamInfo& info, bool withSound)
 }
 
 // A copy of a front-end in a folder of its own, with no codecs folder beside it.
-std::string LoneCopy(const TempFolder& folder, const char* built)
-{
+std::string LoneCopy(const TempFolder& folder, const char* built) {
     std::filesystem::path from = FsPath(built);
     std::filesystem::path to = folder.Path() / from.filename();
     std::filesystem::copy_file(from, to);
@@ -123,8 +108,7 @@ std::string LoneCopy(const TempFolder& folder, const char* built)
 
 }  // namespace
 
-TEST(ProbeRun, LengthOfEveryFamily)
-{
+TEST(ProbeRun, LengthOfEveryFamily) {
     for (const char* name : kFamilies) {
         RunResult result = Probe(Media(name));
         EXPECT_EQ(result.exitCode, 0) << name << "\n" << result.output;
@@ -137,8 +121,7 @@ TEST(ProbeRun, LengthOfEveryFamily)
     EXPECT_NEAR(LengthOf(Probe(Media("raw.m4v"))), 3.0, 0.1);  // read through: no time in the header
 }
 
-TEST(ProbeRun, UnreadableFilesGiveNoLength)
-{
+TEST(ProbeRun, UnreadableFilesGiveNoLength) {
     for (const std::string& source : {Media("corrupt.avi"), Media("no such file.avi")}) {
         RunResult result = Probe(source);
         EXPECT_NE(result.exitCode, 0) << source;
@@ -149,8 +132,7 @@ TEST(ProbeRun, UnreadableFilesGiveNoLength)
     }
 }
 
-TEST(ProbeRun, ChineseFolderAndNameWithBlanks)
-{
+TEST(ProbeRun, ChineseFolderAndNameWithBlanks) {
     TempFolder folder("probe");
     std::filesystem::path dir = folder.Path() / FsPath("视频 文件");
     std::filesystem::create_directories(dir);
@@ -160,8 +142,7 @@ TEST(ProbeRun, ChineseFolderAndNameWithBlanks)
     EXPECT_NEAR(LengthOf(result), 3.0, 0.1) << result.output;
 }
 
-TEST(EncoderRun, EveryFamilyBecomesA3gp)
-{
+TEST(EncoderRun, EveryFamilyBecomesA3gp) {
     TempFolder folder("encode");
     for (const char* name : kFamilies) {
         std::string output = Utf8Of(folder.Path() / FsPath(std::string(name) + ".3GP"));
@@ -172,8 +153,7 @@ TEST(EncoderRun, EveryFamilyBecomesA3gp)
     }
 }
 
-TEST(EncoderRun, SourceWithoutSound)
-{
+TEST(EncoderRun, SourceWithoutSound) {
     TempFolder folder("encode");
     std::string output = HostPath(Utf8Of(folder.Path() / "silent.3GP"));
     RunResult result = Encode(Media("silent.mp4"), output);
@@ -181,22 +161,19 @@ TEST(EncoderRun, SourceWithoutSound)
     ExpectConverterOutput(Inspect(output), false);
 }
 
-TEST(EncoderRun, MarkersIncreaseToTheEnd)
-{
+TEST(EncoderRun, MarkersIncreaseToTheEnd) {
     TempFolder folder("encode");
     RunResult result = Encode(Media("long.avi"), HostPath(Utf8Of(folder.Path() / "long.3GP")));
     EXPECT_EQ(result.exitCode, 0) << result.output;
     std::vector<double> markers = MarkersOf(result);
     ASSERT_FALSE(markers.empty()) << result.output;
-    for (size_t i = 1; i < markers.size(); ++i)
-        EXPECT_GT(markers[i], markers[i - 1]);
+    for (size_t i = 1; i < markers.size(); ++i) EXPECT_GT(markers[i], markers[i - 1]);
     EXPECT_NEAR(markers.back(), 12.0, 0.5);
     // Markers stand on lines of their own, as the converter's line reader wants them.
     EXPECT_NE(result.output.find(tw::tools::ProgressMarker(markers.back())), std::string::npos);
 }
 
-TEST(EncoderRun, ChineseFolderAndNameWithBlanks)
-{
+TEST(EncoderRun, ChineseFolderAndNameWithBlanks) {
     TempFolder folder("encode");
     std::filesystem::path dir = folder.Path() / FsPath("输出 文件夹");
     std::filesystem::create_directories(dir);
@@ -211,8 +188,7 @@ TEST(EncoderRun, ChineseFolderAndNameWithBlanks)
     EXPECT_NE(info.audio.find(codec), std::string::npos) << info.audio;
 }
 
-TEST(EncoderRun, FailuresKeepFfmpegsWordAndStatus)
-{
+TEST(EncoderRun, FailuresKeepFfmpegsWordAndStatus) {
     TempFolder folder("encode");
     RunResult corrupt = Encode(Media("corrupt.avi"), HostPath(Utf8Of(folder.Path() / "corrupt.3GP")));
     EXPECT_NE(corrupt.exitCode, 0);
@@ -224,8 +200,7 @@ TEST(EncoderRun, FailuresKeepFfmpegsWordAndStatus)
     EXPECT_TRUE(usage.HasLineStartingWith("ffmpeg: unknown option -vf")) << usage.output;
 }
 
-TEST(FrontEnds, MissingFfmpegIsOneClearLine)
-{
+TEST(FrontEnds, MissingFfmpegIsOneClearLine) {
     TempFolder folder("lone");
     std::string probe = LoneCopy(folder, TW_PROBE_EXE);
     std::string encoder = LoneCopy(folder, TW_ENCODER_EXE);
@@ -242,8 +217,7 @@ TEST(FrontEnds, MissingFfmpegIsOneClearLine)
     EXPECT_EQ(encoded.lines[0].compare(0, 43, "ffmpeg: the FFmpeg program was not found (l"), 0) << encoded.lines[0];
 }
 
-TEST(EncoderRun, AmrNbAnswerIsKeptPerFfmpegBuild)
-{
+TEST(EncoderRun, AmrNbAnswerIsKeptPerFfmpegBuild) {
     TempFolder cache("cache");
     const std::filesystem::path file = cache.Path() / "tarnwick-ffmpeg-encoders.txt";
     const bool truth = BuildHasAmrNb();

@@ -4,18 +4,16 @@
 
 using namespace tw::tools;
 
-TEST(ProbeRequest, SourceOfTheConverterCommandLine)
-{
-    EXPECT_EQ(ProbeSource({"-msglevel", "identify=6", "-vo", "none", "-ao", "none", "C:\\视频\\a b.rm", "2>&1",
-                           "|grep", "ID_LENGTH"}),
+TEST(ProbeRequest, SourceOfTheConverterCommandLine) {
+    EXPECT_EQ(ProbeSource({"-msglevel", "identify=6", "-vo", "none", "-ao", "none", "C:\\视频\\a b.rm", "2>&1", "|grep",
+                           "ID_LENGTH"}),
               "C:\\视频\\a b.rm");
     EXPECT_EQ(ProbeSource({"-identify", "-vo", "null", "x.avi"}), "x.avi");
     EXPECT_EQ(ProbeSource({"-msglevel", "identify=6"}), "");
     EXPECT_EQ(ProbeSource({}), "");
 }
 
-TEST(ProbeRequest, DurationFromTheInputHeader)
-{
+TEST(ProbeRequest, DurationFromTheInputHeader) {
     DurationReader reader;
     reader.Feed("[mpeg @ 0x1] start time for stream 1 is not set");
     reader.Feed("  Duration: 09:99:99.00, start: 0");  // before the input header: not ours
@@ -30,8 +28,7 @@ TEST(ProbeRequest, DurationFromTheInputHeader)
     EXPECT_NEAR(reader.Seconds(), 3725.87, 1e-9);
 }
 
-TEST(ProbeRequest, UnknownOrUnreadable)
-{
+TEST(ProbeRequest, UnknownOrUnreadable) {
     DurationReader unknown;
     unknown.Feed("Input #0, h264, from 'raw.264':");
     unknown.Feed("  Duration: N/A, bitrate: N/A");
@@ -46,8 +43,7 @@ TEST(ProbeRequest, UnknownOrUnreadable)
     EXPECT_EQ(broken.LastMessage(), "C:\\bad.avi: Invalid data found when processing input");
 }
 
-TEST(ProbeRequest, LengthLineNeverRoundsUp)
-{
+TEST(ProbeRequest, LengthLineNeverRoundsUp) {
     EXPECT_EQ(LengthLine(125.87), "ID_LENGTH=125.87");
     EXPECT_EQ(LengthLine(3.07), "ID_LENGTH=3.07");
     EXPECT_EQ(LengthLine(59.999), "ID_LENGTH=59.99");  // the converter truncates: 59, not 60

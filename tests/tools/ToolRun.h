@@ -12,7 +12,7 @@ struct RunResult {
     std::string output;              // standard output and error, merged
     std::vector<std::string> lines;  // the same, cut into lines
     bool started = false;
-    std::string error;               // why it did not start
+    std::string error;  // why it did not start
 
     bool HasLineStartingWith(const std::string& prefix) const;
 };

@@ -11,15 +11,12 @@
 
 using namespace tw::tools;
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     std::vector<std::string> arguments = CommandLineArguments(argc, argv);
-    if (arguments.empty())
-        return 2;
+    if (arguments.empty()) return 2;
     const std::string mode = arguments[0];
     if (mode == "args") {
-        for (size_t i = 1; i < arguments.size(); ++i)
-            WriteOut("<" + arguments[i] + ">\n");
+        for (size_t i = 1; i < arguments.size(); ++i) WriteOut("<" + arguments[i] + ">\n");
         return 0;
     }
     if (mode == "exit" && arguments.size() == 2) {

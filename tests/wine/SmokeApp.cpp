@@ -10,23 +10,21 @@ namespace {
 
 constexpr int kButtonId = 100;
 constexpr int kCountId = 101;
-constexpr int kTextX = 20;   // where the caption text is painted, in client coordinates
+constexpr int kTextX = 20;  // where the caption text is painted, in client coordinates
 constexpr int kTextY = 20;
 
 int g_clicks = 0;
 tw::TFontHandle g_font;
 
-std::wstring CountText() {
-    return L"已点击 " + std::to_wstring(g_clicks) + L" 次";
-}
+std::wstring CountText() { return L"已点击 " + std::to_wstring(g_clicks) + L" 次"; }
 
 LRESULT CALLBACK WndProc(HWND w, UINT msg, WPARAM wp, LPARAM lp) {
     switch (msg) {
         case WM_CREATE: {
-            HWND b = CreateWindowExW(0, L"BUTTON", L"点击", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 20, 100, 75, 25,
-                                     w, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kButtonId)), nullptr, nullptr);
-            HWND s = CreateWindowExW(0, L"STATIC", CountText().c_str(), WS_CHILD | WS_VISIBLE, 110, 104, 120, 16,
-                                     w, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCountId)), nullptr, nullptr);
+            HWND b = CreateWindowExW(0, L"BUTTON", L"点击", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 20, 100, 75, 25, w,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(kButtonId)), nullptr, nullptr);
+            HWND s = CreateWindowExW(0, L"STATIC", CountText().c_str(), WS_CHILD | WS_VISIBLE, 110, 104, 120, 16, w,
+                                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(kCountId)), nullptr, nullptr);
             SendMessageW(b, WM_SETFONT, reinterpret_cast<WPARAM>(g_font.Get()), FALSE);
             SendMessageW(s, WM_SETFONT, reinterpret_cast<WPARAM>(g_font.Get()), FALSE);
             return 0;

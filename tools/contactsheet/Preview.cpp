@@ -247,7 +247,8 @@ void SideWindow(TCanvas& c, const TSkinData& s, int x, int y) {
     for (int i = 0; i < 3; ++i) {
         const bool sel = i == 0;
         const int w = 60;
-        const TRect tab{tx - (sel ? 2 : 0), page.Top - (sel ? 22 : 20), tx + w + (sel ? 2 : 0), page.Top + (sel ? 1 : 0)};
+        const TRect tab{tx - (sel ? 2 : 0), page.Top - (sel ? 22 : 20), tx + w + (sel ? 2 : 0),
+                        page.Top + (sel ? 1 : 0)};
         DrawObject(c, tab, s.Tabs.get(), sel ? 2 : 1);
         const TColor colour = s.Tabs ? (sel ? s.Tabs->MouseOverColour2 : s.Tabs->NormalColour2) : kText;
         CentredText(c, tab, tabs[i], colour);
@@ -269,7 +270,9 @@ void SideWindow(TCanvas& c, const TSkinData& s, int x, int y) {
     }
     if (s.TrackbarThumbDown) {
         const int cw = s.TrackbarThumbDown->Image.Width() / 5;
-        DrawCell(c, {channel.Left + 60, channel.Top - 8, channel.Left + 60 + cw, channel.Top - 8 + s.TrackbarThumbDown->Image.Height()},
+        DrawCell(c,
+                 {channel.Left + 60, channel.Top - 8, channel.Left + 60 + cw,
+                  channel.Top - 8 + s.TrackbarThumbDown->Image.Height()},
                  s.TrackbarThumbDown->Image, 5, 2);
     }
     // Up-down beside an edit.
@@ -319,7 +322,9 @@ void SideWindow(TCanvas& c, const TSkinData& s, int x, int y) {
     }
     // Buttons in every state.
     const char* names[] = {"NORMAL", "PRESSED", "DISABLED", "HOT", "FOCUSED"};
-    for (int f = 1; f <= 5; ++f) Button(c, s, {cl.Left + 8 + (f - 1) * 82, cl.Top + 200, cl.Left + 84 + (f - 1) * 82, cl.Top + 225}, names[f - 1], f);
+    for (int f = 1; f <= 5; ++f)
+        Button(c, s, {cl.Left + 8 + (f - 1) * 82, cl.Top + 200, cl.Left + 84 + (f - 1) * 82, cl.Top + 225},
+               names[f - 1], f);
 }
 
 }  // namespace

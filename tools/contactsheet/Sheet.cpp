@@ -25,9 +25,16 @@ struct TEntry {
 
 TEntry Of(const std::string& name, const TDataSkinObject* o, bool stacked = false, std::string note = {}) {
     if (!o) return {name + " (absent)", nullptr, 0, false, 0, 0, 0, 0, std::move(note)};
-    return {name, &o->Image, o->FrameCount, stacked, o->LeftWidth, o->TopHeight, o->RightWidth, o->BottomHeight,
-            "TRANS " + std::to_string(o->Trans) + " TILE " + std::to_string(o->Tile) + " STYLE " + std::to_string(o->Style) +
-                (note.empty() ? "" : "  " + note)};
+    return {name,
+            &o->Image,
+            o->FrameCount,
+            stacked,
+            o->LeftWidth,
+            o->TopHeight,
+            o->RightWidth,
+            o->BottomHeight,
+            "TRANS " + std::to_string(o->Trans) + " TILE " + std::to_string(o->Tile) + " STYLE " +
+                std::to_string(o->Style) + (note.empty() ? "" : "  " + note)};
 }
 
 std::vector<TEntry> Entries(const TSkinData& s) {
@@ -40,8 +47,9 @@ std::vector<TEntry> Entries(const TSkinData& s) {
     e.push_back(Of("Personality menuBar", s.MenuBar.get(), true));
     for (const auto& b : s.SysButtons)
         e.push_back(Of(b->Name, b.get(), false,
-                       "ACTION " + std::to_string(b->Action) + " ALIGN " + std::to_string(b->Align) + " X " + std::to_string(b->Xcoord) +
-                           " Y " + std::to_string(b->Ycoord) + " VIS " + std::to_string(b->Visibility)));
+                       "ACTION " + std::to_string(b->Action) + " ALIGN " + std::to_string(b->Align) + " X " +
+                           std::to_string(b->Xcoord) + " Y " + std::to_string(b->Ycoord) + " VIS " +
+                           std::to_string(b->Visibility)));
     e.push_back(Of("Buttons", s.Buttons.get(), false, "1 NORMAL 2 PRESSED 3 DISABLED 4 HOT 5 FOCUSED"));
     e.push_back({"Buttons CheckButton", &s.Buttons->CheckImage, s.Buttons->CheckButtonFrame, false, 0, 0, 0, 0, ""});
     e.push_back({"Buttons RadioButton", &s.Buttons->RadioImage, s.Buttons->RadioButtonFrame, false, 0, 0, 0, 0, ""});
@@ -141,13 +149,22 @@ int LayoutEntry(TCanvas* c, const TEntry& e, int y) {
 
 int LayoutColours(TCanvas* c, const TSkinData& s, int y) {
     const TSkinColours& k = s.Colours;
-    const std::pair<const char*, TColor> named[] = {
-        {"WINDOWTEXT", k.WindowText},   {"BUTTONFACE", k.ButtonFace},     {"SCROLLBAR", k.Scrollbar},
-        {"HILIGHTTEXT", k.HilightText}, {"HILIGHT", k.Hilight},           {"MENUBAR", k.Menubar},
-        {"MENU", k.Menu},               {"MENUTEXT", k.MenuText},         {"BUTTONTEXT", k.ButtonText},
-        {"BUTTONHILIGHT", k.ButtonHilight}, {"BUTTONLIGHT", k.Buttonlight}, {"BUTTONSHADOW", k.ButtonShadow},
-        {"BUTTONDKSHADOW", k.ButtonDkShadow}, {"MENUBARTEXT", k.MenuBarText}, {"TITLETEXTACTIVE", k.TitleTextActive},
-        {"TITLETEXTNOACTIVE", k.TitleTextNoActive}};
+    const std::pair<const char*, TColor> named[] = {{"WINDOWTEXT", k.WindowText},
+                                                    {"BUTTONFACE", k.ButtonFace},
+                                                    {"SCROLLBAR", k.Scrollbar},
+                                                    {"HILIGHTTEXT", k.HilightText},
+                                                    {"HILIGHT", k.Hilight},
+                                                    {"MENUBAR", k.Menubar},
+                                                    {"MENU", k.Menu},
+                                                    {"MENUTEXT", k.MenuText},
+                                                    {"BUTTONTEXT", k.ButtonText},
+                                                    {"BUTTONHILIGHT", k.ButtonHilight},
+                                                    {"BUTTONLIGHT", k.Buttonlight},
+                                                    {"BUTTONSHADOW", k.ButtonShadow},
+                                                    {"BUTTONDKSHADOW", k.ButtonDkShadow},
+                                                    {"MENUBARTEXT", k.MenuBarText},
+                                                    {"TITLETEXTACTIVE", k.TitleTextActive},
+                                                    {"TITLETEXTNOACTIVE", k.TitleTextNoActive}};
     if (c) c->Text(20, y, "COLOURS", kInk, 2);
     int x = 20, row = y + 22;
     auto swatch = [&](const std::string& name, TColor colour) {

@@ -9,9 +9,9 @@
 namespace tw::tools {
 
 enum class ChildStderr {
-    Inherit,  // the child's diagnostics go straight to our own standard error
-    ToPipe,   // merged into the pipe we read
-    Separate, // a pipe of its own, read with ReadError (from another thread than Read)
+    Inherit,   // the child's diagnostics go straight to our own standard error
+    ToPipe,    // merged into the pipe we read
+    Separate,  // a pipe of its own, read with ReadError (from another thread than Read)
 };
 
 class ChildProcess {

@@ -7,8 +7,7 @@
 
 namespace tw::tools {
 
-int PumpChild(ChildProcess& child, const LineHandler& onOutputLine, const LineHandler& onDiagnosticLine)
-{
+int PumpChild(ChildProcess& child, const LineHandler& onOutputLine, const LineHandler& onDiagnosticLine) {
     std::mutex gate;
     auto serialised = [&gate](const LineHandler& handler) {
         return [&gate, &handler](const std::string& line) {
@@ -20,8 +19,7 @@ int PumpChild(ChildProcess& child, const LineHandler& onOutputLine, const LineHa
         try {
             LineSplitter lines(serialised(onDiagnosticLine));
             char buffer[4096];
-            while (size_t got = child.ReadError(buffer, sizeof buffer))
-                lines.Feed(buffer, got);
+            while (size_t got = child.ReadError(buffer, sizeof buffer)) lines.Feed(buffer, got);
             lines.Finish();
         } catch (...) {
             // Out of memory at worst: the diagnostics are lost, the child goes on.
@@ -30,8 +28,7 @@ int PumpChild(ChildProcess& child, const LineHandler& onOutputLine, const LineHa
     try {
         LineSplitter lines(serialised(onOutputLine));
         char buffer[4096];
-        while (size_t got = child.Read(buffer, sizeof buffer))
-            lines.Feed(buffer, got);
+        while (size_t got = child.Read(buffer, sizeof buffer)) lines.Feed(buffer, got);
         lines.Finish();
     } catch (...) {
         // A thread still joinable when it is destroyed ends the program; and the diagnostics

@@ -12,30 +12,22 @@ struct ValueOption {
 };
 
 const ValueOption kValueOptions[] = {
-    {"-i", &EncodeRequest::input},
-    {"-f", &EncodeRequest::format},
-    {"-vcodec", &EncodeRequest::videoCodec},
-    {"-b", &EncodeRequest::videoBitrate},
-    {"-r", &EncodeRequest::frameRate},
-    {"-s", &EncodeRequest::frameSize},
-    {"-acodec", &EncodeRequest::audioCodec},
-    {"-ab", &EncodeRequest::audioBitrate},
-    {"-ar", &EncodeRequest::sampleRate},
-    {"-ac", &EncodeRequest::channels},
+    {"-i", &EncodeRequest::input},           {"-f", &EncodeRequest::format},
+    {"-vcodec", &EncodeRequest::videoCodec}, {"-b", &EncodeRequest::videoBitrate},
+    {"-r", &EncodeRequest::frameRate},       {"-s", &EncodeRequest::frameSize},
+    {"-acodec", &EncodeRequest::audioCodec}, {"-ab", &EncodeRequest::audioBitrate},
+    {"-ar", &EncodeRequest::sampleRate},     {"-ac", &EncodeRequest::channels},
 };
 
-void AddPair(std::vector<std::string>* arguments, const char* option, const std::string& value)
-{
-    if (value.empty())
-        return;
+void AddPair(std::vector<std::string>* arguments, const char* option, const std::string& value) {
+    if (value.empty()) return;
     arguments->push_back(option);
     arguments->push_back(value);
 }
 
 }  // namespace
 
-bool ParseEncodeRequest(const std::vector<std::string>& arguments, EncodeRequest* request, std::string* error)
-{
+bool ParseEncodeRequest(const std::vector<std::string>& arguments, EncodeRequest* request, std::string* error) {
     EncodeRequest parsed;
     std::vector<std::string> positional;
     for (size_t i = 0; i < arguments.size(); ++i) {
@@ -54,8 +46,7 @@ bool ParseEncodeRequest(const std::vector<std::string>& arguments, EncodeRequest
         }
         const ValueOption* known = nullptr;
         for (const ValueOption& option : kValueOptions) {
-            if (argument == option.name)
-                known = &option;
+            if (argument == option.name) known = &option;
         }
         if (!known) {
             *error = "unknown option " + argument;
@@ -80,17 +71,14 @@ bool ParseEncodeRequest(const std::vector<std::string>& arguments, EncodeRequest
     return true;
 }
 
-std::string ChooseAudioCodec(const EncodeRequest& request, bool haveAmrNb)
-{
-    if (!request.audioCodec.empty())
-        return request.audioCodec;
+std::string ChooseAudioCodec(const EncodeRequest& request, bool haveAmrNb) {
+    if (!request.audioCodec.empty()) return request.audioCodec;
     bool suitsAmr = (request.sampleRate.empty() || request.sampleRate == "8000") &&
                     (request.channels.empty() || request.channels == "1");
     return haveAmrNb && suitsAmr ? "libopencore_amrnb" : "aac";
 }
 
-bool ListsAmrNbEncoder(const std::string& encoderListing)
-{
+bool ListsAmrNbEncoder(const std::string& encoderListing) {
     // Lines read " A..... libopencore_amrnb  OpenCORE AMR-NB ..."; the name is the second word.
     std::istringstream lines(encoderListing);
     std::string line;
@@ -98,19 +86,15 @@ bool ListsAmrNbEncoder(const std::string& encoderListing)
         std::istringstream words(line);
         std::string flags, name;
         words >> flags >> name;
-        if (flags.size() == 6 && flags[0] == 'A' && (name == "libopencore_amrnb" || name == "amr_nb"))
-            return true;
+        if (flags.size() == 6 && flags[0] == 'A' && (name == "libopencore_amrnb" || name == "amr_nb")) return true;
     }
     return false;
 }
 
-std::vector<std::string> BuildFfmpegArguments(const EncodeRequest& request, const std::string& audioCodec)
-{
+std::vector<std::string> BuildFfmpegArguments(const EncodeRequest& request, const std::string& audioCodec) {
     std::vector<std::string> arguments = {"-hide_banner", "-nostdin", "-nostats", "-progress", "pipe:1"};
-    if (request.overwrite)
-        arguments.push_back("-y");
-    if (request.neverOverwrite)
-        arguments.push_back("-n");
+    if (request.overwrite) arguments.push_back("-y");
+    if (request.neverOverwrite) arguments.push_back("-n");
     AddPair(&arguments, "-i", request.input);
     // The first real picture stream (no cover art) and the first sound, each only if there is one;
     // subtitles and data streams are left out, 3GP cannot take most of them.

@@ -17,8 +17,7 @@ using namespace tw::tools;
 constexpr int kUsageError = 1;
 constexpr int kNoFfmpeg = 127;
 
-int Run(const std::vector<std::string>& arguments)
-{
+int Run(const std::vector<std::string>& arguments) {
     EncodeRequest request;
     std::string error;
     if (!ParseEncodeRequest(arguments, &request, &error)) {
@@ -32,8 +31,7 @@ int Run(const std::vector<std::string>& arguments)
         return kNoFfmpeg;
     }
     std::string audioCodec = request.audioCodec;
-    if (audioCodec.empty())
-        audioCodec = ChooseAudioCodec(request, FfmpegHasAmrNb(ffmpeg));
+    if (audioCodec.empty()) audioCodec = ChooseAudioCodec(request, FfmpegHasAmrNb(ffmpeg));
 
     ChildProcess encoder;
     if (!encoder.Start(ffmpeg, BuildFfmpegArguments(request, audioCodec), ChildStderr::Separate, &error)) {
@@ -47,16 +45,14 @@ int Run(const std::vector<std::string>& arguments)
         encoder,
         [&progress](const std::string& line) {
             double seconds = 0;
-            if (progress.Feed(line, &seconds))
-                WriteOut(ProgressMarker(seconds) + "\n");
+            if (progress.Feed(line, &seconds)) WriteOut(ProgressMarker(seconds) + "\n");
         },
         [](const std::string& line) { WriteErr(line + "\n"); });
 }
 
 }  // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     try {
         return Run(CommandLineArguments(argc, argv));
     } catch (const std::exception& e) {

@@ -2,8 +2,7 @@
 
 namespace tw::tools {
 
-void LineSplitter::Feed(const char* data, size_t size)
-{
+void LineSplitter::Feed(const char* data, size_t size) {
     for (size_t i = 0; i < size; ++i) {
         char c = data[i];
         if (c == '\n' && afterCr_) {
@@ -20,10 +19,8 @@ void LineSplitter::Feed(const char* data, size_t size)
     }
 }
 
-void LineSplitter::Finish()
-{
-    if (!line_.empty())
-        handler_(line_);
+void LineSplitter::Finish() {
+    if (!line_.empty()) handler_(line_);
     line_.clear();
     afterCr_ = false;
 }

@@ -2,8 +2,8 @@
 // Kept apart from the runner's TLineSplitter: whole lines only, and a CR LF split across two reads is one end.
 #pragma once
 
-#include <functional>
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <utility>
 

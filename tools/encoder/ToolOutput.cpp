@@ -7,14 +7,12 @@
 
 namespace tw::tools {
 
-void WriteOut(const std::string& text)
-{
+void WriteOut(const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), stdout);
     std::fflush(stdout);
 }
 
-void WriteErr(const std::string& text)
-{
+void WriteErr(const std::string& text) {
     std::fwrite(text.data(), 1, text.size(), stderr);
     std::fflush(stderr);
 }

@@ -2,10 +2,8 @@
 
 namespace tw::tools {
 
-std::string QuoteWindowsArgument(const std::string& argument)
-{
-    if (!argument.empty() && argument.find_first_of(" \t\n\v\"") == std::string::npos)
-        return argument;
+std::string QuoteWindowsArgument(const std::string& argument) {
+    if (!argument.empty() && argument.find_first_of(" \t\n\v\"") == std::string::npos) return argument;
 
     std::string quoted = "\"";
     size_t backslashes = 0;
@@ -29,8 +27,7 @@ std::string QuoteWindowsArgument(const std::string& argument)
     return quoted;
 }
 
-std::string BuildWindowsCommandLine(const std::string& program, const std::vector<std::string>& arguments)
-{
+std::string BuildWindowsCommandLine(const std::string& program, const std::vector<std::string>& arguments) {
     std::string line = "\"" + program + "\"";
     for (const std::string& argument : arguments) {
         line += ' ';

@@ -16,8 +16,8 @@ class DurationReader {
 public:
     void Feed(const std::string& line);
 
-    bool Opened() const { return opened_; }               // FFmpeg recognised the container
-    bool HasDuration() const { return seconds_ >= 0; }    // and knew its playing time
+    bool Opened() const { return opened_; }             // FFmpeg recognised the container
+    bool HasDuration() const { return seconds_ >= 0; }  // and knew its playing time
     double Seconds() const { return seconds_; }
     const std::string& LastMessage() const { return last_; }  // the last non-empty line: the reason of a failure
 

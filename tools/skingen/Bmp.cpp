@@ -62,7 +62,8 @@ TImage DecodeBmp(const std::vector<uint8_t>& bytes) {
     if (headerSize < 40) throw tw::Exception("Unsupported bitmap header");
     const int32_t width = static_cast<int32_t>(Get32(bytes, 18));
     const int32_t rawHeight = static_cast<int32_t>(Get32(bytes, 22));
-    if (Get16(bytes, 28) != 24 || Get32(bytes, 30) != 0) throw tw::Exception("Only uncompressed 24-bit bitmaps are read");
+    if (Get16(bytes, 28) != 24 || Get32(bytes, 30) != 0)
+        throw tw::Exception("Only uncompressed 24-bit bitmaps are read");
     if (width <= 0 || rawHeight == 0 || width > 16384 || std::abs(rawHeight) > 16384)
         throw tw::Exception("Bitmap size out of range");
     const int height = std::abs(rawHeight);

@@ -26,7 +26,8 @@ TImage CheckCell(const TTheme& t, TCheckState check, int interaction, bool radio
     if (radio) {
         const double c = n / 2.0, r = n / 2.0 - 0.5;
         Draw(img, Circle(c, c, r), VGradient(top, bottom, 0, n), matte);
-        Draw(img, Ring(Circle(c, c, r), t.Bevel ? 2 : 1), t.Bevel ? VGradient(t.Shadow, t.Light, 0, n) : Solid(border), matte);
+        Draw(img, Ring(Circle(c, c, r), t.Bevel ? 2 : 1), t.Bevel ? VGradient(t.Shadow, t.Light, 0, n) : Solid(border),
+             matte);
         if (check == csChecked) {
             Draw(img, Circle(c, c, 2.6), t.Gloss ? VGradient(Lighten(mark, 0.45), mark, c - 3, c + 3) : Solid(mark));
         }
@@ -146,28 +147,42 @@ TImage ExtraImagesStrip(const TTheme& t) {
 }  // namespace
 
 void BuildButtons(const TTheme& t, TSkinFiles& out) {
-
     TIniText& ini = out.Ini;
     const Fill faceMatte = Solid(t.Face);
 
     std::vector<TImage> buttonFrames;
-    for (int state = 1; state <= 5; ++state) buttonFrames.push_back(PaintFace(24, 24, ButtonStyle(t, state), t, faceMatte));
+    for (int state = 1; state <= 5; ++state)
+        buttonFrames.push_back(PaintFace(24, 24, ButtonStyle(t, state), t, faceMatte));
     ini.Section("Buttons");
     ini.Key("Bitmap", out.AddImage("button.bmp", TImage::JoinH(buttonFrames)));
     ini.Key("CheckButton", out.AddImage("checkbox.bmp", CheckStrip(t, false)));
     ini.Key("RadioButton", out.AddImage("radio.bmp", CheckStrip(t, true)));
-    Keys(ini, {{"LeftWidth", 4}, {"RightWidth", 4}, {"TopHeight", 4}, {"BottomHeight", 4}, {"Trans", 1}, {"Tile", 0},
-               {"CheckButtonFrame", t.CheckFrames}, {"RadioButtonFrame", t.RadioFrames}});
+    Keys(ini, {{"LeftWidth", 4},
+               {"RightWidth", 4},
+               {"TopHeight", 4},
+               {"BottomHeight", 4},
+               {"Trans", 1},
+               {"Tile", 0},
+               {"CheckButtonFrame", t.CheckFrames},
+               {"RadioButtonFrame", t.RadioFrames}});
     ini.Key("NormalColour2", TripletOf(t.ButtonText));
     ini.Key("MouseOverColour2", TripletOf(t.ButtonHotText));
     ini.Key("PressedColour2", TripletOf(t.ButtonPressedText));
 
     ini.Section("ComboButton");
-    ini.Key("Image", out.AddImage("combobutton.bmp", TImage::JoinH({ComboButtonCell(t, 1), ComboButtonCell(t, 2), ComboButtonCell(t, 3), ComboButtonCell(t, 4)})));
+    ini.Key("Image", out.AddImage("combobutton.bmp", TImage::JoinH({ComboButtonCell(t, 1), ComboButtonCell(t, 2),
+                                                                    ComboButtonCell(t, 3), ComboButtonCell(t, 4)})));
     Keys(ini, {{"LeftWidth", 2}, {"RightWidth", 3}, {"TopHeight", 3}, {"BottomHeight", 3}, {"Trans", 1}, {"Tile", 0}});
     ini.Section("SunkEdge");
-    ini.Key("Image", out.AddImage("sunkedge.bmp", TImage::JoinH({SunkEdgeCell(t, 1), SunkEdgeCell(t, 2), SunkEdgeCell(t, 3), SunkEdgeCell(t, 4)})));
-    Keys(ini, {{"LeftWidth", 3}, {"RightWidth", 3}, {"TopHeight", 3}, {"BottomHeight", 3}, {"Trans", 0}, {"Tile", 0}, {"Frame", 4}});
+    ini.Key("Image", out.AddImage("sunkedge.bmp", TImage::JoinH({SunkEdgeCell(t, 1), SunkEdgeCell(t, 2),
+                                                                 SunkEdgeCell(t, 3), SunkEdgeCell(t, 4)})));
+    Keys(ini, {{"LeftWidth", 3},
+               {"RightWidth", 3},
+               {"TopHeight", 3},
+               {"BottomHeight", 3},
+               {"Trans", 0},
+               {"Tile", 0},
+               {"Frame", 4}});
     ini.Section("ExtraImages");
     ini.Key("Image", out.AddImage("extra.bmp", ExtraImagesStrip(t)));
     Keys(ini, {{"Trans", 1}, {"Frame", 5}});

@@ -35,8 +35,7 @@ Rgb Desaturate(Rgb c, double t) {
 }
 
 Rgb ParseHexColour(const std::string& text) {
-    if (text.size() != 7 || text[0] != '#')
-        throw tw::Exception("Not a colour (#RRGGBB expected): \"" + text + "\"");
+    if (text.size() != 7 || text[0] != '#') throw tw::Exception("Not a colour (#RRGGBB expected): \"" + text + "\"");
     int v[6];
     for (int i = 0; i < 6; ++i) {
         v[i] = HexDigit(text[i + 1]);
@@ -52,9 +51,7 @@ std::string HexOf(Rgb c) {
     return buf;
 }
 
-std::string TripletOf(Rgb c) {
-    return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b);
-}
+std::string TripletOf(Rgb c) { return std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b); }
 
 unsigned WinColourOf(Rgb c) { return c.r | (c.g << 8) | (c.b << 16); }
 

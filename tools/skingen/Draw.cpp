@@ -117,8 +117,7 @@ void Draw(TImage& image, const Shape& shape, const Fill& fill, const Fill& matte
             Rgb& dst = image.At(x, y);
             Rgb out;
             if (dst == kKey) {
-                if (matte)
-                    out = Mix(matte(x, y), fill(x, y), cover);
+                if (matte) out = Mix(matte(x, y), fill(x, y), cover);
                 else if (cover >= 0.5)
                     out = fill(x, y);
                 else

@@ -18,7 +18,9 @@ using Fill = std::function<Rgb(int x, int y)>;
 Shape Box(double x0, double y0, double x1, double y1);
 // Rounded box with radii for the top-left, top-right, bottom-right and bottom-left corners.
 Shape RoundBox(double x0, double y0, double x1, double y1, double tl, double tr, double br, double bl);
-inline Shape RoundBox(double x0, double y0, double x1, double y1, double r) { return RoundBox(x0, y0, x1, y1, r, r, r, r); }
+inline Shape RoundBox(double x0, double y0, double x1, double y1, double r) {
+    return RoundBox(x0, y0, x1, y1, r, r, r, r);
+}
 Shape Circle(double cx, double cy, double r);
 // A stroke of the given width along a segment, with round ends.
 Shape Segment(double ax, double ay, double bx, double by, double width);

@@ -7,7 +7,9 @@ namespace tw::skingen {
 
 Fill GlossFill(Rgb top, Rgb bottom, double y0, double y1, double shine) {
     const double mid = y0 + (y1 - y0) * 0.48;
-    return VStops({{y0, Lighten(top, shine)}, {mid, Lighten(top, shine * 0.2)}, {mid + 0.01, bottom},
+    return VStops({{y0, Lighten(top, shine)},
+                   {mid, Lighten(top, shine * 0.2)},
+                   {mid + 0.01, bottom},
                    {y1, Mix(bottom, Lighten(top, 0.3), 0.6)}});
 }
 
@@ -89,7 +91,9 @@ void PaintFaceInto(TImage& img, double x0, double y0, double x1, double y1, cons
     }
     const double r = s.Radius;
     const Shape outer = RoundBox(x0, y0, x1, y1, r);
-    Fill fill = s.Flat ? Solid(s.Top) : s.Gloss ? GlossFill(s.Top, s.Bottom, y0, y1) : VGradient(s.Top, s.Bottom, y0, y1);
+    Fill fill = s.Flat    ? Solid(s.Top)
+                : s.Gloss ? GlossFill(s.Top, s.Bottom, y0, y1)
+                          : VGradient(s.Top, s.Bottom, y0, y1);
     Draw(img, outer, fill);
     if (!s.Flat && !s.Pressed) {
         // A soft light line just inside the top edge.
@@ -126,10 +130,14 @@ TImage PaintFace(int w, int h, const TFaceStyle& s, const TTheme& t, const Fill&
 Shape ArrowShape(TArrow dir, double cx, double cy, double size) {
     const double a = size / 2, b = size / 4;
     switch (dir) {
-        case TArrow::Up: return Polygon({{cx - a, cy + b}, {cx + a, cy + b}, {cx, cy - b}});
-        case TArrow::Down: return Polygon({{cx - a, cy - b}, {cx + a, cy - b}, {cx, cy + b}});
-        case TArrow::Left: return Polygon({{cx + b, cy - a}, {cx + b, cy + a}, {cx - b, cy}});
-        case TArrow::Right: return Polygon({{cx - b, cy - a}, {cx - b, cy + a}, {cx + b, cy}});
+        case TArrow::Up:
+            return Polygon({{cx - a, cy + b}, {cx + a, cy + b}, {cx, cy - b}});
+        case TArrow::Down:
+            return Polygon({{cx - a, cy - b}, {cx + a, cy - b}, {cx, cy + b}});
+        case TArrow::Left:
+            return Polygon({{cx + b, cy - a}, {cx + b, cy + a}, {cx - b, cy}});
+        case TArrow::Right:
+            return Polygon({{cx - b, cy - a}, {cx - b, cy + a}, {cx + b, cy}});
     }
     return Box(0, 0, 0, 0);
 }

@@ -24,9 +24,9 @@ Fill TitleFill(const TTheme& t, bool active, int yOffset = 0) {
     const TTitleBand band = TitleBand(t);
     const Rgb top = active ? t.TitleTop : t.TitleInactiveTop;
     const Rgb bottom = active ? t.TitleBottom : t.TitleInactiveBottom;
-    Fill base = t.Flat ? Solid(bottom)
-              : t.Gloss ? GlossFill(top, bottom, band.Top, band.Bottom, 0.35)
-                        : VGradient(top, bottom, band.Top, band.Bottom);
+    Fill base = t.Flat    ? Solid(bottom)
+                : t.Gloss ? GlossFill(top, bottom, band.Top, band.Bottom, 0.35)
+                          : VGradient(top, bottom, band.Top, band.Bottom);
     if (t.Grain) {
         // Grain varies by row only, so the horizontally stretched title keeps it intact.
         base = [base](int x, int y) {
@@ -70,7 +70,8 @@ Shape CaptionGlyph(TCaptionKind kind, double cx, double cy, double g, double str
     switch (kind) {
         case ckClose: {
             const double d = stroke * 0.35;
-            return Union(Segment(x0 + d, y0 + d, x1 - d, y1 - d, stroke), Segment(x1 - d, y0 + d, x0 + d, y1 - d, stroke));
+            return Union(Segment(x0 + d, y0 + d, x1 - d, y1 - d, stroke),
+                         Segment(x1 - d, y0 + d, x0 + d, y1 - d, stroke));
         }
         case ckMax:
             return Union(Ring(Box(x0, y0, x1, y1), 1), Box(x0, y0, x1, y0 + 2));
@@ -128,7 +129,8 @@ TImage CaptionCell(const TTheme& t, TCaptionKind kind, int state, int yCoord) {
             const double r = std::min(w, h) / 2.0 - 0.5;
             const double cx = w / 2.0, cy = h / 2.0;
             TImage tmp(w, h, s.Border);
-            Draw(tmp, Circle(cx, cy, r), s.Gloss ? GlossFill(s.Top, s.Bottom, cy - r, cy + r) : VGradient(s.Top, s.Bottom, cy - r, cy + r));
+            Draw(tmp, Circle(cx, cy, r),
+                 s.Gloss ? GlossFill(s.Top, s.Bottom, cy - r, cy + r) : VGradient(s.Top, s.Bottom, cy - r, cy + r));
             Draw(tmp, Ring(Circle(cx, cy, r), 1), Solid(s.Border));
             const Shape outer = Circle(cx, cy, r);
             for (int y = 0; y < h; ++y)
@@ -205,11 +207,12 @@ void BuildFrame(const TTheme& t, TSkinFiles& out) {
     const int w = 2 * s + 2 * cap + 16, h = topMargin + 8 + botMargin;
     const TImage active = PaintWindow(t, true, w, h), inactive = PaintWindow(t, false, w, h);
 
-    const std::string left = out.AddImage("left.bmp", TImage::JoinH({active.Crop(0, 0, s, h), inactive.Crop(0, 0, s, h)}));
-    const std::string right =
-        out.AddImage("right.bmp", TImage::JoinH({active.Crop(w - s, 0, s, h), inactive.Crop(w - s, 0, s, h)}));
-    const std::string top =
-        out.AddImage("top.bmp", TImage::JoinV({active.Crop(s, 0, w - 2 * s, th), inactive.Crop(s, 0, w - 2 * s, th)}));
+    const std::string left = out.AddImage("left.bmp",
+                                          TImage::JoinH({active.Crop(0, 0, s, h), inactive.Crop(0, 0, s, h)}));
+    const std::string right = out.AddImage("right.bmp",
+                                           TImage::JoinH({active.Crop(w - s, 0, s, h), inactive.Crop(w - s, 0, s, h)}));
+    const std::string top = out.AddImage(
+        "top.bmp", TImage::JoinV({active.Crop(s, 0, w - 2 * s, th), inactive.Crop(s, 0, w - 2 * s, th)}));
     const std::string bottom = out.AddImage(
         "bottom.bmp", TImage::JoinV({active.Crop(s, h - b, w - 2 * s, b), inactive.Crop(s, h - b, w - 2 * s, b)}));
 
@@ -255,7 +258,8 @@ void BuildFrame(const TTheme& t, TSkinFiles& out) {
     ini.Key("Textbackground", 0);
     ini.Key("TXTBackleft", 6);
     ini.Key("TXTBackRight", 6);
-    for (const auto& [prefix, c] : {std::pair<const char*, Rgb>{"ActiveText", t.TitleText}, {"InActiveText", t.TitleTextInactive}}) {
+    for (const auto& [prefix, c] :
+         {std::pair<const char*, Rgb>{"ActiveText", t.TitleText}, {"InActiveText", t.TitleTextInactive}}) {
         ini.Key(std::string(prefix) + "R", c.r);
         ini.Key(std::string(prefix) + "G", c.g);
         ini.Key(std::string(prefix) + "B", c.b);

@@ -7,8 +7,7 @@
 namespace tw::skingen {
 
 TImage::TImage(int width, int height, Rgb fill) {
-    if (width < 0 || height < 0 || width > 16384 || height > 16384)
-        throw tw::Exception("Image size out of range");
+    if (width < 0 || height < 0 || width > 16384 || height > 16384) throw tw::Exception("Image size out of range");
     width_ = width;
     height_ = height;
     pixels_.assign(static_cast<size_t>(width) * height, fill);
@@ -57,8 +56,7 @@ TImage TImage::JoinH(const std::vector<TImage>& frames) {
     const int w = frames[0].width_, h = frames[0].height_;
     TImage out(w * static_cast<int>(frames.size()), h);
     for (size_t i = 0; i < frames.size(); ++i) {
-        if (frames[i].width_ != w || frames[i].height_ != h)
-            throw tw::Exception("Strip frames differ in size");
+        if (frames[i].width_ != w || frames[i].height_ != h) throw tw::Exception("Strip frames differ in size");
         out.Blit(frames[i], w * static_cast<int>(i), 0);
     }
     return out;
@@ -69,8 +67,7 @@ TImage TImage::JoinV(const std::vector<TImage>& frames) {
     const int w = frames[0].width_, h = frames[0].height_;
     TImage out(w, h * static_cast<int>(frames.size()));
     for (size_t i = 0; i < frames.size(); ++i) {
-        if (frames[i].width_ != w || frames[i].height_ != h)
-            throw tw::Exception("Strip frames differ in size");
+        if (frames[i].width_ != w || frames[i].height_ != h) throw tw::Exception("Strip frames differ in size");
         out.Blit(frames[i], 0, h * static_cast<int>(i));
     }
     return out;

@@ -36,7 +36,8 @@ TImage TabCell(const TTheme& t, int frame) {
     const Shape body = RoundBox(0, 0, w, h + r, r, r, 0, 0);
     Draw(img, body, t.Flat ? Solid(bottom) : VGradient(top, bottom, 0, h), matte);
     Draw(img, Ring(body, 1), Solid(border), matte);
-    if (selected && !t.Flat) Draw(img, Intersect(Ring(RoundBox(0, 0, w, h + r, r, r, 0, 0), 2), Box(0, 0, w, 2)), Solid(t.Accent), matte);
+    if (selected && !t.Flat)
+        Draw(img, Intersect(Ring(RoundBox(0, 0, w, h + r, r, r, 0, 0), 2), Box(0, 0, w, 2)), Solid(t.Accent), matte);
     if (selected && t.Flat) Draw(img, Box(1, 0, w - 1, 2), Solid(t.Accent), matte);
     if (frame == 4) Draw(img, Intersect(Ring(body, 2), Box(0, 0, w, 2)), Solid(Mix(t.Accent, kWhite, 0.4)), matte);
     if (!selected) Draw(img, Box(0, h - 1, w, h), Solid(border));
@@ -122,7 +123,8 @@ TImage GroupLabelCell(const TTheme& t) {
     TImage img(w, h);
     const Rgb back = t.Flat ? t.Face : Mix(t.Face, kWhite, 0.35);
     Draw(img, RoundBox(0, 0, w, h, t.Bevel ? 0 : 6), Solid(back), Solid(t.Face));
-    if (!t.Flat) Draw(img, Ring(RoundBox(0, 0, w, h, t.Bevel ? 0 : 6), 1), Solid(Mix(t.Shadow, t.Face, 0.5)), Solid(t.Face));
+    if (!t.Flat)
+        Draw(img, Ring(RoundBox(0, 0, w, h, t.Bevel ? 0 : 6), 1), Solid(Mix(t.Shadow, t.Face, 0.5)), Solid(t.Face));
     return img;
 }
 
@@ -167,9 +169,16 @@ void BuildPanels(const TTheme& t, TSkinFiles& out) {
     TIniText& ini = out.Ini;
 
     ini.Section("Tabs");
-    ini.Key("Image", out.AddImage("tabs.bmp", TImage::JoinH({TabCell(t, 1), TabCell(t, 2), TabCell(t, 3), TabCell(t, 4), TabCell(t, 5)})));
+    ini.Key("Image", out.AddImage("tabs.bmp", TImage::JoinH({TabCell(t, 1), TabCell(t, 2), TabCell(t, 3), TabCell(t, 4),
+                                                             TabCell(t, 5)})));
     ini.Key("Border", out.AddImage("tabborder.bmp", PaneCell(t)));
-    Keys(ini, {{"Style", t.TabsStyle}, {"LeftWidth", 5}, {"RightWidth", 5}, {"TopHeight", 5}, {"BottomHeight", 2}, {"Trans", 1}, {"Tile", 0}});
+    Keys(ini, {{"Style", t.TabsStyle},
+               {"LeftWidth", 5},
+               {"RightWidth", 5},
+               {"TopHeight", 5},
+               {"BottomHeight", 2},
+               {"Trans", 1},
+               {"Tile", 0}});
     ini.Key("NormalColour2", TripletOf(t.TabText));
     ini.Key("MouseOverColour2", TripletOf(t.TabSelText));
     ini.Key("PressedColour2", TripletOf(t.TabSelText));
@@ -178,35 +187,83 @@ void BuildPanels(const TTheme& t, TSkinFiles& out) {
     Keys(ini, {{"LeftWidth", 3}, {"RightWidth", 3}, {"TopHeight", 3}, {"BottomHeight", 3}, {"Trans", 0}, {"Tile", 0}});
 
     ini.Section("Headerbar");
-    ini.Key("Image", out.AddImage("header.bmp", TImage::JoinH({HeaderCell(t, 1), HeaderCell(t, 2), HeaderCell(t, 3), HeaderCell(t, 4), HeaderCell(t, 5)})));
-    Keys(ini, {{"LeftWidth", 2}, {"RightWidth", 3}, {"TopHeight", 3}, {"BottomHeight", 3}, {"Trans", 0}, {"Tile", 0}, {"Frame", 5}});
+    ini.Key("Image", out.AddImage("header.bmp", TImage::JoinH({HeaderCell(t, 1), HeaderCell(t, 2), HeaderCell(t, 3),
+                                                               HeaderCell(t, 4), HeaderCell(t, 5)})));
+    Keys(ini, {{"LeftWidth", 2},
+               {"RightWidth", 3},
+               {"TopHeight", 3},
+               {"BottomHeight", 3},
+               {"Trans", 0},
+               {"Tile", 0},
+               {"Frame", 5}});
     ini.Key("NormalColour2", TripletOf(t.HeaderText));
 
     ini.Section("StatusBarEdges");
     ini.Key("Image", out.AddImage("status.bmp", TImage::JoinH({StatusCell(t, 1), StatusCell(t, 2), StatusCell(t, 3)})));
-    Keys(ini, {{"LeftWidth", 2}, {"RightWidth", 2}, {"TopHeight", 2}, {"BottomHeight", 2}, {"Trans", 0}, {"Tile", 0}, {"Frame", 3}});
+    Keys(ini, {{"LeftWidth", 2},
+               {"RightWidth", 2},
+               {"TopHeight", 2},
+               {"BottomHeight", 2},
+               {"Trans", 0},
+               {"Tile", 0},
+               {"Frame", 3}});
     ini.Key("NormalColour2", TripletOf(t.StatusText));
 
     ini.Section("ToolBars");
-    ini.Key("Image", out.AddImage("toolbar.bmp", TImage::JoinH({ToolButtonCell(t, 1), ToolButtonCell(t, 2), ToolButtonCell(t, 3), ToolButtonCell(t, 4), ToolButtonCell(t, 5)})));
-    Keys(ini, {{"LeftWidth", 4}, {"RightWidth", 4}, {"TopHeight", 4}, {"BottomHeight", 4}, {"Trans", 1}, {"Tile", 0}, {"Frame", 5}});
+    ini.Key("Image",
+            out.AddImage("toolbar.bmp", TImage::JoinH({ToolButtonCell(t, 1), ToolButtonCell(t, 2), ToolButtonCell(t, 3),
+                                                       ToolButtonCell(t, 4), ToolButtonCell(t, 5)})));
+    Keys(ini, {{"LeftWidth", 4},
+               {"RightWidth", 4},
+               {"TopHeight", 4},
+               {"BottomHeight", 4},
+               {"Trans", 1},
+               {"Tile", 0},
+               {"Frame", 5}});
 
     ini.Section("GroupBoxEdge");
     ini.Key("Image", out.AddImage("groupedge.bmp", TImage::JoinH({GroupEdgeCell(t, true), GroupEdgeCell(t, false)})));
-    Keys(ini, {{"LeftWidth", 6}, {"RightWidth", 6}, {"TopHeight", 6}, {"BottomHeight", 6}, {"Trans", 1}, {"Tile", 0}, {"Frame", 2}});
+    Keys(ini, {{"LeftWidth", 6},
+               {"RightWidth", 6},
+               {"TopHeight", 6},
+               {"BottomHeight", 6},
+               {"Trans", 1},
+               {"Tile", 0},
+               {"Frame", 2}});
     ini.Section("GroupBox");
     ini.Key("Image", out.AddImage("grouplabel.bmp", GroupLabelCell(t)));
-    Keys(ini, {{"LeftWidth", 7}, {"RightWidth", 7}, {"TopHeight", 0}, {"BottomHeight", 0}, {"Trans", 1}, {"Tile", 0},
-               {"BackgroundAlignment", 0}, {"BackgroundLeftShift", 4}, {"BackgroundRightShift", 4}});
+    Keys(ini, {{"LeftWidth", 7},
+               {"RightWidth", 7},
+               {"TopHeight", 0},
+               {"BottomHeight", 0},
+               {"Trans", 1},
+               {"Tile", 0},
+               {"BackgroundAlignment", 0},
+               {"BackgroundLeftShift", 4},
+               {"BackgroundRightShift", 4}});
 
     ini.Section("MenuItem");
-    ini.Key("Image", out.AddImage("menuitem.bmp", TImage::JoinH({MenuItemCell(t, 1), MenuItemCell(t, 2), MenuItemCell(t, 3), MenuItemCell(t, 4), MenuItemCell(t, 5)})));
+    ini.Key("Image",
+            out.AddImage("menuitem.bmp", TImage::JoinH({MenuItemCell(t, 1), MenuItemCell(t, 2), MenuItemCell(t, 3),
+                                                        MenuItemCell(t, 4), MenuItemCell(t, 5)})));
     // Margins clear the highlight's rounded corners so stretching never repeats a curved column.
-    Keys(ini, {{"LeftWidth", 4}, {"RightWidth", 4}, {"TopHeight", 4}, {"BottomHeight", 4}, {"Trans", 1}, {"Tile", 0}, {"Frame", 5}});
+    Keys(ini, {{"LeftWidth", 4},
+               {"RightWidth", 4},
+               {"TopHeight", 4},
+               {"BottomHeight", 4},
+               {"Trans", 1},
+               {"Tile", 0},
+               {"Frame", 5}});
     const int gutter = t.MenuGutter == t.Menu ? 2 : 24;
     ini.Section("MenuBackground");
     ini.Key("Image", out.AddImage("menuback.bmp", MenuBackgroundImage(t, gutter)));
-    Keys(ini, {{"LeftWidth", gutter + 2}, {"RightWidth", 3}, {"TopHeight", 3}, {"BottomHeight", 3}, {"Trans", 0}, {"Tile", 0}, {"Frame", 1}});
+    Keys(ini, {{"LeftWidth", gutter + 2},
+               {"RightWidth", 3},
+               {"TopHeight", 3},
+               {"BottomHeight", 3},
+               {"Trans", 0},
+               {"Tile", 0},
+               {"Frame", 1}});
 }
 
 }  // namespace tw::skingen

@@ -35,7 +35,9 @@ TImage ScrollArrowCell(const TTheme& t, TArrow dir, int state) {
             for (int x = 0; x < n; ++x)
                 if (img.At(x, y) == kKey) img.At(x, y) = t.ScrollTrack;
     }
-    const Rgb glyph = state == 2 ? Mix(t.Shadow, t.Face, 0.4) : state == 3 && !t.Bevel ? Darken(t.Accent, 0.15) : t.Glyph;
+    const Rgb glyph = state == 2               ? Mix(t.Shadow, t.Face, 0.4)
+                      : state == 3 && !t.Bevel ? Darken(t.Accent, 0.15)
+                                               : t.Glyph;
     const double shift = state == 1 && t.Bevel ? 1 : 0;
     Draw(img, ArrowShape(dir, n / 2.0 + shift, n / 2.0 + shift, 7), Solid(glyph));
     return img;
@@ -43,7 +45,8 @@ TImage ScrollArrowCell(const TTheme& t, TArrow dir, int state) {
 
 TImage GripCell(const TTheme& t, bool horizontal, int state) {
     const int n = 17;
-    const Rgb thumbMid = Mix(state == 2 ? t.ButtonHotTop : t.ThumbTop, state == 2 ? t.ButtonHotBottom : t.ThumbBottom, 0.5);
+    const Rgb thumbMid = Mix(state == 2 ? t.ButtonHotTop : t.ThumbTop, state == 2 ? t.ButtonHotBottom : t.ThumbBottom,
+                             0.5);
     const Fill matte = Solid(thumbMid);
     TImage img(n, n);
     const Rgb dark = Mix(t.ThumbBorder, thumbMid, state == 1 ? 0.1 : 0.3), light = Lighten(thumbMid, 0.6);
@@ -109,7 +112,10 @@ TImage ThumbStrip(const TTheme& t, bool horizontal) {
             const double r = std::min(3, t.ButtonRadius + 1);
             const Shape body = horizontal ? RoundBox(0, 1, w, h - 1, r) : RoundBox(1, 0, w - 1, h, r);
             TImage tmp(w, h, border);
-            Draw(tmp, body, t.Flat ? Solid(top) : horizontal ? VGradient(top, bottom, 1, h - 1) : HGradient(top, bottom, 1, w - 1));
+            Draw(tmp, body,
+                 t.Flat       ? Solid(top)
+                 : horizontal ? VGradient(top, bottom, 1, h - 1)
+                              : HGradient(top, bottom, 1, w - 1));
             Draw(tmp, Ring(body, 1), Solid(border));
             for (int y = 0; y < h; ++y)
                 for (int x = 0; x < w; ++x) {
@@ -131,16 +137,30 @@ void BuildScrollbars(const TTheme& t, TSkinFiles& out) {
     Keys(ini, {{"Trans", 1}, {"Frame", 23}});
     ini.Section("HorzScroll");
     ini.Key("Image", out.AddImage("hscroll.bmp", ScrollTrackStrip(t, true)));
-    Keys(ini, {{"LeftWidth", 2}, {"RightWidth", 2}, {"TopHeight", 0}, {"BottomHeight", 0}, {"Trans", 0}, {"Tile", 0}, {"Frame", 4}});
+    Keys(ini, {{"LeftWidth", 2},
+               {"RightWidth", 2},
+               {"TopHeight", 0},
+               {"BottomHeight", 0},
+               {"Trans", 0},
+               {"Tile", 0},
+               {"Frame", 4}});
     ini.Section("VertScroll");
     ini.Key("Image", out.AddImage("vscroll.bmp", ScrollTrackStrip(t, false)));
-    Keys(ini, {{"LeftWidth", 0}, {"RightWidth", 0}, {"TopHeight", 2}, {"BottomHeight", 2}, {"Trans", 0}, {"Tile", 0}, {"Frame", 4}});
+    Keys(ini, {{"LeftWidth", 0},
+               {"RightWidth", 0},
+               {"TopHeight", 2},
+               {"BottomHeight", 2},
+               {"Trans", 0},
+               {"Tile", 0},
+               {"Frame", 4}});
     ini.Section("HorzScrollThumb");
     ini.Key("Image", out.AddImage("hthumb.bmp", ThumbStrip(t, true)));
-    Keys(ini, {{"LeftWidth", 5}, {"RightWidth", 5}, {"TopHeight", 4}, {"BottomHeight", 4}, {"Trans", 1}, {"FrameCount", 3}});
+    Keys(ini,
+         {{"LeftWidth", 5}, {"RightWidth", 5}, {"TopHeight", 4}, {"BottomHeight", 4}, {"Trans", 1}, {"FrameCount", 3}});
     ini.Section("VertScrollThumb");
     ini.Key("Image", out.AddImage("vthumb.bmp", ThumbStrip(t, false)));
-    Keys(ini, {{"LeftWidth", 4}, {"RightWidth", 4}, {"TopHeight", 5}, {"BottomHeight", 5}, {"Trans", 1}, {"FrameCount", 3}});
+    Keys(ini,
+         {{"LeftWidth", 4}, {"RightWidth", 4}, {"TopHeight", 5}, {"BottomHeight", 5}, {"Trans", 1}, {"FrameCount", 3}});
 }
 
 }  // namespace tw::skingen

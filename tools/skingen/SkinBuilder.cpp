@@ -27,13 +27,22 @@ namespace {
 
 void BuildColours(const TTheme& t, TIniText& ini) {
     ini.Section("Colours");
-    const std::pair<const char*, Rgb> colours[] = {
-        {"WindowText", t.Text},         {"ButtonFace", t.Face},       {"Scrollbar", t.ScrollTrack},
-        {"HilightText", t.AccentText},  {"Hilight", t.Accent},        {"Menubar", t.MenuBar},
-        {"Menu", t.Menu},               {"MenuText", t.MenuText},     {"ButtonText", t.ButtonText},
-        {"ButtonHilight", t.Light},     {"Buttonlight", Mix(t.Light, t.Face, 0.5)},
-        {"ButtonShadow", t.Shadow},     {"ButtonDkShadow", t.DkShadow}, {"MenuBarText", t.MenuBarText},
-        {"TitleTextActive", t.TitleText}, {"TitleTextNoActive", t.TitleTextInactive}};
+    const std::pair<const char*, Rgb> colours[] = {{"WindowText", t.Text},
+                                                   {"ButtonFace", t.Face},
+                                                   {"Scrollbar", t.ScrollTrack},
+                                                   {"HilightText", t.AccentText},
+                                                   {"Hilight", t.Accent},
+                                                   {"Menubar", t.MenuBar},
+                                                   {"Menu", t.Menu},
+                                                   {"MenuText", t.MenuText},
+                                                   {"ButtonText", t.ButtonText},
+                                                   {"ButtonHilight", t.Light},
+                                                   {"Buttonlight", Mix(t.Light, t.Face, 0.5)},
+                                                   {"ButtonShadow", t.Shadow},
+                                                   {"ButtonDkShadow", t.DkShadow},
+                                                   {"MenuBarText", t.MenuBarText},
+                                                   {"TitleTextActive", t.TitleText},
+                                                   {"TitleTextNoActive", t.TitleTextInactive}};
     for (const auto& [key, c] : colours) ini.Key(key, TripletOf(c));
 
     // Extra colours the application may pick up: accent, its dark and light tones, the title.
@@ -43,8 +52,9 @@ void BuildColours(const TTheme& t, TIniText& ini) {
         ini.Key("color", TripletOf(extras[i]));
     }
     ini.Section("Customcolors");
-    const Rgb custom[] = {t.Face,   t.Text,        t.Accent,      Lighten(t.Accent, 0.4), Darken(t.Accent, 0.3),
-                          t.Shadow, t.TitleTop,    t.TitleBottom, t.Menu,                 t.Field};
+    const Rgb custom[] = {
+        t.Face,        t.Text, t.Accent, Lighten(t.Accent, 0.4), Darken(t.Accent, 0.3), t.Shadow, t.TitleTop,
+        t.TitleBottom, t.Menu, t.Field};
     for (int i = 0; i < 10; ++i) ini.Key("Color" + std::to_string(i), TripletOf(custom[i]));
 }
 

@@ -84,7 +84,8 @@ public:
 
     void RejectUnused() const {
         for (const auto& [key, v] : values_)
-            if (!used_.count(key)) throw tw::Exception("Design line " + std::to_string(v.second) + ": unknown key " + key);
+            if (!used_.count(key))
+                throw tw::Exception("Design line " + std::to_string(v.second) + ": unknown key " + key);
     }
 
 private:
@@ -205,17 +206,21 @@ TTheme LoadTheme(const std::string& text) {
     t.Bevel = d.Switch("Bevel", false);
     t.Grain = d.Switch("Grain", false);
     t.CaptionFrames = d.Number("CaptionFrames", 3, 3, 6);
-    if (t.CaptionFrames != 3 && t.CaptionFrames != 6) throw tw::Exception(d.Where("CaptionFrames") + "CaptionFrames must be 3 or 6");
+    if (t.CaptionFrames != 3 && t.CaptionFrames != 6)
+        throw tw::Exception(d.Where("CaptionFrames") + "CaptionFrames must be 3 or 6");
     t.CaptionWidth = d.Number("CaptionWidth", 21, 12, 48);
     t.CaptionHeight = d.Number("CaptionHeight", 19, 10, t.TitleHeight);
     t.CaptionGap = d.Number("CaptionGap", 2, 0, 10);
     t.CaptionShape = d.Text("CaptionShape", "round");
-    if (t.CaptionShape != "square" && t.CaptionShape != "round" && t.CaptionShape != "circle" && t.CaptionShape != "flat")
+    if (t.CaptionShape != "square" && t.CaptionShape != "round" && t.CaptionShape != "circle" &&
+        t.CaptionShape != "flat")
         throw tw::Exception(d.Where("CaptionShape") + "CaptionShape must be square, round, circle or flat");
     t.CheckFrames = d.Number("CheckFrames", 4, 4, 12);
-    if (t.CheckFrames != 4 && t.CheckFrames != 12) throw tw::Exception(d.Where("CheckFrames") + "CheckFrames must be 4 or 12");
+    if (t.CheckFrames != 4 && t.CheckFrames != 12)
+        throw tw::Exception(d.Where("CheckFrames") + "CheckFrames must be 4 or 12");
     t.RadioFrames = d.Number("RadioFrames", 4, 4, 8);
-    if (t.RadioFrames != 4 && t.RadioFrames != 8) throw tw::Exception(d.Where("RadioFrames") + "RadioFrames must be 4 or 8");
+    if (t.RadioFrames != 4 && t.RadioFrames != 8)
+        throw tw::Exception(d.Where("RadioFrames") + "RadioFrames must be 4 or 8");
     t.ProgressStyle = d.Number("ProgressStyle", 0, 0, 1);
     t.TabsStyle = d.Number("TabsStyle", 0, 0, 1);
     t.TrackImages = d.Switch("TrackImages", true);

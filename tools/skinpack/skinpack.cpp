@@ -81,8 +81,8 @@ tw::TSkinReader OpenPackage(const fs::path& path) {
 bool IsSafeFileName(const std::string& name) {
     if (name.empty() || name == "." || name == "..") return false;
     for (unsigned char c : name)
-        if (c < 0x20 || c == '/' || c == '\\' || c == ':' || c == '*' || c == '?' || c == '"' || c == '<' ||
-            c == '>' || c == '|')
+        if (c < 0x20 || c == '/' || c == '\\' || c == ':' || c == '*' || c == '?' || c == '"' || c == '<' || c == '>' ||
+            c == '|')
             return false;
     return name.back() != '.' && name.back() != ' ';
 }
@@ -143,8 +143,7 @@ int Run(const std::vector<fs::path>& args) {
     if (args.empty()) throw Failure{kUsage};
     const std::string command = args[0].u8string();
     auto need = [&](size_t n) {
-        if (args.size() != n + 1)
-            throw Failure{command + " takes " + std::to_string(n) + " argument(s); " + kUsage};
+        if (args.size() != n + 1) throw Failure{command + " takes " + std::to_string(n) + " argument(s); " + kUsage};
     };
     if (command == "pack") return need(2), Pack(args[1], args[2]);
     if (command == "list") return need(1), List(args[1]);
