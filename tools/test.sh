@@ -9,6 +9,8 @@ export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
 start=$(date +%s)
 stamp() { echo "=== $1 ($(( $(date +%s) - start )) s since start)"; }
 status=0
+stamp "layout check (clang-format)"
+bash tools/check-format.sh || status=1
 for preset in native native-asan win64 win32 fuzz; do
   stamp "build $preset"
   cmake --preset "$preset" >/dev/null
