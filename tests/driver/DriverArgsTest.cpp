@@ -3,6 +3,7 @@
 
 #include "tests/driver/DriverArgs.h"
 #include "tests/driver/Labels.h"
+#include "tests/driver/WindowTerms.h"
 
 using namespace tw::driver;
 
@@ -92,3 +93,46 @@ TEST(Labels, FolderPathsSplitOnEitherSlashAndDrivesMatchShellLabels) {
 }
 
 TEST(Labels, EscapedTextStaysOnOneLine) { EXPECT_EQ(EscapeText(L"a\"b\\c\r\n\td"), L"a\\\"b\\\\c\\r\\n\\td"); }
+
+TEST(WindowTerms, HitTestCodesByNameAtBothEndsAndOutside) {
+    const struct {
+        long long code;
+        const wchar_t* name;
+    } cases[] = {{-2, L"HTERROR"},
+                 {-1, L"HTTRANSPARENT"},
+                 {0, L"HTNOWHERE"},
+                 {1, L"HTCLIENT"},
+                 {2, L"HTCAPTION"},
+                 {8, L"HTMINBUTTON"},
+                 {10, L"HTLEFT"},
+                 {17, L"HTBOTTOMRIGHT"},
+                 {20, L"HTCLOSE"},
+                 {21, L"HTHELP"},
+                 {22, L"HT?22"},
+                 {-3, L"HT?-3"},
+                 {0x10000000002, L"HT?1099511627778"}};
+    for (const auto& c : cases) EXPECT_EQ(HitTestName(c.code), c.name) << c.code;
+}
+
+TEST(WindowTerms, SignedValuesAndPoints) {
+    long long v = 0;
+    EXPECT_TRUE(ParseSigned(L"-1", v));
+    EXPECT_EQ(v, -1);
+    EXPECT_TRUE(ParseSigned(L"0xFFFFFFFFFFFFFFFF", v));  // a bit pattern, as lParam carries it
+    EXPECT_EQ(v, -1);
+    EXPECT_TRUE(ParseSigned(L"-9223372036854775808", v));
+    EXPECT_EQ(v, INT64_MIN);
+    EXPECT_FALSE(ParseSigned(L"9223372036854775808", v));
+    EXPECT_FALSE(ParseSigned(L"-0x5", v));
+    EXPECT_FALSE(ParseSigned(L"-", v));
+    EXPECT_FALSE(ParseSigned(L"--1", v));
+    int x = 0, y = 0;
+    EXPECT_TRUE(ParsePoint(L"-4,17", x, y));
+    EXPECT_EQ(x, -4);
+    EXPECT_EQ(y, 17);
+    EXPECT_FALSE(ParsePoint(L"4", x, y));
+    EXPECT_FALSE(ParsePoint(L"4,", x, y));
+    EXPECT_FALSE(ParsePoint(L"4,5,6", x, y));
+    EXPECT_FALSE(ParsePoint(L"3000000000,1", x, y));
+    EXPECT_EQ(x, -4);  // untouched by failures
+}

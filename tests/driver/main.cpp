@@ -12,6 +12,8 @@
 #include "tests/driver/Output.h"
 #include "tests/driver/PropertyOps.h"
 #include "tests/driver/WindowFind.h"
+#include "tests/driver/WindowOps.h"
+#include "tests/driver/WindowTerms.h"
 
 using namespace tw::driver;
 
@@ -62,12 +64,22 @@ Commands:
   msgbox [BUTTON]      print the message box's texts ("text: ...", "button: ..."); press BUTTON
   folder PATH          folder browser: select PATH (Z:\dir\sub, or item labels a/b/c) and press OK
   folder-tree [DEPTH]  folder browser: its tree items to DEPTH levels (default 2)
+  send MSG [WP [LP]]   send message MSG to CONTROL (or WINDOW); print its answer, signed and
+                       as hex ("1 0x1"); numbers in decimal, -decimal or 0xhex
+  rects                WINDOW's (or CONTROL's) rectangles on the screen and the frame around
+                       its client area: "window=X,Y,WxH client=X,Y,WxH frame=L,T,R,B"
+  region [X,Y ...]     its window region: "type=none|empty|simple|complex box=X,Y,WxH" (none:
+                       no region, the box is the whole window), then "X,Y in=0|1" per point;
+                       points and box in window coordinates (0,0: the window's top-left)
+  hittest X,Y          its WM_NCHITTEST answer for that point (window coordinates): "HTCAPTION 2"
 
 Examples:
   twdriver wait --class TFrmMain --timeout 20000
   twdriver click --class TFrmMain --text "立即转换"
   twdriver rows --class TFrmMain --cclass SysListView32
   twdriver folder --app TFrmMain "Z:\tmp\out"
+  twdriver send --title-has "Skin Gallery" 0x3523
+  twdriver region --class TFrmMain 0,0 20,20
 )HELP";
 
 std::wstring Rect(const RECT& r) {
@@ -123,6 +135,30 @@ void PrintTree(HWND root) {
     for (const Descendant& d : Descendants(root)) {
         line(d.hwnd, d.depth);
     }
+}
+
+// Point arguments from position `from` on.
+std::vector<POINT> Points(const DriverArgs& a, size_t from) {
+    std::vector<POINT> points;
+    for (size_t i = from; i < a.positional.size(); ++i) {
+        POINT p{};
+        int x = 0, y = 0;
+        if (!ParsePoint(a.positional[i], x, y)) {
+            throw ArgsError{a.command + L": a point is X,Y, not '" + a.positional[i] + L"'"};
+        }
+        p.x = x;
+        p.y = y;
+        points.push_back(p);
+    }
+    return points;
+}
+
+long long SignedArg(const DriverArgs& a, size_t i, const wchar_t* what) {
+    long long v = 0;
+    if (a.positional.size() > i && !ParseSigned(a.positional[i], v)) {
+        throw ArgsError{a.command + L": bad number for " + what + L": '" + a.positional[i] + L"'"};
+    }
+    return v;
 }
 
 std::wstring Arg(const DriverArgs& a, size_t i, const wchar_t* what) {
@@ -243,6 +279,42 @@ int Run(const DriverArgs& a) {
         for (const auto& line : ListFolderTree(Dialog(a), static_cast<int>(depth))) {
             Out(line);
         }
+    } else if (c == L"send") {
+        Arg(a, 0, L"a message number");
+        long long msg = SignedArg(a, 0, L"the message");
+        if (msg < 0 || msg > 0xFFFF) {
+            // Messages above 0xFFFF are not marshalled between processes.
+            throw ArgsError{L"send: the message is a number from 0 to 0xFFFF"};
+        }
+        if (a.positional.size() > 3) {
+            throw ArgsError{L"send takes a message, a wParam and an lParam"};
+        }
+        const WPARAM wp = static_cast<WPARAM>(SignedArg(a, 1, L"wParam"));
+        const LPARAM lp = static_cast<LPARAM>(SignedArg(a, 2, L"lParam"));
+        HWND w = FindChild(WaitTopLevel(a.window, a.timeoutMs), a.child, a.timeoutMs);
+        const LRESULT answer = SendAndAnswer(w, static_cast<UINT>(msg), wp, lp);
+        Out(std::to_wstring(static_cast<long long>(answer)) + L" " +
+            Hex(static_cast<unsigned long long>(static_cast<ULONG_PTR>(answer))));
+    } else if (c == L"rects") {
+        WindowRects r = ReadRects(FindChild(WaitTopLevel(a.window, a.timeoutMs), a.child, a.timeoutMs));
+        Out(L"window=" + Rect(r.window) + L" client=" + Rect(r.client) + L" frame=" + std::to_wstring(r.frame.left) +
+            L"," + std::to_wstring(r.frame.top) + L"," + std::to_wstring(r.frame.right) + L"," +
+            std::to_wstring(r.frame.bottom));
+    } else if (c == L"region") {
+        std::vector<POINT> points = Points(a, 0);
+        WindowRegion r = ReadRegion(FindChild(WaitTopLevel(a.window, a.timeoutMs), a.child, a.timeoutMs), points);
+        Out(std::wstring(L"type=") + RegionTypeName(r.type) + L" box=" + Rect(r.box));
+        for (size_t i = 0; i < points.size(); ++i) {
+            Out(a.positional[i] + L" in=" + (r.inside[i] ? L"1" : L"0"));
+        }
+    } else if (c == L"hittest") {
+        Arg(a, 0, L"a point X,Y");
+        std::vector<POINT> points = Points(a, 0);
+        if (points.size() != 1) {
+            throw ArgsError{L"hittest takes one point"};
+        }
+        const LRESULT code = HitTest(FindChild(WaitTopLevel(a.window, a.timeoutMs), a.child, a.timeoutMs), points[0]);
+        Out(HitTestName(code) + L" " + std::to_wstring(static_cast<long long>(code)));
     } else {
         throw ArgsError{L"unknown command " + c + L" (see --help)"};
     }
