@@ -16,7 +16,7 @@ class TSkinData;
 
 enum TSkinAction { saNone = 0, saActivate = 1, saDeactivate = 2, saSkinChanged = 3 };
 
-class TSkinManage : public TSkinDataHost {
+class TSkinManage final : public TSkinDataHost {
 public:
     explicit TSkinManage(const TActionTimerFactory& timerFactory = {});
     ~TSkinManage();
