@@ -111,9 +111,9 @@ struct TControlSpec {
 // Named constructors, one per kind: each takes what every control of its kind has.
 TControlSpec Banner(TSlot<TWebBrowser> slot, const char* name, const char* parent, TPlace place, std::wstring headline,
                     std::wstring tagline) {
-    TControlSpec spec{slot, name, parent, place, std::move(headline)};
-    spec.Tagline = std::move(tagline);
-    return spec;
+    TControlSpec row{slot, name, parent, place, std::move(headline)};
+    row.Tagline = std::move(tagline);
+    return row;
 }
 TControlSpec Group(TSlot<TGroupBox> slot, const char* name, const char* parent, TPlace place, std::wstring caption) {
     return {slot, name, parent, place, std::move(caption)};
@@ -129,21 +129,21 @@ TControlSpec Panel(TSlot<TPanel> slot, const char* name, const char* parent, TPl
 }
 TControlSpec List(TSlot<TListView> slot, const char* name, const char* parent, TPlace place,
                   std::vector<TListColumn> columns) {
-    TControlSpec spec{slot, name, parent, place};
-    spec.Columns = std::move(columns);
-    return spec;
+    TControlSpec row{slot, name, parent, place};
+    row.Columns = std::move(columns);
+    return row;
 }
 TControlSpec Button(TSlot<TButton> slot, const char* name, const char* parent, TPlace place, std::wstring caption,
                     TClickHandler onClick) {
-    TControlSpec spec{slot, name, parent, place, std::move(caption)};
-    spec.OnClick = onClick;
-    return spec;
+    TControlSpec row{slot, name, parent, place, std::move(caption)};
+    row.OnClick = onClick;
+    return row;
 }
 TControlSpec DropDownList(TSlot<TComboBox> slot, const char* name, const char* parent, TPlace place,
                           std::vector<std::wstring> items) {
-    TControlSpec spec{slot, name, parent, place};
-    spec.Items = std::move(items);
-    return spec;
+    TControlSpec row{slot, name, parent, place};
+    row.Items = std::move(items);
+    return row;
 }
 TControlSpec Edit(TSlot<TEdit> slot, const char* name, const char* parent, TPlace place) {
     return {slot, name, parent, place};
@@ -204,19 +204,19 @@ void Apply(TFrmMain&, TEdit& c, const TControlSpec& s) {
     SetPlace(c, s.Place);
 }
 
-TWinControl* ParentOf(TFrmMain& form, const TControlSpec& spec) {
-    if (spec.Parent == kForm) return &form;
-    auto* parent = dynamic_cast<TWinControl*>(form.FindComponent(spec.Parent));
-    if (!parent) throw Exception(std::string("No parent control ") + spec.Parent + " for " + spec.Name);
+TWinControl* ParentOf(TFrmMain& form, const TControlSpec& row) {
+    if (row.Parent == kForm) return &form;
+    auto* parent = dynamic_cast<TWinControl*>(form.FindComponent(row.Parent));
+    if (!parent) throw Exception(std::string("No parent control ") + row.Parent + " for " + row.Name);
     return parent;
 }
 
 template <class T>
-void Build(TFrmMain& form, TSlot<T> slot, const TControlSpec& spec) {
+void Build(TFrmMain& form, TSlot<T> slot, const TControlSpec& row) {
     auto* control = new T(&form);
-    control->SetName(spec.Name);
-    control->SetParent(ParentOf(form, spec));
-    Apply(form, *control, spec);
+    control->SetName(row.Name);
+    control->SetParent(ParentOf(form, row));
+    Apply(form, *control, row);
     form.*slot = control;
 }
 
@@ -295,7 +295,7 @@ void TFrmMain::BuildControls() {
         Label(&TFrmMain::lblContact, "lblContact", kForm, {0, 412}, std::wstring(L"E-mail:") + kContact)
             .EndingAt(kClientWidth - 8),
     };
-    for (const TControlSpec& spec : controls) std::visit([&](auto slot) { Build(*this, slot, spec); }, spec.Slot);
+    for (const TControlSpec& row : controls) std::visit([&](auto slot) { Build(*this, slot, row); }, row.Slot);
 
     // The skin engine: inactive with no skin of its own until start-up loads one.
     SkinData1 = new TSkinData(this);
