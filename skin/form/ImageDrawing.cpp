@@ -77,47 +77,40 @@ void Guarded(Draw draw) noexcept {
     }
 }
 
+// The pieces of one skin-image layout for a rectangle of the given size.
+using TPieceLayout = std::vector<TSlicePiece> (*)(int width, int height, int imageWidth, int imageHeight,
+                                                  const TSliceOptions& options);
+
+// Lays the image out over the rectangle and copies the pieces, whatever goes wrong inside.
+void DrawLayout(HDC dc, const RECT& rect, const TBitmap& image, const TSliceOptions& options, bool transparent,
+                TCoverage coverage, TPieceLayout layout) noexcept {
+    Guarded([&] {
+        const int w = rect.right - rect.left, h = rect.bottom - rect.top;
+        CopyPieces(dc, rect, image, layout(w, h, image.Width(), image.Height(), options), transparent, coverage);
+    });
+}
+
 }  // namespace
 
 void DrawNineSlice(HDC dc, const RECT& rect, const TBitmap& image, const TSliceOptions& options, bool transparent) {
-    Guarded([&] {
-        const int w = rect.right - rect.left, h = rect.bottom - rect.top;
-        CopyPieces(dc, rect, image, NineSlicePieces(w, h, image.Width(), image.Height(), options), transparent,
-                   TCoverage::Whole);
-    });
+    DrawLayout(dc, rect, image, options, transparent, TCoverage::Whole, &NineSlicePieces);
 }
 
 void DrawThreeSlice(HDC dc, const RECT& rect, const TBitmap& image, const TSliceOptions& options, bool transparent) {
-    Guarded([&] {
-        const int w = rect.right - rect.left, h = rect.bottom - rect.top;
-        CopyPieces(dc, rect, image, ThreeSlicePieces(w, h, image.Width(), image.Height(), options), transparent,
-                   TCoverage::Partial);
-    });
+    DrawLayout(dc, rect, image, options, transparent, TCoverage::Partial, &ThreeSlicePieces);
 }
 
 void DrawStripFrame(HDC dc, const RECT& rect, const TBitmap& image, const TSliceOptions& options, bool transparent) {
-    Guarded([&] {
-        const int w = rect.right - rect.left, h = rect.bottom - rect.top;
-        CopyPieces(dc, rect, image, StripFramePieces(w, h, image.Width(), image.Height(), options), transparent,
-                   TCoverage::Whole);
-    });
+    DrawLayout(dc, rect, image, options, transparent, TCoverage::Whole, &StripFramePieces);
 }
 
 void DrawStripCentered(HDC dc, const RECT& rect, const TBitmap& image, const TSliceOptions& options, bool transparent) {
-    Guarded([&] {
-        const int w = rect.right - rect.left, h = rect.bottom - rect.top;
-        CopyPieces(dc, rect, image, CenteredCellPieces(w, h, image.Width(), image.Height(), options), transparent,
-                   TCoverage::Partial);
-    });
+    DrawLayout(dc, rect, image, options, transparent, TCoverage::Partial, &CenteredCellPieces);
 }
 
 void DrawThreePartStretch(HDC dc, const RECT& rect, const TBitmap& image, const TSliceOptions& options) {
-    Guarded([&] {
-        const int w = rect.right - rect.left, h = rect.bottom - rect.top;
-        // Caps wider than the cell leave the middle out, and a gap where it would be.
-        CopyPieces(dc, rect, image, ThreePartStretchPieces(w, h, image.Width(), image.Height(), options), false,
-                   TCoverage::Partial);
-    });
+    // Caps wider than the cell leave the middle out, and a gap where it would be.
+    DrawLayout(dc, rect, image, options, false, TCoverage::Partial, &ThreePartStretchPieces);
 }
 
 void TileBitmap(HDC dc, const RECT& dest, const TBitmap& image, const RECT& source) {
