@@ -15,6 +15,7 @@
 #include "skin/form/ImageRegion.h"
 #include "skin/form/PaintControlTo.h"
 #include "skin/form/TransparentCopy.h"
+#include "tests/support/ApplicationTest.h"
 #include "tests/support/GuiObjectCount.h"
 
 namespace tw {
@@ -272,19 +273,7 @@ private:
     int side_;
 };
 
-class PaintControlToTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        app_ = new TApplication();
-        app_->Initialize();
-    }
-    static void TearDownTestSuite() {
-        delete app_;
-        app_ = nullptr;
-    }
-    static TApplication* app_;
-};
-TApplication* PaintControlToTest::app_ = nullptr;
+class PaintControlToTest : public TApplicationTest {};
 
 TEST_F(PaintControlToTest, TheParentPaintsBehindTheControlAndTheDcComesBackAsItWas) {
     auto* form = new TForm(app_);

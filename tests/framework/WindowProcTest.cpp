@@ -17,6 +17,7 @@
 #include "framework/win/StdCtrls.h"
 #include "framework/win/Subclass.h"
 #include "framework/win/Timer.h"
+#include "tests/support/ApplicationTest.h"
 #include "tests/support/GuiObjectCount.h"
 #include "tests/support/MessageBoxWatch.h"
 
@@ -25,19 +26,7 @@ namespace {
 
 constexpr UINT kAsk = WM_APP + 40;
 
-class FrameworkTest : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        app_ = new TApplication();
-        app_->Initialize();
-    }
-    static void TearDownTestSuite() {
-        delete app_;
-        app_ = nullptr;
-    }
-    static TApplication* app_;
-};
-TApplication* FrameworkTest::app_ = nullptr;
+class FrameworkTest : public TApplicationTest {};
 
 // Records every message it sees and passes it to the method it replaced.
 class TRecorder {
