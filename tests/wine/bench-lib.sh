@@ -245,8 +245,23 @@ tw_xkeys() {
 }
 
 # tw_driver ARGS: runs twdriver.exe of the build tree inside the bench (env loaded).
+# Now and then a Wine process cannot even start (its loader finds the fixed address of the
+# shared user data taken: "failed to map the shared user data"); the driver never ran then, so
+# running it again is safe and is what keeps one unlucky start from failing a whole script.
 tw_driver() {
-  "$TW_WINE64" "$TW_BUILD/bin/twdriver.exe" "$@" </dev/null
+  local err attempt status
+  err=$(mktemp)
+  for attempt in 1 2 3; do
+    "$TW_WINE64" "$TW_BUILD/bin/twdriver.exe" "$@" </dev/null 2>"$err"
+    status=$?
+    if [ "$status" -eq 0 ] || ! grep -q "failed to map the shared user data" "$err"; then
+      break
+    fi
+    echo "tw_driver: Wine could not start the driver (attempt $attempt), again" >&2
+  done
+  cat "$err" >&2
+  rm -f "$err"
+  return "$status"
 }
 
 # tw_start_app LOG EXE [ARGS]: starts a Windows program in the background, its output in LOG;
