@@ -1,0 +1,21 @@
+// TFormSkinnerHost: what a form skinner tells the skin manager above it. The form layer links
+// nothing above itself; the manager hands each skinner its host when it makes it.
+#pragma once
+
+namespace tw {
+
+// Which menu is about to open (the manager's menu context).
+enum TMenuContext { mcPopup = 0, mcMenuBar = 1, mcSystemMenu = 2 };
+
+class TFormSkinnerHost {
+public:
+    // A skinner starts attaching: from now on the manager counts as activated.
+    virtual void AttachingStarted() = 0;
+    // A menu of this kind is about to open in a skinned window.
+    virtual void SetMenuContext(int context) = 0;
+
+protected:
+    ~TFormSkinnerHost() = default;
+};
+
+}  // namespace tw

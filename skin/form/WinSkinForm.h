@@ -1,0 +1,165 @@
+// TWinSkinForm: the form skinner, one per skinned top-level window (a framework form, a message
+// box or a bare "#32770" dialog). It subclasses the window, answers the non-client messages so
+// the system draws no frame of its own, paints borders and title from the skin and gives the
+// window its own frame and size back when it detaches. The skin manager makes it, is its one
+// owner and frees it; a skinner is never freed while one of its procedures runs (Busy).
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "framework/win/Messages.h"
+#include "framework/win/Subclass.h"
+#include "skin/form/FramePainter.h"
+#include "skin/form/SkinControl.h"
+
+namespace tw {
+
+class TForm;
+class TSkinData;
+class TFormSkinnerHost;
+class TFormMethodRelay;
+
+// The form skinner's private messages.
+enum : UINT {
+    SKM_SKINCHANGED = 0x3401,    // to a framework form: re-apply the skin
+    SKM_REPAINTFRAME = 0x3502,   // repaint the whole frame now
+    SKM_ACTIVATE = 0x3503,       // posted after attaching (wParam 0, lParam 1000): finish skinning
+    SKM_BUTTONACTION = 0x3514,   // a caption button's own action code in wParam
+    SKM_BUTTONVISIBLE = 0x3515,  // is the caption button with this visibility code visible
+    SKM_MDIREFRESH = 0x3516,     // to the MDI client: the MDI frame redraws its frame
+    SKM_RESKINSCROLL = 0x3517,   // a scroll-bar skinner asks to be replaced (wParam: the control)
+    SKM_MENUBARCLICK = 0x3518,   // open the menu-bar item under the screen point in lParam
+    SKM_QUERY = 0x3523,          // answered 1 by every skinned window
+    SKM_PAINTTO = 0xBC4B,        // framework level: paint the frame into the DC in wParam
+    SKM_PAINTPROBE = 0xBC4D,     // framework level: answered SKM_MAGIC
+    SKM_SKINAPPLIED = 0xBC4E,    // sent to its own window when skinning is complete (CN_NOTIFY)
+};
+constexpr LPARAM SKM_MAGIC = 16802;
+constexpr LPARAM kActivateTag = 1000;
+
+// Lifecycle of a form skinner.
+enum TSkinState {
+    stAttached = 0,  // not yet activated: the system frame is never drawn meanwhile
+    stRunning = 1,
+    stReapplying = 3,
+    stDestroying = 4,
+    stFirstResize = 5,
+    stDestroyed = 6,  // the window is gone; the manager frees the skinner at its next sweep
+};
+
+class TWinSkinForm {
+public:
+    TWinSkinForm(HWND window, TFormSkinnerHost* host);
+    // Detaches quickly when still attached.
+    ~TWinSkinForm();
+    TWinSkinForm(const TWinSkinForm&) = delete;
+    TWinSkinForm& operator=(const TWinSkinForm&) = delete;
+
+    // The manager's tag and the class name it read, handed to the skin-form events.
+    int ManagerTag = 0;
+    std::string ClassNameForEvents;
+
+    // Attaches to a window of a framework form, or to a bare window.
+    void AttachToForm(TSkinData* data, TForm* form);
+    void AttachToWindow(TSkinData* data);
+    // Undoes everything: procedures, region, colours; the window gets its own frame around the
+    // same client size back.
+    void Detach();
+    // Stops the timer, restores the procedures and frees the control skinners; leaves size,
+    // region and colours (the window is going, or the manager is).
+    void DetachQuick();
+    // Reads frame metrics (and later caption buttons) from the skin again.
+    void RebuildFrame();
+    // Follows a new skin in the same skin data: colours, control skinners, size, frame.
+    void ReapplySkin();
+    // Repaints the frame now.
+    void RepaintFrame();
+    // Takes the region away without a full detach.
+    void DropRegion();
+
+    HWND Handle() const { return handle_; }
+    TForm* Form() const { return form_; }
+    TSkinData* SkinData() const { return skinData_; }
+    int SkinState() const { return skinState_; }
+    bool Attached() const { return subclass_.Installed(); }
+    // True while one of its procedures is on the stack: it must not be freed now.
+    bool Busy() const { return depth_ > 0; }
+    bool SkinFrame() const { return skinFrame_; }
+    const TFrameMetrics& Metrics() const { return painter_.Metrics(); }
+    TFramePainter& Painter() { return painter_; }
+
+    // The control skinners attached under this window.
+    // Adds one unless listed; answers whether it was listed already.
+    bool AddSkinner(std::unique_ptr<TSkinControl> skinner);
+    void RemoveSkinner(TSkinControl* skinner);
+    // Frees every skinner whose control is gone.
+    void SweepSkinners();
+    // Frees every skinner, detaching those whose control is still there.
+    void FreeSkinners();
+    // The control answers SKM_QUERY with 1 or has a skinner here.
+    bool IsSkinned(HWND control) const;
+    const std::vector<std::unique_ptr<TSkinControl>>& Skinners() const { return skinners_; }
+
+private:
+    struct TDepth;
+    void AttachCommon(TSkinData* data);
+    void Activate();
+    void Resize(bool firstActivation);
+    void ApplyDialogWidthRule(int& width);
+    void SetCaptionStyle(bool on);
+    TFrameView View() const;
+    void RefreshShowState();
+
+    // The three stages of the window procedure and the framework-level handler.
+    void WindowProcedure(TMessage& message);
+    bool Stage1(TMessage& message);
+    bool Stage2(TMessage& message);
+    void Stage3(TMessage& message);
+    void FormProcedure(TMessage& message);
+    void PassOn(TMessage& message) { subclass_.CallPrevious(message); }
+    void NcCalcSize(TMessage& message);
+    void NcHitTest(TMessage& message);
+    void NcActivate(TMessage& message);
+    void OnSize(TMessage& message);
+    void OnSetText(TMessage& message);
+    void RestoreProcedures();
+
+    HWND handle_;
+    TFormSkinnerHost* host_;
+    TForm* form_ = nullptr;
+    TSkinData* skinData_ = nullptr;
+    TWindowSubclass subclass_;
+    TFormMethodRelay* relay_ = nullptr;  // owned by the form while installed
+    TFramePainter painter_;
+    std::vector<std::unique_ptr<TSkinControl>> skinners_;
+    UINT_PTR hotTimer_ = 0;
+    int depth_ = 0;
+
+    std::wstring className_;
+    HWND ownerWindow_ = nullptr;
+    HMENU menuHandle_ = nullptr;
+    HMENU sysMenuHandle_ = nullptr;
+    TColor savedColor_ = 0;
+    DWORD style_ = 0;
+    RECT clientRect_{};
+    RECT stdExtra_{};
+    int skinState_ = stAttached;
+    int borderKind_ = bkFixed;
+    int showState_ = ssNormal;
+    int frameKind_ = 0;  // 0 plain; MDI frames and children come later
+    unsigned styleFlags_ = 0;
+    bool skinFrame_ = false;
+    bool active_ = true;
+    bool rightToLeft_ = false;
+    bool isDialogClass_ = false;
+    bool isChildStyle_ = false;
+};
+
+// Style flags of a form skinner.
+enum : unsigned { fsMaximizeBox = 1, fsMinimizeBox = 2, fsSystemMenu = 8, fsCaptionToggle = 16 };
+
+}  // namespace tw
