@@ -526,6 +526,9 @@ bool TWinSkinForm::Stage2(TMessage& message) {
             RefreshShowState();
             PassOn(message);
             return true;
+        case WM_SYSCOMMAND:
+            OnSysCommand(message);
+            return true;
         case WM_COMMAND: {
             // A choice from the skinned system menu arrives as a command: it becomes the system
             // command it stands for.
@@ -540,6 +543,18 @@ bool TWinSkinForm::Stage2(TMessage& message) {
         }
         default:
             return false;
+    }
+}
+
+// A minimised window keeps a caption of the system's; it loses it again when it comes back.
+void TWinSkinForm::OnSysCommand(TMessage& message) {
+    UINT command = static_cast<UINT>(message.WParam & 0xFFF0);
+    if (command == SC_MINIMIZE) SetCaptionStyle(true);
+    PassOn(message);
+    RefreshShowState();
+    if ((command == SC_RESTORE || command == SC_MAXIMIZE) && showState_ != ssMinimised && CaptionToggling()) {
+        SetCaptionStyle(false);
+        SetWindowPos(handle_, nullptr, 0, 0, 0, 0, kFrameChanged);
     }
 }
 

@@ -137,6 +137,7 @@ private:
     void NcPaint(TMessage& message);
     void NcActivate(TMessage& message);
     void OnSize(TMessage& message);
+    void OnSysCommand(TMessage& message);
     void OnSetText(TMessage& message);
     void OnEraseBackground(TMessage& message);
     void RestoreProcedures();
