@@ -113,6 +113,13 @@ no_dialog "the cancelled skin file dialog"
 e2e_expect "title after a cancelled file dialog" "$TITLE - Slate Flat" "$(title)"
 e2e_expect "chooser after a cancelled file dialog" "* Slate Flat" \
   "$(tw_driver combo "${G[@]}" --cclass TComboBox --nth 1 | grep '^\*')"
+# A file that is no package says so, and a built-in skin still loads after it.
+echo "no package" >"$E2E_OUT/not a skin.skn"
+tw_driver select "${G[@]}" --cclass TComboBox --nth 1 "File..."
+tw_driver dialog-path --app TFrmGallery "$(winpath "$E2E_OUT/not a skin.skn")" || e2e_fail "could not answer the skin file dialog"
+wait_title "$TITLE - cannot load not a skin.skn"
+tw_driver select "${G[@]}" --cclass TComboBox --nth 1 "Graphite"
+wait_title "$TITLE - Graphite"
 tw_driver select "${G[@]}" --cclass TComboBox --nth 1 "File..."
 tw_driver dialog-path --app TFrmGallery "$skin_file" || e2e_fail "could not answer the skin file dialog"
 wait_title "$TITLE - Walnut (胡桃 木.skn)"
@@ -125,14 +132,30 @@ e2e_expect "title with --skin PATH --off" "$TITLE - Walnut (胡桃 木.skn) - sk
 e2e_expect "Skinning box with --off" "0 0x0" "$(tw_driver send "${G[@]}" --text Skinning 0xF0)"
 e2e_close "${G[@]}"
 
-# Page 1 under each built-in skin: active, then inactive behind the gallery's message box.
+# title_band: the gallery's title bar on the screen, as WxH+X+Y.
+title_band() {
+  tw_driver rects "${G[@]}" |
+    sed -n 's/^window=\([0-9-]*\),\([0-9-]*\),\([0-9]*\)x[0-9]* .* frame=[0-9-]*,\([0-9]*\),.*/\3x\4+\1+\2/p'
+}
+# changed_pixels A B AREA: how many pixels of AREA differ between two screenshots.
+changed_pixels() {
+  convert "$1" "$2" -crop "$3" +repage -compose difference -composite -colorspace Gray -threshold 0 \
+    -format '%[fx:round(w*h*mean)]' info:
+}
+
+# Page 1 under each built-in skin: active, then inactive behind the gallery's message box,
+# which must show in the title bar.
 for i in 0 1 2 3 4; do
   start_gallery --skin "$i" --page 1
   e2e_expect "title with --skin $i" "$TITLE - ${LABELS[$i]}" "$(title)"
-  e2e_shot "skin$i-active" >/dev/null
+  band=$(title_band)
+  active=$(e2e_shot "skin$i-active")
   tw_driver click "${G[@]}" --text "Message box..."
   tw_driver wait --app TFrmGallery --class '#32770' >/dev/null || e2e_fail "no message box over skin $i"
-  e2e_shot "skin$i-inactive" >/dev/null
+  inactive=$(e2e_shot "skin$i-inactive")
+  changed=$(changed_pixels "$active" "$inactive" "$band")
+  [ "$changed" -ge "${band%%x*}" ] || e2e_fail "the title bar under skin $i looks the same inactive ($changed pixels changed)"
+  echo "ok: the title bar under skin $i changes when inactive ($changed pixels)"
   tw_driver msgbox --app TFrmGallery OK >/dev/null
   no_dialog "the message box over skin $i"
   e2e_close "${G[@]}"
