@@ -8,6 +8,7 @@
 
 #include <functional>
 #include <memory>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -453,6 +454,22 @@ TEST_F(SkinManageWin, OneHookHowOftenItIsAskedForAndTheManagerLeavesEveryWindowA
     later->Show();
     Pump(100);
     EXPECT_FALSE(Skinned(later->Handle()));
+}
+
+TEST_F(SkinManageWin, AHandlerThatThrowsInTheHookOrTheTimerLeavesTheProgramRunning) {
+    main_->OnFormSkin = [](TObject*, const std::string&, bool&) { throw std::runtime_error("refused loudly"); };
+    TForm* form = NewForm();
+    form->Show();
+    Pump(150);
+    EXPECT_FALSE(Skinned(form->Handle()));
+    EXPECT_EQ(0, Skinning().SkinnerCount());
+
+    main_->OnFormSkin = nullptr;
+    main_->OnSkinChanged = [](TObject*) { throw std::runtime_error("changed loudly"); };
+    SkinManager()->FPendingData = main_.get();
+    SkinManager()->Request(saActivate, 10);
+    ASSERT_TRUE(PumpUntil([&] { return Skinned(form->Handle()); }, 2000));
+    EXPECT_FALSE(SkinManager()->Timer().Enabled());
 }
 
 TEST_F(SkinManageWin, ASkinThatCannotBeReadSkinsNothing) {
