@@ -391,16 +391,5 @@ TEST(WindowFilter, EachWindowTakesTheComponentMeantForIt) {
     }
 }
 
-TEST(WindowFilter, WindowsBeingCreatedThatConcernTheManager) {
-    using K = TCreationKind;
-    EXPECT_EQ(K::SizeGrip, ClassifyCreation("ScrollBar", kStyleChild | kScrollSizeGrip, 0));
-    EXPECT_EQ(K::SizeGrip, ClassifyCreation("scrollbar", kStyleChild | kScrollSizeGrip, 0));
-    EXPECT_EQ(K::None, ClassifyCreation("ScrollBar", kStyleChild, 0));
-    EXPECT_EQ(K::PopupMenu, ClassifyCreation("#32768", 0, 0));
-    EXPECT_EQ(K::None, ClassifyCreation("#32768", kStyleChild, 0));
-    EXPECT_EQ(K::MdiChild, ClassifyCreation("TChildForm", kStyleChild, kExStyleMdiChild));
-    EXPECT_EQ(K::None, ClassifyCreation("TFrmMain", 0, 0));
-}
-
 }  // namespace
 }  // namespace tw
