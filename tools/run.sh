@@ -28,6 +28,8 @@ main_class=${TARNWICK_RUN_CLASS:-TFrmMain}
 exe=$(cd "$(dirname "$exe")" && pwd)/$(basename "$exe")
 
 . tests/wine/bench-lib.sh
+# A person uses this bench: the system keeps its own colours.
+TW_SIGNATURE_COLOURS_OFF=1
 # A bench of its own, so a test run in the same build tree is not disturbed.
 tw_paths "$build" wine-session
 

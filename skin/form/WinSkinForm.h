@@ -51,6 +51,9 @@ enum TSkinState {
     stDestroyed = 6,  // the window is gone; the manager frees the skinner at its next sweep
 };
 
+// Style flags of a form skinner.
+enum : unsigned { fsMaximizeBox = 1, fsMinimizeBox = 2, fsSystemMenu = 8, fsCaptionToggle = 16 };
+
 class TWinSkinForm {
 public:
     TWinSkinForm(HWND window, TFormSkinnerHost* host);
@@ -66,6 +69,9 @@ public:
     // Attaches to a window of a framework form, or to a bare window.
     void AttachToForm(TSkinData* data, TForm* form);
     void AttachToWindow(TSkinData* data);
+    // Finishes skinning now instead of at the posted activation (once; a window attached before
+    // it is shown is activated as it shows, so it never appears with the system frame).
+    void ActivateNow();
     // Undoes everything: procedures, region, colours; the window gets its own frame around the
     // same client size back.
     void Detach();
@@ -105,12 +111,17 @@ public:
     const std::vector<std::unique_ptr<TSkinControl>>& Skinners() const { return skinners_; }
 
 private:
+    friend class TFormMethodRelay;
+    // The form frees its components before its window: from here on the window is a bare one.
+    void FormGoing();
     struct TDepth;
     void AttachCommon(TSkinData* data);
     void Activate();
     void Resize(bool firstActivation);
     void ApplyDialogWidthRule(int& width);
     void SetCaptionStyle(bool on);
+    bool CaptionToggling() const { return (styleFlags_ & fsCaptionToggle) != 0; }
+    bool BareWindow() const { return form_ == nullptr; }
     TFrameView View() const;
     void RefreshShowState();
 
@@ -123,10 +134,14 @@ private:
     void PassOn(TMessage& message) { subclass_.CallPrevious(message); }
     void NcCalcSize(TMessage& message);
     void NcHitTest(TMessage& message);
+    void NcPaint(TMessage& message);
     void NcActivate(TMessage& message);
     void OnSize(TMessage& message);
+    void OnSysCommand(TMessage& message);
     void OnSetText(TMessage& message);
+    void OnEraseBackground(TMessage& message);
     void RestoreProcedures();
+    void RestoreFormLook();
 
     HWND handle_;
     TFormSkinnerHost* host_;
@@ -136,7 +151,6 @@ private:
     TFormMethodRelay* relay_ = nullptr;  // owned by the form while installed
     TFramePainter painter_;
     std::vector<std::unique_ptr<TSkinControl>> skinners_;
-    UINT_PTR hotTimer_ = 0;
     int depth_ = 0;
 
     std::wstring className_;
@@ -154,12 +168,10 @@ private:
     unsigned styleFlags_ = 0;
     bool skinFrame_ = false;
     bool active_ = true;
+    bool activated_ = false;
     bool rightToLeft_ = false;
     bool isDialogClass_ = false;
     bool isChildStyle_ = false;
 };
-
-// Style flags of a form skinner.
-enum : unsigned { fsMaximizeBox = 1, fsMinimizeBox = 2, fsSystemMenu = 8, fsCaptionToggle = 16 };
 
 }  // namespace tw

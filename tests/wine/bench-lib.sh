@@ -130,6 +130,50 @@ tw_refresh_prefix() {
     rm -rf "$TW_PREFIX"
     cp -a "$TW_TEMPLATE" "$TW_PREFIX"
   fi
+  tw_signature_colours
+}
+
+# System colours no skin uses, for the parts of the non-client frame and the controls that a skin
+# replaces: a pixel of one of them in a skinned window is a part the skin left to the system.
+# (Window and text colours keep their defaults, so unskinned text still reads.)
+TW_SIGNATURE_COLOURS=(
+  ActiveBorder="253 2 2" InactiveBorder="252 3 3" WindowFrame="251 4 4"
+  ActiveTitle="2 253 2" GradientActiveTitle="3 252 3" InactiveTitle="2 2 253" GradientInactiveTitle="3 3 252"
+  ButtonFace="250 240 2" ButtonShadow="140 120 2" ButtonDkShadow="70 60 2" ButtonHilight="254 250 120"
+  ButtonLight="252 246 60" Menu="2 240 240" MenuBar="4 236 236" Scrollbar="200 120 250"
+)
+
+# tw_signature_colours: gives the bench's prefix the colours above (TW_SIGNATURE_COLOURS_OFF=1:
+# the system's own, for a bench where a person uses the program).
+tw_signature_colours() {
+  [ -z "${TW_SIGNATURE_COLOURS_OFF:-}" ] || return 0
+  python3 - "$TW_PREFIX/user.reg" "${TW_SIGNATURE_COLOURS[@]}" <<'PY'
+import sys
+path, pairs = sys.argv[1], dict(p.split("=", 1) for p in sys.argv[2:])
+lines = open(path, encoding="utf-8").read().split("\n")
+inside = False
+for i, line in enumerate(lines):
+    if line.startswith("["):
+        inside = line.startswith("[Control Panel\\\\Colors]")
+    elif inside and line.startswith('"'):
+        name = line[1:].split('"', 1)[0]
+        if name in pairs:
+            lines[i] = '"%s"="%s"' % (name, pairs[name])
+open(path, "w", encoding="utf-8").write("\n".join(lines))
+PY
+}
+
+# tw_signature_pixels FILE [WxH+X+Y]: how many pixels of the screenshot (or of that area of it)
+# have one of the signature colours.
+tw_signature_pixels() {
+  local file=$1 area=${2:-} total=0 entry rgb n
+  for entry in "${TW_SIGNATURE_COLOURS[@]}"; do
+    rgb=${entry#*=}
+    n=$(convert "$file" ${area:+-crop "$area" +repage} -alpha off -fill black +opaque "rgb(${rgb// /,})" \
+      -fill white -opaque "rgb(${rgb// /,})" -colorspace Gray -format '%[fx:round(mean*w*h)]' info:)
+    total=$((total + n))
+  done
+  echo "$total"
 }
 
 # tw_xvfb_alive PID: true when PID is a running Xvfb (a zombie waiting for its reaper is not).
