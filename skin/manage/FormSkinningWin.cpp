@@ -5,6 +5,7 @@
 
 #include "framework/core/ClassInfo.h"
 #include "framework/win/Forms.h"
+#include "framework/win/Subclass.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manage/SkinManage.h"
@@ -44,6 +45,37 @@ bool WindowGone(const TWinSkinForm& skinner) {
 }
 
 }  // namespace
+
+// Watches one new window until it first shows or goes: the moment to skin it is after its
+// creation has completed and before it is visible.
+class TWinFormSkinning::TShowWatch {
+public:
+    TShowWatch(TWinFormSkinning& owner, HWND window) : owner_(owner), window_(window) {
+        if (!subclass_.Install(window, TWndMethod::Of<TShowWatch, &TShowWatch::Procedure>(this))) done_ = true;
+    }
+    TShowWatch(const TShowWatch&) = delete;
+    TShowWatch& operator=(const TShowWatch&) = delete;
+    // Set as the last thing its procedure does: it may be freed from then on.
+    bool Done() const { return done_; }
+
+private:
+    void Procedure(TMessage& message) {
+        subclass_.CallPrevious(message);
+        if (message.Msg == WM_SHOWWINDOW && message.WParam) {
+            subclass_.Remove();
+            owner_.WindowShowing(window_);
+            done_ = true;
+        } else if (message.Msg == WM_NCDESTROY) {
+            subclass_.Remove();
+            done_ = true;
+        }
+    }
+
+    TWinFormSkinning& owner_;
+    HWND window_;
+    TWindowSubclass subclass_;
+    bool done_ = false;
+};
 
 TWinFormSkinning::TWinFormSkinning(TSkinManage& manager) : manager_(manager) {}
 
@@ -86,8 +118,12 @@ LRESULT CALLBACK TWinFormSkinning::CbtProc(int code, WPARAM wParam, LPARAM lPara
 }
 
 void TWinFormSkinning::WindowCreated(HWND window, const CREATESTRUCTW& create) {
-    switch (ClassifyCreation(ClassOf(window), static_cast<uint32_t>(create.style),
-                             static_cast<uint32_t>(create.dwExStyle))) {
+    const std::string className = ClassOf(window);
+    DropFinishedWatches();
+    // Our own top-level windows and dialog boxes; whether one is skinned is decided as it shows.
+    if (!(create.style & WS_CHILD) && (create.hInstance == ThisModule() || className == "#32770"))
+        watches_.push_back(std::make_unique<TShowWatch>(*this, window));
+    switch (ClassifyCreation(className, static_cast<uint32_t>(create.style), static_cast<uint32_t>(create.dwExStyle))) {
         case TCreationKind::SizeGrip:
             SkinSizeGrip(window);
             break;
@@ -105,6 +141,22 @@ void TWinFormSkinning::WindowCreated(HWND window, const CREATESTRUCTW& create) {
 void TWinFormSkinning::WindowActivated(HWND window) {
     if (manager_.FActivation == 0) manager_.FActivation = 1;
     AttachWindow(window);
+}
+
+void TWinFormSkinning::WindowShowing(HWND window) {
+    if (Inert() || FindFormSkinner(window)) return;
+    // A window that cannot be skinned keeps the system's look.
+    try {
+        if (AttachWindow(window)) {
+            if (TWinSkinForm* skinner = FindFormSkinner(window)) skinner->ActivateNow();
+        }
+    } catch (...) {
+    }
+}
+
+void TWinFormSkinning::DropFinishedWatches() {
+    watches_.erase(std::remove_if(watches_.begin(), watches_.end(), [](const auto& w) { return w->Done(); }),
+                   watches_.end());
 }
 
 TWindowFacts TWinFormSkinning::DescribeWindow(HWND window) const {
@@ -207,6 +259,7 @@ void TWinFormSkinning::DetachAndFree(std::unique_ptr<TWinSkinForm> skinner) {
 
 void TWinFormSkinning::PurgeForms() {
     if (Inert()) return;
+    DropFinishedWatches();
     for (size_t i = retired_.size(); i-- > 0;) {
         if (retired_[i]->Busy()) continue;
         std::unique_ptr<TWinSkinForm> done = std::move(retired_[i]);
@@ -288,6 +341,7 @@ void TWinFormSkinning::Shutdown() {
     }
     for (auto& skinner : retired_) release(skinner);
     retired_.clear();
+    watches_.clear();
     hook_.Reset();
     if (hooked == this) hooked = nullptr;
 }

@@ -1,5 +1,7 @@
 // TWinFormSkinning: the skin manager's windows on Windows. A CBT hook of the GUI thread sees
-// windows activated and created; the filter chain decides which get a form skinner and with
+// windows created and activated; a top-level window of ours seen being created is watched until
+// it first shows, and is skinned then, before anything of it is painted; one shown earlier is
+// skinned when it is activated. The filter chain decides which get a form skinner and with
 // which skin component; the skinners it makes are its own (one owner) and it frees them, never
 // while one of their procedures is on the stack: a busy one is retired and freed at the next
 // purge.
@@ -55,10 +57,14 @@ public:
     int RetiredCount() const { return static_cast<int>(retired_.size()); }
 
 private:
+    class TShowWatch;
     static LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam);
     bool Inert() const;
     void WindowCreated(HWND window, const CREATESTRUCTW& create);
     void WindowActivated(HWND window);
+    // A watched window is about to show: skinned and activated at once.
+    void WindowShowing(HWND window);
+    void DropFinishedWatches();
     // Frees skinner now, or retires it while it is busy.
     void Free(std::unique_ptr<TWinSkinForm> skinner);
     // Gives the window its own frame back and frees the skinner.
@@ -75,6 +81,7 @@ private:
     THookHandle hook_;
     std::vector<std::unique_ptr<TWinSkinForm>> forms_;
     std::vector<std::unique_ptr<TWinSkinForm>> retired_;
+    std::vector<std::unique_ptr<TShowWatch>> watches_;
     bool shutDown_ = false;
 };
 

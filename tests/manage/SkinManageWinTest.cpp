@@ -248,6 +248,27 @@ TEST_F(SkinManageWin, TheHookSkinsTheWindowsMeantForItWithTheirComponent) {
     EXPECT_TRUE(Skinning().AttachWindow(first));
 }
 
+TEST_F(SkinManageWin, AtStartUpTheMainFormIsSkinnedAsItShowsBeforeAnythingOfItIsPainted) {
+    // The program's order: the component is read (the hook goes in), the form's window is made,
+    // the skin is loaded and switched on, and only then is the form shown.
+    main_.reset();
+    FreeSkinManager();
+    main_ = std::make_unique<TSkinData>(nullptr);
+    main_->BeginLoading();
+    main_->EndLoading();
+    TForm* form = NewForm();
+    const HWND window = form->Handle();
+    main_->LoadFromStore(store_, 2);
+    main_->SetActive(true);
+    EXPECT_FALSE(Skinned(window));
+    form->Show();
+    EXPECT_TRUE(Skinned(window)) << "skinned by the time it shows";
+    const TWinSkinForm* skinner = Skinning().FindFormSkinner(window);
+    ASSERT_NE(nullptr, skinner);
+    EXPECT_EQ(stRunning, skinner->SkinState());
+    EXPECT_EQ(form, skinner->Form());
+}
+
 TEST_F(SkinManageWin, ActiveOffGivesEveryWindowItsFrameBackAfterTheDelayAndOnSkinsAgain) {
     int changed = 0;
     main_->OnSkinChanged = [&](TObject*) { ++changed; };
