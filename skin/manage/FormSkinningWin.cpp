@@ -121,7 +121,8 @@ void TWinFormSkinning::WindowCreated(HWND window, const CREATESTRUCTW& create) {
     const std::string className = ClassOf(window);
     DropFinishedWatches();
     // Our own top-level windows and dialog boxes; whether one is skinned is decided as it shows.
-    if (!(create.style & WS_CHILD) && (create.hInstance == ThisModule() || className == "#32770"))
+    const bool topLevel = !(create.style & WS_CHILD) && create.hwndParent != HWND_MESSAGE;
+    if (topLevel && (create.hInstance == ThisModule() || className == "#32770"))
         watches_.push_back(std::make_unique<TShowWatch>(*this, window));
     switch (ClassifyCreation(className, static_cast<uint32_t>(create.style), static_cast<uint32_t>(create.dwExStyle))) {
         case TCreationKind::SizeGrip:
