@@ -165,10 +165,10 @@ void TSkinManage::DoAction() {
         default:
             break;
     }
-    // The action may have let a component go (a modal loop ran inside it).
-    if (FPendingData != data) return;
-    FPendingData = nullptr;
-    data->DoSkinChanged();
+    // Modal loops run inside an action: meanwhile a component may have gone, or asked for the
+    // next action, which stays pending.
+    if (FPendingData == data) FPendingData = nullptr;
+    if (std::find(FSkinDatas.begin(), FSkinDatas.end(), data) != FSkinDatas.end()) data->DoSkinChanged();
 }
 
 TSkinManage* SkinManager() { return Instance().get(); }

@@ -18,7 +18,11 @@ public:
     void PurgeForms() override { log_.push_back("purge"); }
     void AttachAllForms() override { log_.push_back(manager_.FSweep ? "attach all, sweeping" : "attach all"); }
     void AttachOwnerForm(TSkinData& d) override { log_.push_back("attach owner of " + d.Name()); }
-    void DetachAll() override { log_.push_back("detach all"); }
+    void DetachAll() override {
+        log_.push_back("detach all");
+        if (DuringDetach) DuringDetach();
+    }
+    std::function<void()> DuringDetach;
     void DetachLastOf(TSkinData& d) override { log_.push_back("detach last of " + d.Name()); }
     void FollowSkin(TSkinData& d, bool firstOnly) override {
         log_.push_back((firstOnly ? "follow first of " : "follow all of ") + d.Name());
@@ -37,8 +41,11 @@ protected:
     void SetUp() override {
         FreeSkinManager();
         SetSkinManagerTimerFactory([] { return std::make_unique<TManualTimer>(); });
-        SetSkinManagerFormSkinningFactory(
-            [this](TSkinManage& m) { return std::make_unique<TRecordingSkinning>(m, log_); });
+        SetSkinManagerFormSkinningFactory([this](TSkinManage& m) {
+            auto skinning = std::make_unique<TRecordingSkinning>(m, log_);
+            skinning_ = skinning.get();
+            return skinning;
+        });
     }
     void TearDown() override {
         FreeSkinManager();
@@ -47,6 +54,7 @@ protected:
     }
     std::vector<std::string> TakeLog() { return std::exchange(log_, {}); }
     std::vector<std::string> log_;
+    TRecordingSkinning* skinning_ = nullptr;
     TManualTimer& Timer(TSkinManage& m) { return static_cast<TManualTimer&>(m.Timer()); }
 };
 
@@ -255,6 +263,41 @@ TEST_F(SkinManageTest, ASecondaryComponentLoadedActiveAttachesItsOwnerAtOnce) {
     d.EndLoading();
     EXPECT_EQ(std::vector<std::string>{"attach owner of own"}, TakeLog());
     SkinManager()->RemoveSkinData(&d);
+}
+
+TEST_F(SkinManageTest, WhatHappensInsideAnActionIsNeitherLostNorToldToAComponentThatWent) {
+    auto first = std::make_unique<TSkinData>(nullptr);
+    TSkinData second(nullptr);
+    int firstChanged = 0, secondChanged = 0;
+    first->OnSkinChanged = [&](TObject*) { ++firstChanged; };
+    second.OnSkinChanged = [&](TObject*) { ++secondChanged; };
+    TSkinManage& m = *EnsureSkinManager();
+    m.AddSkinData(first.get());
+    m.AddSkinData(&second);
+    m.FActivation = 1;
+
+    // A modal loop inside the action lets another component ask for its own action.
+    skinning_->DuringDetach = [&] {
+        m.FPendingData = &second;
+        m.Request(saSkinChanged, 250);
+    };
+    m.FPendingData = first.get();
+    m.Request(saDeactivate, 250);
+    Timer(m).Fire();
+    EXPECT_EQ(1, firstChanged);
+    EXPECT_EQ(&second, m.FPendingData);
+    EXPECT_TRUE(m.Timer().Enabled());
+    Timer(m).Fire();
+    EXPECT_EQ(1, secondChanged);
+
+    // The component that asked goes while its action runs.
+    skinning_->DuringDetach = [&] { first.reset(); };
+    m.FPendingData = first.get();
+    m.Request(saDeactivate, 250);
+    Timer(m).Fire();
+    EXPECT_EQ(nullptr, m.FPendingData);
+    EXPECT_EQ(1, firstChanged);
+    m.RemoveSkinData(&second);
 }
 
 // A framework form standing in for a window's form in the decisions.
