@@ -21,6 +21,11 @@ TActionTimerFactory& Factory() {
     return factory;
 }
 
+TFormSkinningFactory& SkinningFactory() {
+    static TFormSkinningFactory factory;
+    return factory;
+}
+
 bool closed = false;
 
 TSkinDataHost* HostOfManager(bool create) {
@@ -33,21 +38,28 @@ TSkinDataHost* HostOfManager(bool create) {
 
 }  // namespace
 
-TSkinManage::TSkinManage(const TActionTimerFactory& timerFactory)
+TSkinManage::TSkinManage(const TActionTimerFactory& timerFactory, const TFormSkinningFactory& skinningFactory)
     : FTimer(timerFactory ? timerFactory() : CreatePlatformTimer()) {
     FTimer->SetEnabled(false);
     FTimer->SetInterval(100);
     FTimer->OnTimer = [this] { DoAction(); };
+    skinning_ = skinningFactory ? skinningFactory(*this) : CreatePlatformFormSkinning(*this);
 }
 
 TSkinManage::~TSkinManage() {
-    FActivation = 4;
+    // The hook goes inert first; the form skinning detaches its skinners and removes it last.
+    destroying_ = true;
     FSkinning = false;
     FTimer->OnTimer = nullptr;
     FTimer->SetEnabled(false);
+    skinning_->Shutdown();
 }
 
-void TSkinManage::InstallHook() { hookInstalled_ = true; }
+void TSkinManage::InstallHook() {
+    if (destroying_) return;
+    skinning_->InstallHook();
+    hookInstalled_ = true;
+}
 
 void TSkinManage::AddSkinData(TSkinData* data) {
     if (!data || std::find(FSkinDatas.begin(), FSkinDatas.end(), data) != FSkinDatas.end()) return;
@@ -66,7 +78,7 @@ void TSkinManage::SkinDataLoaded(TSkinData& data) {
     if (data.SkinFormtype != sfMainform) {
         FSkinning = true;
         ++FActivation;
-        // Attaching the owner form at once joins here with the frame skinners.
+        if (data.Active()) skinning_->AttachOwnerForm(data);
         return;
     }
     InstallHook();
@@ -74,6 +86,12 @@ void TSkinManage::SkinDataLoaded(TSkinData& data) {
         FPendingData = &data;
         Request(saActivate, kActionDelay);
     }
+}
+
+void TSkinManage::SkinDataRemoved(TSkinData& data) {
+    RemoveSkinData(&data);
+    // The main form frees its components before its window: its skinners must not outlive them.
+    if (!destroying_) skinning_->ForgetSkinData(data);
 }
 
 void TSkinManage::SkinApplied(TSkinData& data) {
@@ -108,29 +126,55 @@ void TSkinManage::Request(int action, int delay) {
     }
 }
 
+void TSkinManage::ReloadMetrics() {
+    if (FPendingData && !destroying_) skinning_->ReloadMetrics(*FPendingData);
+}
+
+void TSkinManage::PurgeForms() {
+    if (!destroying_) skinning_->PurgeForms();
+}
+
 void TSkinManage::DoAction() {
     FTimer->SetEnabled(false);
     TSkinData* data = FPendingData;
-    if (!data) return;
+    if (!data || destroying_) return;
+    const bool onlyItsForm = data->SkinFormtype == sfOnlyThisForm;
     switch (FAction) {
         case saActivate:
             FSkinning = true;
-            // Attaching the application's forms joins here with the frame skinners.
+            FSweep = true;
+            if (onlyItsForm) {
+                skinning_->AttachOwnerForm(*data);
+            } else {
+                PurgeForms();
+                skinning_->AttachAllForms();
+            }
+            FSweep = false;
             break;
         case saDeactivate:
             FSkinning = false;
+            PurgeForms();
+            if (onlyItsForm) skinning_->DetachLastOf(*data);
+            else
+                skinning_->DetachAll();
+            break;
+        case saSkinChanged:
+            PurgeForms();
+            skinning_->FollowSkin(*data, onlyItsForm);
             break;
         default:
             break;
     }
-    FPendingData = nullptr;
-    data->DoSkinChanged();
+    // Modal loops run inside an action: meanwhile a component may have gone, or asked for the
+    // next action, which stays pending.
+    if (FPendingData == data) FPendingData = nullptr;
+    if (std::find(FSkinDatas.begin(), FSkinDatas.end(), data) != FSkinDatas.end()) data->DoSkinChanged();
 }
 
 TSkinManage* SkinManager() { return Instance().get(); }
 
 TSkinManage* EnsureSkinManager() {
-    if (!Instance() && !closed) Instance() = std::make_unique<TSkinManage>(Factory());
+    if (!Instance() && !closed) Instance() = std::make_unique<TSkinManage>(Factory(), SkinningFactory());
     return Instance().get();
 }
 
@@ -145,5 +189,7 @@ void CloseSkinManager() {
 }
 
 void SetSkinManagerTimerFactory(TActionTimerFactory factory) { Factory() = std::move(factory); }
+
+void SetSkinManagerFormSkinningFactory(TFormSkinningFactory factory) { SkinningFactory() = std::move(factory); }
 
 }  // namespace tw

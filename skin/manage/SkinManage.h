@@ -1,14 +1,17 @@
 // TSkinManage: the process-wide skin manager. Knows every skin component, which one is the
 // default and which one asked for the pending action, and runs activation, deactivation and
-// skin changes from its timer. The components reach it as their TSkinDataHost. The window
-// hooks and frame skinners join it later.
+// skin changes from its timer. The components reach it as their TSkinDataHost, the form
+// skinners as their TFormSkinnerHost; the windows themselves it reaches through its
+// TFormSkinning (the window hook and the form skinners it owns, on Windows).
 #pragma once
 
 #include <memory>
 #include <vector>
 
 #include "skin/data/SkinDataHost.h"
+#include "skin/form/FormSkinnerHost.h"
 #include "skin/manage/ActionTimer.h"
+#include "skin/manage/FormSkinning.h"
 
 namespace tw {
 
@@ -16,14 +19,15 @@ class TSkinData;
 
 enum TSkinAction { saNone = 0, saActivate = 1, saDeactivate = 2, saSkinChanged = 3 };
 
-class TSkinManage final : public TSkinDataHost {
+class TSkinManage final : public TSkinDataHost, public TFormSkinnerHost {
 public:
-    explicit TSkinManage(const TActionTimerFactory& timerFactory = {});
+    explicit TSkinManage(const TActionTimerFactory& timerFactory = {},
+                         const TFormSkinningFactory& skinningFactory = {});
     ~TSkinManage();
     TSkinManage(const TSkinManage&) = delete;
     TSkinManage& operator=(const TSkinManage&) = delete;
 
-    // Installs the window-creation hook of the current thread (nothing to hook yet).
+    // Installs the window hook of the current thread, once.
     void InstallHook();
     bool HookInstalled() const { return hookInstalled_; }
 
@@ -36,34 +40,50 @@ public:
     void Request(int action, int delay);
     // The timer tick: carries out the pending action for FPendingData.
     void DoAction();
-    // Every frame skinner of FPendingData reloads its metrics (none exist yet).
-    void ReloadMetrics() {}
+    // Every frame skinner of FPendingData reads its frame metrics again.
+    void ReloadMetrics();
+    // Frees the skinners whose windows are gone; nothing while the manager is being destroyed.
+    void PurgeForms();
 
     TActionTimer& Timer() { return *FTimer; }
+    TFormSkinning& FormSkinning() { return *skinning_; }
+    // True from the start of the destructor: the hook and the purge do nothing any more.
+    bool Destroying() const { return destroying_; }
 
     // What the components tell it.
     void SkinDataLoaded(TSkinData& data) override;
-    void SkinDataRemoved(TSkinData& data) override { RemoveSkinData(&data); }
+    void SkinDataRemoved(TSkinData& data) override;
     void SkinApplied(TSkinData& data) override;
     void SkinActiveChanged(TSkinData& data, bool active) override;
+
+    // What the form skinners tell it.
+    void AttachingStarted() override { FActivation = 1; }
+    void SetMenuContext(int context) override { FMenuContext = context; }
 
     int FAction = saNone;
     TSkinData* FPendingData = nullptr;
     TSkinData* FDefaultData = nullptr;
-    int FActivation = 0;  // 0 never activated, 1 activated, 4 being destroyed
+    // 0 never activated, 1 activated; each secondary component loaded raises it by one.
+    int FActivation = 0;
+    // Windows are attached only while on.
     bool FSkinning = false;
+    // On while an activation walks the existing forms.
+    bool FSweep = false;
+    int FMenuContext = mcPopup;
 
 private:
     std::vector<TSkinData*> FSkinDatas;
     std::unique_ptr<TActionTimer> FTimer;
+    std::unique_ptr<TFormSkinning> skinning_;
     bool hookInstalled_ = false;
+    bool destroying_ = false;
 };
 
 // The single manager of the process, or null before the first skin component is loaded. Linking
 // the manager makes it the host of every skin component.
 TSkinManage* SkinManager();
-// Creates it when missing (with the platform timer unless a factory is set) and answers it;
-// null once the program's end has closed it.
+// Creates it when missing (with the platform timer and form skinning unless factories are set)
+// and answers it; null once the program's end has closed it.
 TSkinManage* EnsureSkinManager();
 // Frees it; the next component that needs one makes a new one (tests).
 void FreeSkinManager();
@@ -73,6 +93,8 @@ void FreeSkinManager();
 void CloseSkinManager();
 // The timer factory used by the next EnsureSkinManager; empty restores the platform timer.
 void SetSkinManagerTimerFactory(TActionTimerFactory factory);
+// The same for its form skinning.
+void SetSkinManagerFormSkinningFactory(TFormSkinningFactory factory);
 
 // Closes the manager when the program's run is over: one lives in the entry function, made before
 // the application object so that it goes after the forms and their skin components.
