@@ -3,7 +3,9 @@
 # window and its title; the message box, open dialog and folder browser of page 1, each found,
 # answered and gone again; the skin chooser over the five built-in skins and a package file;
 # the Skinning box; --skin with a package at a path with blanks and Chinese characters; and
-# screenshots of page 1 under each built-in skin, active and behind a message box.
+# screenshots of page 1 under each built-in skin, active and behind a message box. Skinned
+# windows answer the skin query (0x3523) with 1: the gallery, each of its dialogs, and the
+# gallery again after skinning went off and on.
 # usage: tests/gallery/gallery_e2e.sh <build>/bin/SkinGallery.exe
 set -euo pipefail
 . "$(cd "$(dirname "$0")" && pwd)/../e2e/e2e-lib.sh"
@@ -55,6 +57,17 @@ wait_title() {
   done
   e2e_expect "title" "$1" "$got"
 }
+# skinned WANTED WINDOW-SELECTORS...: waits up to 5 s for that answer to the skin query.
+skinned() {
+  local wanted=$1 got="" i
+  shift
+  for i in $(seq 50); do
+    got=$(tw_driver send "$@" 0x3523 2>/dev/null | cut -d' ' -f1) && [ "$got" = "$wanted" ] && break
+    sleep 0.1
+  done
+  e2e_expect "skin query of $*" "$wanted" "$got"
+}
+DIALOG=(--app TFrmGallery --class '#32770')
 last_dialog() { tw_driver prop "${G[@]}" lblLastDialog.Caption; }
 # no_dialog: no "#32770" window of the gallery's is left.
 no_dialog() {
@@ -64,10 +77,12 @@ no_dialog() {
 
 start_gallery
 e2e_expect "title at start" "$TITLE - Azure Glass" "$(title)"
+skinned 1 "${G[@]}"
 e2e_expect "Skinning box at start" "1 0x1" "$(tw_driver send "${G[@]}" --text Skinning 0xF0)"  # BM_GETCHECK
 
 # Page 1's three system dialogs.
 tw_driver click "${G[@]}" --text "Message box..."
+skinned 1 "${DIALOG[@]}"
 msg=$(tw_driver msgbox --app TFrmGallery OK) || e2e_fail "no message box"
 grep -q "text: A message box of the gallery" <<<"$msg" || e2e_fail "unexpected message box: $msg"
 no_dialog "the message box"
@@ -82,6 +97,8 @@ e2e_wait_prop() {
 e2e_wait_prop "Last dialog: message box: OK"
 
 tw_driver click "${G[@]}" --text "Open dialog..."
+skinned 1 "${DIALOG[@]}"
+e2e_shot open-dialog >/dev/null
 tw_driver dialog-path --app TFrmGallery "$skin_file" || e2e_fail "could not answer the open dialog"
 no_dialog "the open dialog"
 e2e_wait_prop "Last dialog: open dialog: $skin_file"
@@ -89,6 +106,8 @@ e2e_wait_prop "Last dialog: open dialog: $skin_file"
 mkdir -p "$E2E_OUT/输出 目录"
 folder=$(winpath "$E2E_OUT/输出 目录")
 tw_driver click "${G[@]}" --text "Folder browser..."
+skinned 1 "${DIALOG[@]}"
+e2e_shot folder-browser >/dev/null
 tw_driver folder --app TFrmGallery "$folder" >/dev/null || e2e_fail "could not choose $folder"
 no_dialog "the folder browser"
 e2e_wait_prop "Last dialog: folder browser: $folder"
@@ -103,8 +122,10 @@ done
 tw_driver click "${G[@]}" --text Skinning
 wait_title "$TITLE - Slate Flat - skinning off"
 e2e_expect "Skinning box off" "0 0x0" "$(tw_driver send "${G[@]}" --text Skinning 0xF0)"
+skinned 0 "${G[@]}"
 tw_driver click "${G[@]}" --text Skinning
 wait_title "$TITLE - Slate Flat"
+skinned 1 "${G[@]}"
 
 # "File...": a package file through the open dialog; a cancelled dialog keeps the skin.
 tw_driver select "${G[@]}" --cclass TComboBox --nth 1 "File..."
@@ -130,6 +151,11 @@ e2e_expect "exit code after closing" 0 "$E2E_RC"
 start_gallery --skin "$skin_file" --off
 e2e_expect "title with --skin PATH --off" "$TITLE - Walnut (胡桃 木.skn) - skinning off" "$(title)"
 e2e_expect "Skinning box with --off" "0 0x0" "$(tw_driver send "${G[@]}" --text Skinning 0xF0)"
+sleep 0.5  # past the manager's action delay: a skinner would be there by now
+e2e_expect "skin query with --off" "0" "$(tw_driver send "${G[@]}" 0x3523 | cut -d' ' -f1)"
+tw_driver click "${G[@]}" --text Skinning
+wait_title "$TITLE - Walnut (胡桃 木.skn)"
+skinned 1 "${G[@]}"
 e2e_close "${G[@]}"
 
 # title_band: the gallery's title bar on the screen, as WxH+X+Y.
@@ -148,10 +174,11 @@ changed_pixels() {
 for i in 0 1 2 3 4; do
   start_gallery --skin "$i" --page 1
   e2e_expect "title with --skin $i" "$TITLE - ${LABELS[$i]}" "$(title)"
+  skinned 1 "${G[@]}"
   band=$(title_band)
   active=$(e2e_shot "skin$i-active")
   tw_driver click "${G[@]}" --text "Message box..."
-  tw_driver wait --app TFrmGallery --class '#32770' >/dev/null || e2e_fail "no message box over skin $i"
+  skinned 1 "${DIALOG[@]}"
   inactive=$(e2e_shot "skin$i-inactive")
   changed=$(changed_pixels "$active" "$inactive" "$band")
   [ "$changed" -ge "${band%%x*}" ] || e2e_fail "the title bar under skin $i looks the same inactive ($changed pixels changed)"
