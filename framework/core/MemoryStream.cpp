@@ -1,13 +1,33 @@
 #include "framework/core/MemoryStream.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+#include <memory>
 
+#include "framework/core/ClassInfo.h"
 #include "framework/core/Exception.h"
 
 namespace tw {
+
+namespace {
+
+struct TFileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using TFile = std::unique_ptr<std::FILE, TFileCloser>;
+
+// Paths are UTF-8. Windows' C library reads a narrow path in the ANSI code page, which cannot
+// name every file (Chinese names under a Western one): there the path goes to the wide call.
+TFile OpenFile(const std::string& path, bool write) {
+#ifdef _WIN32
+    return TFile(_wfopen(WideFromUtf8(path).c_str(), write ? L"wb" : L"rb"));
+#else
+    return TFile(std::fopen(path.c_str(), write ? "wb" : "rb"));
+#endif
+}
+
+}  // namespace
 
 size_t TMemoryStream::Read(void* buffer, size_t count) {
     if (position_ >= bytes_.size()) return 0;
@@ -73,18 +93,23 @@ void TMemoryStream::WriteUInt32LE(uint32_t value) {
 }
 
 bool TMemoryStream::LoadFromFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
+    TFile in = OpenFile(path, false);
     if (!in) return false;
-    bytes_.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::vector<uint8_t> bytes;
+    uint8_t chunk[16384];
+    for (size_t got; (got = std::fread(chunk, 1, sizeof chunk, in.get())) > 0;)
+        bytes.insert(bytes.end(), chunk, chunk + got);
+    if (std::ferror(in.get())) return false;
+    bytes_ = std::move(bytes);
     position_ = 0;
     return true;
 }
 
 bool TMemoryStream::SaveToFile(const std::string& path) const {
-    std::ofstream out(path, std::ios::binary);
+    TFile out = OpenFile(path, true);
     if (!out) return false;
-    out.write(reinterpret_cast<const char*>(bytes_.data()), static_cast<std::streamsize>(bytes_.size()));
-    return static_cast<bool>(out);
+    if (!bytes_.empty() && std::fwrite(bytes_.data(), 1, bytes_.size(), out.get()) != bytes_.size()) return false;
+    return std::fclose(out.release()) == 0;
 }
 
 }  // namespace tw

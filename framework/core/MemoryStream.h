@@ -44,6 +44,7 @@ public:
     std::vector<uint8_t>& Bytes() { return bytes_; }
     std::string ToString() const { return std::string(bytes_.begin(), bytes_.end()); }
 
+    // The whole file at a UTF-8 path; false (the stream as it was) when it cannot be read.
     bool LoadFromFile(const std::string& path);
     bool SaveToFile(const std::string& path) const;
 

@@ -1,7 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <set>
 
+#include "framework/core/ClassInfo.h"
 #include "framework/core/Exception.h"
 #include "skin/data/SkinData.h"
 #include "skin/manage/SkinManage.h"
@@ -263,6 +265,55 @@ TEST_F(SkinDataTest, SkinFileLoadsExistingFilesAndIgnoresMissingOnes) {
     EXPECT_EQ("FromFile", d.FSkinName);
     EXPECT_FALSE(d.FNoSkin);
     std::remove(path.c_str());
+}
+
+// Files named as the system names them, without the component's own routines: a UTF-8 path
+// goes to the wide calls on Windows, as it is elsewhere.
+std::FILE* OpenNamed(const std::string& path, bool write) {
+#ifdef _WIN32
+    return _wfopen(WideFromUtf8(path).c_str(), write ? L"wb" : L"rb");
+#else
+    return std::fopen(path.c_str(), write ? "wb" : "rb");
+#endif
+}
+std::vector<uint8_t> ReadNamed(const std::string& path) {
+    std::vector<uint8_t> bytes;
+    if (std::FILE* f = OpenNamed(path, false)) {
+        for (int c; (c = std::fgetc(f)) != EOF;) bytes.push_back(static_cast<uint8_t>(c));
+        std::fclose(f);
+    }
+    return bytes;
+}
+void RemoveNamed(const std::string& path) {
+#ifdef _WIN32
+    _wremove(WideFromUtf8(path).c_str());
+#else
+    std::remove(path.c_str());
+#endif
+}
+
+TEST_F(SkinDataTest, SkinFilesWithBlanksAndChineseInTheirNames) {
+    const std::string read = ::testing::TempDir() + "皮肤 文件 读.skn";
+    const std::vector<uint8_t> package = Package("[TitlebarSkin]\nSkinName=蓝色\n");
+    std::FILE* f = OpenNamed(read, true);
+    ASSERT_NE(nullptr, f);
+    ASSERT_EQ(package.size(), std::fwrite(package.data(), 1, package.size(), f));
+    std::fclose(f);
+
+    TSkinData d(nullptr);
+    d.SetSkinFile(read);
+    EXPECT_FALSE(d.FNoSkin);
+    EXPECT_EQ("蓝色", d.FSkinName);
+
+    // Saved under the very name given, not under its bytes read in another code page.
+    const std::string written = ::testing::TempDir() + "皮肤 文件 写.skn";
+    ASSERT_TRUE(TMemoryStream(package).SaveToFile(written));
+    EXPECT_EQ(package, ReadNamed(written));
+    TMemoryStream back;
+    ASSERT_TRUE(back.LoadFromFile(written));
+    EXPECT_EQ(package, back.Bytes());
+    RemoveNamed(read);
+    RemoveNamed(written);
 }
 
 TEST_F(SkinDataTest, DoFormSkinRules) {

@@ -1,0 +1,92 @@
+#include "tests/gallery/GalleryArgs.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+
+namespace tw::gallery {
+namespace {
+
+struct TArgsCase {
+    std::vector<std::string> Args;
+    bool Ok;
+    int Index;
+    std::string Path;
+    bool On;
+    int Page;
+    std::string ErrorPart;  // a piece of the error text when refused
+};
+
+TArgsCase Accepted(std::vector<std::string> args, int index = kDefaultSkinIndex, std::string path = "", bool on = true,
+                   int page = 1) {
+    return {std::move(args), true, index, std::move(path), on, page, ""};
+}
+TArgsCase Refused(std::vector<std::string> args, std::string errorPart) {
+    return {std::move(args), false, 0, "", true, 1, std::move(errorPart)};
+}
+
+TEST(GalleryArgsTest, Table) {
+    const std::string chinese = "C:\\皮肤 文件\\蓝色 玻璃.skn";
+    const TArgsCase cases[] = {
+        Accepted({}),
+        Accepted({"--skin", "0"}, 0),
+        Accepted({"--skin", "4", "--off", "--page", "2"}, 4, "", false, 2),
+        Accepted({"--page", "3", "--skin", "1"}, 1, "", true, 3),
+        Accepted({"--skin=3"}, 3),
+        Accepted({"--page=07"}, kDefaultSkinIndex, "", true, 7),
+        Accepted({"--skin", "00"}, 0),
+        // Paths: blanks and Chinese arrive as one UTF-8 argument and are kept byte for byte.
+        Accepted({"--skin", chinese}, kDefaultSkinIndex, chinese),
+        Accepted({"--skin", "Z:\\tmp\\a b.skn", "--off"}, kDefaultSkinIndex, "Z:\\tmp\\a b.skn", false),
+        Accepted({"--skin", "./2"}, kDefaultSkinIndex, "./2"),
+        Accepted({"--skin", "2.skn"}, kDefaultSkinIndex, "2.skn"),
+        // A page past the last is the caller's to refuse; a huge one saturates instead of wrapping.
+        Accepted({"--page", "99"}, kDefaultSkinIndex, "", true, 99),
+        Accepted({"--page", "99999999999999999999"}, kDefaultSkinIndex, "", true, INT_MAX),
+        // Item numbers out of range.
+        Refused({"--skin", "5"}, "no built-in skin 5"),
+        Refused({"--skin", "-1"}, "no built-in skin -1"),
+        Refused({"--skin", "99999999999"}, "no built-in skin"),
+        // Pages that are no page.
+        Refused({"--page", "0"}, "from 1"),
+        Refused({"--page", "-2"}, "page number"),
+        Refused({"--page", "+2"}, "from 1"),
+        Refused({"--page", "2x"}, "from 1"),
+        Refused({"--page", ""}, "from 1"),
+        // Missing values, at the end or followed by the next option.
+        Refused({"--skin"}, "--skin needs"),
+        Refused({"--page"}, "--page needs"),
+        Refused({"--skin", "--off"}, "--skin needs"),
+        Refused({"--page", "--skin", "1"}, "--page needs"),
+        Refused({"--skin="}, "empty"),
+        // Repeated options.
+        Refused({"--skin", "1", "--skin", "2"}, "--skin is given twice"),
+        Refused({"--off", "--off"}, "--off is given twice"),
+        Refused({"--page", "1", "--page=1"}, "--page is given twice"),
+        // Unknown words.
+        Refused({"--of"}, "unknown argument \"--of\""),
+        Refused({"--off=1"}, "no value"),
+        Refused({"skin.skn"}, "unknown argument"),
+        Refused({"-page", "1"}, "unknown argument \"-page\""),
+    };
+    for (const TArgsCase& c : cases) {
+        std::string shown;
+        for (const auto& a : c.Args) shown += "[" + a + "]";
+        SCOPED_TRACE(shown);
+        const TGalleryArgs got = ParseGalleryArgs(c.Args);
+        ASSERT_EQ(c.Ok, got.Ok) << got.Error;
+        if (!c.Ok) {
+            EXPECT_NE(std::string::npos, got.Error.find(c.ErrorPart)) << got.Error;
+            continue;
+        }
+        EXPECT_EQ(c.Path, got.Options.Skin.Path);
+        if (c.Path.empty()) {
+            EXPECT_EQ(c.Index, got.Options.Skin.Index);
+        }
+        EXPECT_EQ(c.On, got.Options.SkinningOn);
+        EXPECT_EQ(c.Page, got.Options.Page);
+    }
+}
+
+}  // namespace
+}  // namespace tw::gallery
