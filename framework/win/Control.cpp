@@ -175,6 +175,10 @@ void TControl::SetCaption(const std::wstring& text) {
     Invalidate();
 }
 
+void TWinControl::TextChanged() {
+    if (handle_) SetWindowTextW(handle_, caption_.c_str());
+}
+
 void TControl::SetColor(TColor color) {
     parentColor_ = false;
     if (color == color_) return;

@@ -176,6 +176,8 @@ protected:
     void EraseWithColor(HDC dc);
     void FontChanged() override;
     void ColorChanged() override;
+    // A window that exists shows the new text at once.
+    void TextChanged() override;
 
 private:
     friend class TControl;

@@ -282,6 +282,21 @@ TEST_F(FrameworkTest, ProgressBarKeepsItsPositionWithinItsRange) {
     delete form;
 }
 
+// A caption changed after the window exists reaches the window, on a form and on a button.
+TEST_F(FrameworkTest, ACaptionChangedAtRunTimeReachesTheWindow) {
+    auto* form = new TForm(app_);
+    auto* button = new TButton(form);
+    button->SetParent(form);
+    HWND buttons = button->Handle();
+    for (auto [control, wnd] : {std::pair<TControl*, HWND>{form, form->Handle()}, {button, buttons}}) {
+        control->SetCaption(L"新的文字");
+        wchar_t text[32] = {};
+        GetWindowTextW(wnd, text, 32);
+        EXPECT_STREQ(L"新的文字", text);
+    }
+    delete form;
+}
+
 TEST_F(FrameworkTest, TimerTicksThroughTheMessageQueue) {
     TTimer timer(nullptr);
     int ticks = 0;
