@@ -69,9 +69,11 @@ double FrameRepaint(HWND window) {
         [window] { RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW); });
 }
 
-int GdiCount() {
+// Bitmaps and fonts: what a painter and the caption add-on can hold (a window also brings
+// regions and DCs of the system's own).
+int HeldKinds() {
     test::TGuiObjectCount count;
-    return test::CountGuiObjects(count) ? count.Gdi() : -1;
+    return test::CountGuiObjects(count) ? count.Of(OBJ_BITMAP) + count.Of(OBJ_FONT) : -1;
 }
 
 }  // namespace
@@ -109,7 +111,7 @@ int main() {
         TSkinData data(nullptr);
         data.LoadFromStore(&store, i);
         if (data.FNoSkin) continue;
-        const int gdiBefore = GdiCount();
+        const int heldBefore = HeldKinds();
         auto painter = std::make_unique<TFramePainter>();
         painter->ReadFrameMetrics(data, bkFixed);
         const TFrameMetrics m = painter->Metrics();
@@ -128,7 +130,7 @@ int main() {
         // What the painter keeps once the window is painted (its region is the system's and
         // goes first): the title buffer, the icon and, with the first skin only, the caption font.
         painter->DropRegion(skinned, false);
-        const int held = GdiCount() - gdiBefore;
+        const int held = HeldKinds() - heldBefore;
         std::printf("%-5d %4d x %-4d %12.3f %7.2fx %14.3f %10s %12d\n", i, w, h, repaintMs, repaintMs / systemMs,
                     regionMs, type == COMPLEXREGION ? "shaped" : "rectangle", held);
         g_painter = nullptr;
