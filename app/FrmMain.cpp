@@ -3,13 +3,13 @@
 
 #include <shlobj.h>
 
-#include "app/SkinCaption.h"
 #include "app/TaskbarProgress.h"
 #include "framework/core/Exception.h"
 #include "framework/win/ModulePath.h"
 #include "framework/win/SystemError.h"
 #include "process/DosCommand.h"
 #include "skin/data/SkinData.h"
+#include "skin/form/SkinCaption.h"
 #include "skin/package/SkinStore.h"
 #include "skins/SkinResources.h"
 

@@ -2,9 +2,9 @@
 #include <variant>
 
 #include "app/FrmMain.h"
-#include "app/SkinCaption.h"
 #include "app/SkinResources.h"
 #include "skin/data/SkinData.h"
+#include "skin/form/SkinCaption.h"
 #include "skin/package/SkinStore.h"
 
 namespace tw {

@@ -11,6 +11,7 @@
 
 #include "framework/win/Handles.h"
 #include "skin/data/Bitmap.h"
+#include "skin/data/FrameGeometry.h"
 
 namespace tw {
 
@@ -29,12 +30,6 @@ struct TFrameView {
     bool MdiChild = false;
     // Frames are painted and regions built only while the skinner runs (1) or re-applies (3).
     int SkinState = 1;
-};
-
-struct TFrameMetrics {
-    int BorderLeft = 0, TitleHeight = 0, BorderRight = 0, BorderBottom = 0;
-    // The menu bar band under the title; 0 without a menu bar.
-    int MenuHeight = 0;
 };
 
 class TFramePainter {
@@ -57,22 +52,27 @@ public:
     // again. Failures are swallowed; nothing outside states 1 and 3 or without a caption.
     void PaintFrame(const TFrameView& view, HDC dc);
     // Border piece 1 left, 2 right, 3 title, 4 bottom over rect of dc.
-    void PaintBorder(const TFrameView& view, int index, const RECT& rect, HDC dc);
+    void PaintBorder(const TFrameView& view, int index, const RECT& rect, HDC dc) const;
     // The title bar, composed in the title buffer, with its caption buttons and text.
     void PaintTitle(const TFrameView& view, HDC dc);
 
     // Gives the window the region of its borders' non-magenta pixels (a plain rectangle when no
-    // border is transparent). Kept while the size stays, unless `rebuild` (a skin re-applied).
+    // border is transparent). Kept while the size stays, unless `rebuild` or the view is
+    // re-applying a skin. The system owns a region once the window has it.
     void BuildRegion(const TFrameView& view, bool rebuild);
-    // Takes the region away (redrawing when asked).
+    // Takes the region away (redrawing when asked); the next BuildRegion makes a new one.
     void DropRegion(HWND window, bool redraw);
     // True while the window holds a region this painter gave it.
     bool HasRegion() const { return regionSet_; }
 
-    // Renders the window's small icon (its own, else its class's, else the program's).
+    // Renders the window's small icon once (its own, else its class's, else the program's, else
+    // the system's application icon) into a bitmap with its transparency.
     void RenderIcon(HWND window);
-    // Draws the rendered icon at rect's top-left corner.
+    // Draws the rendered icon at rect's top-left corner, blended over what the DC shows.
     void DrawIcon(HDC dc, const RECT& rect) const;
+    // The rendered icon: small-icon sized, 32 bits of premultiplied colour and alpha; empty
+    // before RenderIcon.
+    const TBitmap& IconBitmap() const { return iconBitmap_; }
 
     // Window size at the last frame paint.
     int FrameWidth() const { return frameWidth_; }
@@ -85,11 +85,15 @@ public:
     std::function<void(HDC dc, const RECT& band)> PaintMenuBand;
 
 private:
+    void PaintTitleText(const TFrameView& view, HDC buffer, const RECT& title, const RECT& free, int windowWidth);
+    TRegionHandle MakeRegion(const TFrameView& view, int width, int height) const;
+
     TFrameMetrics metrics_;
     int frameWidth_ = 0, frameHeight_ = 0;
     int regionWidth_ = 0, regionHeight_ = 0;
     bool regionSet_ = false;
     TBitmap iconBitmap_;
+    // The title bar composed off-screen; kept between paints, remade when its size changes.
     TBitmap titleBuffer_;
 };
 

@@ -13,10 +13,11 @@ namespace tw {
 class TSkinData;
 
 struct TTitleTextRequest {
-    HDC DC = nullptr;   // the title buffer
-    RECT TitleRect{};   // the title bar in buffer coordinates
-    RECT TextArea{};    // between the icon and the caption buttons
-    std::wstring Text;  // the window text
+    HDC DC = nullptr;     // the title buffer
+    RECT TitleRect{};     // the title bar in buffer coordinates
+    RECT TextArea{};      // between the icon and the caption buttons
+    int WindowWidth = 0;  // the buffer's coordinates are the window's: x = 0 is its left edge
+    std::wstring Text;    // the window text
     bool Active = true;
     const TSkinData* SkinData = nullptr;
 };
