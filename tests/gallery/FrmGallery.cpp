@@ -6,6 +6,7 @@
 #include "framework/core/ClassInfo.h"
 #include "framework/win/Handles.h"
 #include "skin/data/SkinData.h"
+#include "skin/form/SkinCaption.h"
 #include "skin/package/SkinStore.h"
 #include "tests/gallery/GalleryPages.h"
 #include "tests/gallery/GallerySkin.h"
@@ -68,6 +69,11 @@ TFrmGallery::TFrmGallery(TComponent* owner) : TForm(owner) {
     SkinStore1 = new TSkinStore(this);
     SkinStore1->SetName("SkinStore1");
     LoadBuiltInSkins(*SkinStore1);
+    // The window texts on the skinned title bars, as on the main form.
+    SkinCaption1 = new TSkinCaption(this);
+    SkinCaption1->SetName("SkinCaption1");
+    SkinCaption1->SetSkinData(SkinData1);
+    SkinCaption1->SetActive(true);
     OpenDialog1 = new TOpenDialog(this);
     OpenDialog1->SetName("OpenDialog1");
 

@@ -16,6 +16,7 @@
 namespace tw {
 class TSkinData;
 class TSkinStore;
+class TSkinCaption;
 }  // namespace tw
 
 namespace tw::gallery {
@@ -39,6 +40,7 @@ public:
 
     TSkinData* SkinData1;
     TSkinStore* SkinStore1;
+    TSkinCaption* SkinCaption1;
     TOpenDialog* OpenDialog1;
     TLabel* lblSkin;
     TComboBox* cmbSkin;
