@@ -8,57 +8,14 @@
 # usage: tests/app/skinned_start.sh <build>/bin/Tarnwick.exe
 set -euo pipefail
 . "$(cd "$(dirname "$0")" && pwd)/../e2e/e2e-lib.sh"
+. "$(cd "$(dirname "$0")" && pwd)/../e2e/skin-e2e-lib.sh"
 
 e2e_init skinned-start "${1:?usage: skinned_start.sh Tarnwick.exe}"
 W=(--class TFrmMain)
-SKM_QUERY=0x3523
-
-# The start-up skin's frame, from its built images: each border image holds two cells (active
-# and inactive), side by side for the side borders, stacked for the title and bottom.
-skin_dir=$TW_BUILD/skins/SkinItem2
-cells() { sed -n "s/^$1Frame=//p" "$skin_dir/skin.ini" | tr -d '\r'; }
-width_of() { identify -format '%w' "$skin_dir/$1.bmp"; }
-height_of() { identify -format '%h' "$skin_dir/$1.bmp"; }
-frame_left=$(($(width_of left) / $(cells Left)))
-frame_right=$(($(width_of right) / $(cells Right)))
-frame_top=$(($(height_of top) / $(cells Top)))
-frame_bottom=$(($(height_of bottom) / $(cells Bottom)))
-transparent=0
-for t in $(sed -n 's/^\(Left\|Right\|Top\|Bottom\)Trans=//p' "$skin_dir/skin.ini" | tr -d '\r'); do
-  transparent=$((transparent + t))
-done
-
-# The caption and border colours of the system frame.
-FRAME_COLOURS=("2 253 2" "3 252 3" "2 2 253" "3 3 252" "253 2 2" "252 3 3" "251 4 4")
-
-# frame_signature_pixels SHOT RECTS-LINE: signature pixels in the window's frame (window minus
-# client), in the four bands around the client.
-frame_signature_pixels() {
-  local shot=$1 line=$2 wx wy ww wh cx cy cw ch total=0 band n
-  read -r wx wy ww wh < <(sed 's/.*window=\([-0-9]*\),\([-0-9]*\),\([0-9]*\)x\([0-9]*\).*/\1 \2 \3 \4/' <<<"$line")
-  read -r cx cy cw ch < <(sed 's/.*client=\([-0-9]*\),\([-0-9]*\),\([0-9]*\)x\([0-9]*\).*/\1 \2 \3 \4/' <<<"$line")
-  # The skin's region may cut the corners round, and what shows there is behind the window: the
-  # title and bottom bands leave them out.
-  local corner=8
-  for band in "$((ww - 2 * corner))x$((cy - wy))+$((wx + corner))+$wy" \
-              "$((ww - 2 * corner))x$((wy + wh - cy - ch))+$((wx + corner))+$((cy + ch))" \
-              "$((cx - wx))x${ch}+$wx+$cy" "$((wx + ww - cx - cw))x${ch}+$((cx + cw))+$cy"; do
-    case $band in 0x*|*x0+*) continue ;; esac
-    n=$(tw_signature_pixels "$shot" "$band")
-    [ "$n" = 0 ] || echo "  $n signature pixels in the band $band of $shot" >&2
-    total=$((total + n))
-  done
-  echo "$total"
-}
+read -r frame_left frame_top frame_right frame_bottom transparent < <(skin_frame_of 2)
 
 # A film of the start-up, from before the program starts until it has settled.
-film=$E2E_OUT/startup.nut
-rm -f "$film"
-( tw_close_fds; exec ffmpeg -nostdin -loglevel error -f x11grab -framerate 25 -video_size "$TW_SCREEN" \
-    -i "$DISPLAY" -t 7 -c:v rawvideo -pix_fmt rgb24 "$film" ) &
-film_pid=$!
-for _ in $(seq 50); do [ -s "$film" ] && break; sleep 0.1; done
-
+film_start "$E2E_OUT/startup.nut" 7
 e2e_start
 tw_driver wait "${W[@]}" --timeout 30000 >/dev/null || e2e_fail "the main window did not appear"
 shown=$(date +%s%N)
@@ -93,25 +50,8 @@ e2e_expect "hit test of the title" HTCAPTION "$(tw_driver hittest "${W[@]}" "$mi
 e2e_expect "hit test of the client" HTCLIENT \
   "$(tw_driver hittest "${W[@]}" "$((frame_left + 269)),$((frame_top + 200))" | cut -d' ' -f1)"
 
-wait "$film_pid" || e2e_fail "the start-up film failed"
-# Every film frame is scanned for the system frame's colours at pixel boundaries.
-read -r frames flashes < <(python3 - "$film" "$TW_SCREEN" "${FRAME_COLOURS[@]}" <<'PY'
-import re, subprocess, sys
-film, screen, colours = sys.argv[1], sys.argv[2], sys.argv[3:]
-w, h = (int(v) for v in screen.split("x"))
-pattern = re.compile(b"|".join(re.escape(bytes(int(c) for c in col.split())) for col in colours))
-raw = subprocess.run(["ffmpeg", "-nostdin", "-loglevel", "error", "-i", film, "-f", "rawvideo", "-pix_fmt",
-                      "rgb24", "-"], capture_output=True, check=True).stdout
-size = w * h * 3
-frames = len(raw) // size
-flashes = 0
-for f in range(frames):
-    frame = raw[f * size:(f + 1) * size]
-    if any(m.start() % 3 == 0 for m in pattern.finditer(frame)):
-        flashes += 1
-print(frames, flashes)
-PY
-)
+film_wait
+read -r frames flashes < <(film_frames_with_system_frame "$E2E_OUT/startup.nut")
 echo "start-up film: $frames frames, $flashes with the system's caption or border colours"
 [ "$frames" -ge 50 ] || e2e_fail "the start-up film holds only $frames frames"
 e2e_expect "film frames with a system frame" 0 "$flashes"

@@ -1,0 +1,78 @@
+# What the end-to-end scripts of skinned windows share: a built-in skin's frame from its images,
+# the system colours counted in a window's frame on a screenshot, and a film of the screen
+# scanned for frames that show the system's caption or border. Sourced after e2e-lib.sh.
+
+SKM_QUERY=0x3523
+
+# The caption and border colours of the bench's system frame (see TW_SIGNATURE_COLOURS).
+FRAME_COLOURS=("2 253 2" "3 252 3" "2 2 253" "3 3 252" "253 2 2" "252 3 3" "251 4 4")
+
+# skin_frame_of N: "left top right bottom transparent" of built-in skin N, from its built images:
+# each border image holds its cells (active, inactive) side by side for the side borders and
+# stacked for the title and bottom; transparent counts the borders whose magenta is cut away.
+skin_frame_of() {
+  local dir=$TW_BUILD/skins/SkinItem$1 t transparent=0
+  cells() { sed -n "s/^$1Frame=//p" "$dir/skin.ini" | tr -d '\r'; }
+  for t in $(sed -n 's/^\(Left\|Right\|Top\|Bottom\)Trans=//p' "$dir/skin.ini" | tr -d '\r'); do
+    transparent=$((transparent + t))
+  done
+  echo "$(($(identify -format '%w' "$dir/left.bmp") / $(cells Left))) \
+$(($(identify -format '%h' "$dir/top.bmp") / $(cells Top))) \
+$(($(identify -format '%w' "$dir/right.bmp") / $(cells Right))) \
+$(($(identify -format '%h' "$dir/bottom.bmp") / $(cells Bottom))) $transparent"
+}
+
+# frame_signature_pixels SHOT RECTS-LINE: signature pixels in the window's frame (window minus
+# client, from a driver "rects" line), in the four bands around the client.
+frame_signature_pixels() {
+  local shot=$1 line=$2 wx wy ww wh cx cy cw ch total=0 band n
+  read -r wx wy ww wh < <(sed 's/.*window=\([-0-9]*\),\([-0-9]*\),\([0-9]*\)x\([0-9]*\).*/\1 \2 \3 \4/' <<<"$line")
+  read -r cx cy cw ch < <(sed 's/.*client=\([-0-9]*\),\([-0-9]*\),\([0-9]*\)x\([0-9]*\).*/\1 \2 \3 \4/' <<<"$line")
+  # The skin's region may cut the corners round, and what shows there is behind the window: the
+  # title and bottom bands leave them out.
+  local corner=8
+  for band in "$((ww - 2 * corner))x$((cy - wy))+$((wx + corner))+$wy" \
+              "$((ww - 2 * corner))x$((wy + wh - cy - ch))+$((wx + corner))+$((cy + ch))" \
+              "$((cx - wx))x${ch}+$wx+$cy" "$((wx + ww - cx - cw))x${ch}+$((cx + cw))+$cy"; do
+    case $band in 0x*|*x0+*) continue ;; esac
+    n=$(tw_signature_pixels "$shot" "$band")
+    [ "$n" = 0 ] || echo "  $n signature pixels in the band $band of $shot" >&2
+    total=$((total + n))
+  done
+  echo "$total"
+}
+
+# film_start FILE SECONDS: films the bench's screen at 25 frames a second into FILE (in the
+# background, FILM_PID) and returns once the film has begun.
+film_start() {
+  rm -f "$1"
+  ( tw_close_fds; exec ffmpeg -nostdin -loglevel error -f x11grab -framerate 25 -video_size "$TW_SCREEN" \
+      -i "$DISPLAY" -t "$2" -c:v rawvideo -pix_fmt rgb24 "$1" ) &
+  FILM_PID=$!
+  local i
+  for i in $(seq 50); do [ -s "$1" ] && break; sleep 0.1; done
+}
+
+# film_wait: waits for the film to end (in the shell that started it).
+film_wait() {
+  wait "$FILM_PID" || e2e_fail "the film failed"
+}
+
+# film_frames_with_system_frame FILE: "frames flashes": how many frames the ended film holds and
+# in how many of them a pixel has one of the system frame's colours.
+film_frames_with_system_frame() {
+  python3 - "$1" "$TW_SCREEN" "${FRAME_COLOURS[@]}" <<'PY'
+import re, subprocess, sys
+film, screen, colours = sys.argv[1], sys.argv[2], sys.argv[3:]
+w, h = (int(v) for v in screen.split("x"))
+pattern = re.compile(b"|".join(re.escape(bytes(int(c) for c in col.split())) for col in colours))
+raw = subprocess.run(["ffmpeg", "-nostdin", "-loglevel", "error", "-i", film, "-f", "rawvideo", "-pix_fmt",
+                      "rgb24", "-"], capture_output=True, check=True).stdout
+size = w * h * 3
+frames = len(raw) // size
+# A colour counts only where it starts at a pixel boundary.
+flashes = sum(1 for f in range(frames)
+              if any(m.start() % 3 == 0 for m in pattern.finditer(raw[f * size:(f + 1) * size])))
+print(frames, flashes)
+PY
+}
