@@ -17,6 +17,17 @@ namespace tw {
 
 namespace {
 
+// The built-in skin the program starts with. Builds with tests only take another one from
+// TARNWICK_STARTUP_SKIN, so the screenshot scripts show the main window under every skin.
+int StartupSkinIndex() {
+#ifdef TW_TEST_HOOKS
+    wchar_t value[4] = {};
+    DWORD length = GetEnvironmentVariableW(L"TARNWICK_STARTUP_SKIN", value, 4);
+    if (length == 1 && value[0] >= L'0' && value[0] < L'0' + kSkinPackageCount) return value[0] - L'0';
+#endif
+    return kStartupSkinIndex;
+}
+
 // The banner page travels inside the program, so the pane never needs a network.
 constexpr wchar_t kBannerAddress[] = L"res://Tarnwick.exe/ubs10-11.html";
 
@@ -66,7 +77,7 @@ void TFrmMain::FormCreate(TObject*) {
 
     // 4: the skin. A package that cannot be read leaves the program with the system's look.
     SkinCaption1->SetActive(true);
-    SkinData1->LoadFromStore(SkinStore1, kStartupSkinIndex);
+    SkinData1->LoadFromStore(SkinStore1, StartupSkinIndex());
     SkinData1->SetActive(true);
 
     // 5: the program's own folder, where the probe and the encoder live.
