@@ -109,6 +109,16 @@ struct TWinSkinForm::TDepth {
     int& depth_;
 };
 
+namespace {
+TChildSkinner& ChildSkinnerSlot() {
+    static TChildSkinner skinner = nullptr;
+    return skinner;
+}
+}  // namespace
+
+void SetChildSkinner(TChildSkinner skinner) { ChildSkinnerSlot() = skinner; }
+TChildSkinner ChildSkinner() { return ChildSkinnerSlot(); }
+
 TWinSkinForm::TWinSkinForm(HWND window, TFormSkinnerHost* host) : handle_(window), host_(host) {}
 
 TWinSkinForm::~TWinSkinForm() {
@@ -202,7 +212,7 @@ void TWinSkinForm::Activate() {
     activated_ = true;
     sysMenuHandle_ = GetSystemMenu(handle_, FALSE);
     painter_.RenderIcon(handle_);
-    // The child controls get their skinners here once the control skinners exist.
+    if (ChildSkinner()) ChildSkinner()(*this);
 
     if (skinState_ == stAttached && !isChildStyle_ && borderKind_ != bkNoCaption && showState_ != ssMinimised) {
         skinState_ = stFirstResize;

@@ -174,4 +174,10 @@ private:
     bool isChildStyle_ = false;
 };
 
+// Attaches control skinners to the children of a window as its skinner activates. The layer that
+// has the control skinners sets it; without one only the frame is skinned.
+using TChildSkinner = void (*)(TWinSkinForm& skinner);
+void SetChildSkinner(TChildSkinner skinner);
+TChildSkinner ChildSkinner();
+
 }  // namespace tw
