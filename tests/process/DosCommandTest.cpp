@@ -257,11 +257,19 @@ TEST(DosCommand, FloodOfHundredMegabytesArrivesComplete) {
 TEST(DosCommand, ManyRunsLeaveHandlesAndThreadsFlat) {
     TDosCommand dos(nullptr);
     dos.SetCommandLine(ChildCommand(L"out x\\n"));
+    // Now and then Wine cannot start a process at all (its loader finds the shared user data's
+    // fixed address taken); such a child never ran, prints nothing and is started again. Runs
+    // are about the runner's handles and threads, not the loader's luck: a few are allowed.
+    int unstarted = 0;
     auto runOnce = [&] {
-        dos.Execute();
-        ASSERT_TRUE(WaitWhileRunning(dos, 20000));
-        dos.Stop();
-        ASSERT_EQ(dos.LineCount(), 1);
+        for (int attempt = 0; attempt < 3; ++attempt) {
+            dos.Execute();
+            ASSERT_TRUE(WaitWhileRunning(dos, 20000));
+            dos.Stop();
+            if (dos.LineCount() == 1) return;
+            ++unstarted;
+        }
+        FAIL() << "the child printed nothing three times in a row";
     };
     for (int i = 0; i < 20; ++i) runOnce();
     const DWORD handlesBefore = HandleCount();
@@ -274,6 +282,7 @@ TEST(DosCommand, ManyRunsLeaveHandlesAndThreadsFlat) {
     }
     EXPECT_LE(HandleCount(), handlesBefore + 5);
     EXPECT_LE(ThreadCount(), threadsBefore + 1);
+    EXPECT_LE(unstarted, 5);
 }
 
 TEST(DosCommand, MissingProgramEndsAtOnceWithTheReason) {
