@@ -34,4 +34,18 @@ if ( tw_close_fds; exec "$TW_WINESERVER" -p </dev/null >/dev/null 2>&1 ); then
 fi
 
 tw_close_fds
-exec "$TW_WINE64" "$exe" "$@" </dev/null
+# A program Wine could not even start (its loader found the shared user data's address taken)
+# printed nothing and ran nothing: it is started again, twice at most.
+err=$(mktemp)
+trap 'rm -f "$err"' EXIT
+for attempt in 1 2 3; do
+  set +e
+  "$TW_WINE64" "$exe" "$@" </dev/null 2> >(tee "$err" >&2)
+  status=$?
+  set -e
+  wait
+  [ "$status" -ne 0 ] && grep -q "failed to map the shared user data" "$err" \
+    && [ "$(grep -cv 'shared user data\|^wine: ' "$err")" -eq 0 ] || exit "$status"
+  echo "wine-run: Wine could not start $exe (attempt $attempt), again" >&2
+done
+exit "$status"
