@@ -378,6 +378,9 @@ void TWinSkinForm::BuildSystemMenuCopy() {
         bool enabled = (item.fState & (MFS_GRAYED | MFS_DISABLED)) == 0;
         switch (item.wID & 0xFFF0) {
             case SC_SIZE:
+                // The system greys it on frames that do not size when it shows its own menu.
+                enabled = showState_ != ssMaximised && borderKind_ == bkSizeable;
+                break;
             case SC_MOVE:
                 enabled = showState_ != ssMaximised;
                 break;

@@ -271,6 +271,21 @@ TEST_F(CaptionButtonTest, AltSpaceOpensTheSkinnedSystemMenuAlone) {
     EXPECT_EQ(GetMenuItemCount(GetSystemMenu(wnd, FALSE)), GetMenuItemCount(copy));
     EXPECT_NE(0u, GetMenuState(copy, SC_RESTORE, MF_BYCOMMAND) & MF_GRAYED);
     EXPECT_EQ(0u, GetMenuState(copy, SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_EQ(0u, GetMenuState(copy, SC_SIZE, MF_BYCOMMAND) & MF_GRAYED);
+    DestroyWindow(wnd);
+
+    // A fixed frame does not size: its copy greys the entry as the system's own menu would.
+    wnd = CreateWindowExW(0, ButtonWindowClass(), L"fixed", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX,
+                          60, 60, 300, 200, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
+    TWinSkinForm fixed(wnd, &host_);
+    ShowSkinned(fixed, *data);
+    SetTimer(nullptr, 0, 300, CountMenusAndClose);
+    SendMessageW(wnd, WM_SYSCOMMAND, SC_KEYMENU, L' ');
+    Pump();
+    ASSERT_NE(nullptr, fixed.SystemMenuCopy());
+    EXPECT_NE(0u, GetMenuState(fixed.SystemMenuCopy(), SC_SIZE, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_NE(0u, GetMenuState(fixed.SystemMenuCopy(), SC_MAXIMIZE, MF_BYCOMMAND) & MF_GRAYED);
+    EXPECT_EQ(0u, GetMenuState(fixed.SystemMenuCopy(), SC_MINIMIZE, MF_BYCOMMAND) & MF_GRAYED);
     DestroyWindow(wnd);
 }
 
