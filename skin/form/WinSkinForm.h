@@ -161,6 +161,7 @@ private:
     void OnEraseBackground(TMessage& message);
     // The caption buttons under the mouse.
     void ReadButtons();
+    bool ButtonsCurrent() const;
     RECT LayoutAndDrawButtons(HDC titleDC, const RECT& title);
     POINT ToFrame(POINT screen) const;
     void NcMouseMove(TMessage& message);

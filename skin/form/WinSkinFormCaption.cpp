@@ -38,6 +38,18 @@ void Guarded(Work work) noexcept {
     }
 }
 
+// What a gap in the skin's list stands for, so the list and the buttons stay in step: no image,
+// no action, never shown.
+const TDataSkinSysButton& NoButton() {
+    static const TDataSkinSysButton& none = *[] {
+        static TDataSkinSysButton button;
+        button.Action = -1;
+        button.Visibility = -1;
+        return &button;
+    }();
+    return none;
+}
+
 // A message that reached the skinner and goes no further.
 void Consume(TMessage& message) {
     message.Result = 0;
@@ -51,10 +63,22 @@ void TWinSkinForm::ReadButtons() {
     buttons_.clear();
     if (!skinData_ || borderKind_ == bkNoCaption) return;
     for (const auto& skinButton : skinData_->SysButtons)
-        if (skinButton) buttons_.push_back(std::make_unique<TWinSysButton>(*this, *skinButton));
+        buttons_.push_back(std::make_unique<TWinSysButton>(*this, skinButton ? *skinButton : NoButton()));
+}
+
+// The buttons still stand for the skin's list (compared by address only: a list replaced without
+// a rebuild is read again before anything of the old one is touched).
+bool TWinSkinForm::ButtonsCurrent() const {
+    const size_t count = skinData_ && borderKind_ != bkNoCaption ? skinData_->SysButtons.size() : 0;
+    if (buttons_.size() != count) return false;
+    for (size_t i = 0; i < count; ++i)
+        if (&buttons_[i]->Skin != (skinData_->SysButtons[i] ? skinData_->SysButtons[i].get() : &NoButton()))
+            return false;
+    return true;
 }
 
 void TWinSkinForm::LayoutButtons(int frameWidth) {
+    if (!ButtonsCurrent()) ReadButtons();
     TCaptionContext context;
     context.MaxBox = (styleFlags_ & fsMaximizeBox) != 0;
     context.MinBox = (styleFlags_ & fsMinimizeBox) != 0;

@@ -191,6 +191,14 @@ TEST_F(CaptionButtonTest, ButtonsLightPressAndActOnlyWhenReleasedOverThemselves)
         skinner.RebuildFrame();
         EXPECT_EQ(nullptr, skinner.HotObject());
         skinner.RepaintFrame();
+        // A skin list replaced without a rebuild is read again before the next paint uses it.
+        auto first = std::make_unique<TDataSkinSysButton>("BUTTONNEW");
+        const TDataSkinSysButton* replaced = first.get();
+        first->Action = kOwnAction;
+        data->SysButtons.back() = std::move(first);
+        skinner.RepaintFrame();
+        ASSERT_EQ(data->SysButtons.size(), skinner.Buttons().size());
+        EXPECT_EQ(replaced, &skinner.Buttons().back()->Skin);
         close = ButtonWithAction(skinner, caClose);
         minimise = ButtonWithAction(skinner, caMinimize);
         ASSERT_TRUE(close && minimise);
