@@ -3,8 +3,9 @@
 # display), with the start-up skin: hovering the close button shows its hot cell and leaving
 # brings the normal one back; pressing shows the pressed cell; press, move out and release does
 # nothing; the title hit-tests as caption; dragging the title moves the window; a click on the
-# icon and Alt+Space open the system menu (Escape closes it); the minimise button minimises; the
-# close button ends the program with exit code 0 and leaves no window behind.
+# icon, a right click on the caption and Alt+Space each open one system menu (Escape closes it);
+# the minimise button minimises; the close button ends the program with exit code 0 and leaves
+# no window behind.
 # usage: tests/app/caption_buttons.sh <build>/bin/Tarnwick.exe
 set -euo pipefail
 . "$(cd "$(dirname "$0")" && pwd)/../e2e/e2e-lib.sh"
@@ -107,6 +108,11 @@ e2e_shot system-menu-icon >/dev/null
 e2e_expect "menus open after a click on the icon" 1 "$(menu_count)"
 tw_xkeys Escape
 settled eval '! menu_open' || e2e_fail "Escape did not close the system menu"
+xdotool mousemove --sync $(at $((win_w / 2)) $((title_h / 2))) click 3
+settled menu_open || e2e_fail "a right click on the caption opened no system menu"
+e2e_expect "menus open after a right click on the caption" 1 "$(menu_count)"
+tw_xkeys Escape
+settled eval '! menu_open' || e2e_fail "Escape did not close the system menu opened by the right click"
 xdotool mousemove --sync $client_mid click 1
 sleep 0.3
 tw_xkeys alt+space
