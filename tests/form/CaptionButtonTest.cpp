@@ -1,8 +1,9 @@
 // Caption buttons on real windows under Wine, driven by the non-client messages the system sends
 // for the mouse: hot and pressed cells on the title bar and back to normal when the mouse leaves,
-// press then release elsewhere doing nothing, close, minimise and a button of the application's
-// own, the hit codes of the title, a rebuild leaving no hot object behind, and Alt+Space opening
-// the skinned system menu alone.
+// press then release elsewhere doing nothing, close, minimise, maximise swapping for restore, a
+// double click on the icon, a button of the application's own, the hit codes of the title, a
+// rebuild or a replaced skin list leaving no stale button behind, and Alt+Space opening the
+// skinned system menu alone, its entries enabled as the window's frame and state allow.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -203,12 +204,43 @@ TEST_F(CaptionButtonTest, ButtonsLightPressAndActOnlyWhenReleasedOverThemselves)
         minimise = ButtonWithAction(skinner, caMinimize);
         ASSERT_TRUE(close && minimise);
 
+        // Maximise swaps itself for restore; restore brings the window back; a double click on
+        // the icon closes.
+        auto click = [&](const TRect& r) {
+            SendMessageW(wnd, WM_NCLBUTTONDOWN, HTCAPTION, ScreenPoint(wnd, r));
+            SendMessageW(wnd, WM_NCLBUTTONUP, HTCAPTION, ScreenPoint(wnd, r));
+            Pump();
+        };
+        auto maxOrRestore = [&](int visibility) -> TWinSysButton* {
+            skinner.RepaintFrame();
+            for (const auto& b : skinner.Buttons())
+                if (b->Action() == caMaximize && b->Skin.Visibility == visibility) return b->Visible ? b.get() : nullptr;
+            return nullptr;
+        };
+        ASSERT_NE(nullptr, maxOrRestore(2));
+        click(maxOrRestore(2)->Bounds);
+        EXPECT_TRUE(IsZoomed(wnd));
+        EXPECT_EQ(nullptr, maxOrRestore(2));
+        ASSERT_NE(nullptr, maxOrRestore(1));
+        click(maxOrRestore(1)->Bounds);
+        EXPECT_FALSE(IsZoomed(wnd));
+        ASSERT_NE(nullptr, maxOrRestore(2));
+        seen.sysCommands.clear();
+        SendMessageW(wnd, WM_NCLBUTTONDBLCLK, HTCAPTION, ScreenPoint(wnd, ButtonWithAction(skinner, caSystemMenu)->Bounds));
+        Pump();
+        EXPECT_EQ(std::vector<WPARAM>{SC_CLOSE}, seen.sysCommands);
+        seen.sysCommands.clear();
+        close = ButtonWithAction(skinner, caClose);
+        minimise = ButtonWithAction(skinner, caMinimize);
+        ASSERT_TRUE(close && minimise);
+
         // A press and release over close closes; over minimise minimises.
         SendMessageW(wnd, WM_NCLBUTTONDOWN, HTCAPTION, onClose);
         SendMessageW(wnd, WM_NCLBUTTONUP, HTCAPTION, onClose);
         Pump();
         EXPECT_EQ(std::vector<WPARAM>{SC_CLOSE}, seen.sysCommands);
         const LPARAM onMinimise = ScreenPoint(wnd, minimise->Bounds);
+        seen.sysCommands.clear();
         SendMessageW(wnd, WM_NCLBUTTONDOWN, HTCAPTION, onMinimise);
         SendMessageW(wnd, WM_NCLBUTTONUP, HTCAPTION, onMinimise);
         Pump();
