@@ -70,7 +70,8 @@ bool CaptionButtonVisible(const TDataSkinSysButton& b, const TCaptionContext& c)
     return CaptionButtonVisible(b.Visibility, b.Visibility1, b.Action, c);
 }
 
-TRect CaptionButtonRect(const TCaptionPlacement& b, int frameWidth, const TFrameMetrics& m, const TMenuBandPlace& band) {
+TRect CaptionButtonRect(const TCaptionPlacement& b, int frameWidth, const TFrameMetrics& m,
+                        const TMenuBandPlace& band) {
     const int width = b.ImageWidth / std::max(1, b.FrameCount);
     const int height = b.ImageHeight;
     int left = 0, top = 0;

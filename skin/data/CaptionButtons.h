@@ -86,8 +86,19 @@ TRect CaptionTextArea(const TRect& title, const std::vector<TRect>& buttons, int
 // reaches 4 pixels along the top and bottom edges beyond the side borders). The
 // caption buttons lie in the caption; the mouse handlers find them.
 enum THitCode {
-    hcNowhere = 0, hcClient = 1, hcCaption = 2, hcMenu = 5, hcLeft = 10, hcRight = 11, hcTop = 12,
-    hcTopLeft = 13, hcTopRight = 14, hcBottom = 15, hcBottomLeft = 16, hcBottomRight = 17, hcBorder = 18,
+    hcNowhere = 0,
+    hcClient = 1,
+    hcCaption = 2,
+    hcMenu = 5,
+    hcLeft = 10,
+    hcRight = 11,
+    hcTop = 12,
+    hcTopLeft = 13,
+    hcTopRight = 14,
+    hcBottom = 15,
+    hcBottomLeft = 16,
+    hcBottomRight = 17,
+    hcBorder = 18,
 };
 THitCode FrameHitCode(int x, int y, int width, int height, const TFrameMetrics& metrics, bool sizeable);
 

@@ -99,8 +99,8 @@ void TWinSkinForm::LayoutButtons(int frameWidth) {
         const TBitmap& image = button->Image();
         // Hidden buttons keep their last rectangle: they are never hit while hidden.
         if (!button->Visible || image.Empty()) continue;
-        TCaptionPlacement place{button->Skin.Align, button->Skin.Xcoord,  button->Skin.Ycoord,
-                                image.Width(),      image.Height(),       button->FrameCount()};
+        TCaptionPlacement place{button->Skin.Align, button->Skin.Xcoord, button->Skin.Ycoord,
+                                image.Width(),      image.Height(),      button->FrameCount()};
         button->Bounds = CaptionButtonRect(place, frameWidth, m, TMenuBandPlace{rightToLeft_, 0});
     }
 }
@@ -131,7 +131,8 @@ RECT TWinSkinForm::LayoutAndDrawButtons(HDC titleDC, const RECT& title) {
 TNCObject* TWinSkinForm::FindObject(POINT framePoint) {
     LayoutButtons(WindowWidth(handle_));
     for (auto& button : buttons_)
-        if (button->Visible && button->Action() >= 0 && !button->Image().Empty() && Contains(button->Bounds, framePoint))
+        if (button->Visible && button->Action() >= 0 && !button->Image().Empty() &&
+            Contains(button->Bounds, framePoint))
             return button.get();
     // The menu-bar buttons are looked up here once the menu bar is skinned.
     return nullptr;
@@ -295,7 +296,8 @@ void TWinSkinForm::RunAction(int action, POINT screen) {
             MENUITEMINFOW item{};
             item.cbSize = sizeof(item);
             item.fMask = MIIM_ID;
-            if (sysMenuHandle_ && GetMenuItemInfoW(sysMenuHandle_, SC_CLOSE, FALSE, &item)) PostClose(WM_SYSCOMMAND, SC_CLOSE);
+            if (sysMenuHandle_ && GetMenuItemInfoW(sysMenuHandle_, SC_CLOSE, FALSE, &item))
+                PostClose(WM_SYSCOMMAND, SC_CLOSE);
             return;
         }
         case caMaximize:
@@ -372,8 +374,8 @@ void TWinSkinForm::ShowSystemMenu(int x, int y) {
         BuildSystemMenuCopy();
         if (!systemMenuCopy_) return;
         // The choice is posted once the menu has gone, as the system menu's own would be.
-        const UINT command = static_cast<UINT>(TrackPopupMenu(systemMenuCopy_.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON,
-                                                              x, y, 0, handle_, nullptr));
+        const UINT command = static_cast<UINT>(
+            TrackPopupMenu(systemMenuCopy_.Get(), TPM_RETURNCMD | TPM_RIGHTBUTTON, x, y, 0, handle_, nullptr));
         // The release that closed the menu over the title counts from now on.
         lastTitleClick_ = GetTickCount() - doubleClick - 1;
         if (command) PostMessageW(handle_, WM_SYSCOMMAND, command, 0);

@@ -48,7 +48,14 @@ TEST(CaptionButtons, VisibilityFollowsTheCodesTheActionAndTheWindow) {
         {"min box and system menu", 8, 0, 40, plain, true},
         {"no min box", 9, 0, 40, noBoxes, true},
         {"maximised and active", 1, 3, 40, maximised, true},
-        {"maximised but inactive", 1, 3, 40, [] { TCaptionContext c; c.Maximised = true; c.Active = false; return c; }(), false},
+        {"maximised but inactive", 1, 3, 40,
+         [] {
+             TCaptionContext c;
+             c.Maximised = true;
+             c.Active = false;
+             return c;
+         }(),
+         false},
         {"inactive only", 4, 0, 40, inactive, true},
         {"never (5)", 5, 0, 40, plain, false},
         {"never (10..99)", 42, 0, 40, plain, false},
@@ -114,12 +121,21 @@ TEST(CaptionButtons, EachStateDrawsACellInsideTheStrip) {
         bool active, menuBand;
         int expected;
     } cases[] = {
-        {csNormal, 6, true, false, 1},  {csPressed, 6, true, false, 2}, {csHot, 6, true, false, 3},
-        {csNormal, 6, false, false, 4}, {csNormal, 3, false, false, 1}, {csHot, 4, true, true, 4},
+        {csNormal, 6, true, false, 1},
+        {csPressed, 6, true, false, 2},
+        {csHot, 6, true, false, 3},
+        {csNormal, 6, false, false, 4},
+        {csNormal, 3, false, false, 1},
+        {csHot, 4, true, true, 4},
         // A strip with fewer cells than the state's number draws its last one.
-        {csHot, 1, true, false, 1},     {csPressed, 1, true, false, 1}, {csHot, 2, true, false, 2},
-        {csHot, 3, true, true, 3},      {csHot, 0, true, false, 1},     {csPressed, -5, true, false, 1},
-        {0, 6, true, false, 1},         {99, 6, true, false, 1},
+        {csHot, 1, true, false, 1},
+        {csPressed, 1, true, false, 1},
+        {csHot, 2, true, false, 2},
+        {csHot, 3, true, true, 3},
+        {csHot, 0, true, false, 1},
+        {csPressed, -5, true, false, 1},
+        {0, 6, true, false, 1},
+        {99, 6, true, false, 1},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.state) + " of " + std::to_string(c.frameCount));

@@ -214,7 +214,8 @@ TEST_F(CaptionButtonTest, ButtonsLightPressAndActOnlyWhenReleasedOverThemselves)
         auto maxOrRestore = [&](int visibility) -> TWinSysButton* {
             skinner.RepaintFrame();
             for (const auto& b : skinner.Buttons())
-                if (b->Action() == caMaximize && b->Skin.Visibility == visibility) return b->Visible ? b.get() : nullptr;
+                if (b->Action() == caMaximize && b->Skin.Visibility == visibility)
+                    return b->Visible ? b.get() : nullptr;
             return nullptr;
         };
         ASSERT_NE(nullptr, maxOrRestore(2));
@@ -226,7 +227,8 @@ TEST_F(CaptionButtonTest, ButtonsLightPressAndActOnlyWhenReleasedOverThemselves)
         EXPECT_FALSE(IsZoomed(wnd));
         ASSERT_NE(nullptr, maxOrRestore(2));
         seen.sysCommands.clear();
-        SendMessageW(wnd, WM_NCLBUTTONDBLCLK, HTCAPTION, ScreenPoint(wnd, ButtonWithAction(skinner, caSystemMenu)->Bounds));
+        SendMessageW(wnd, WM_NCLBUTTONDBLCLK, HTCAPTION,
+                     ScreenPoint(wnd, ButtonWithAction(skinner, caSystemMenu)->Bounds));
         Pump();
         EXPECT_EQ(std::vector<WPARAM>{SC_CLOSE}, seen.sysCommands);
         seen.sysCommands.clear();
@@ -286,7 +288,8 @@ int menusSeen = -1;
 void CALLBACK CountMenusAndClose(HWND, UINT, UINT_PTR id, DWORD) {
     KillTimer(nullptr, id);
     menusSeen = 0;
-    for (HWND w = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); w; w = FindWindowExW(nullptr, w, L"#32768", nullptr))
+    for (HWND w = FindWindowExW(nullptr, nullptr, L"#32768", nullptr); w;
+         w = FindWindowExW(nullptr, w, L"#32768", nullptr))
         if (IsWindowVisible(w)) ++menusSeen;
     EndMenu();
 }
