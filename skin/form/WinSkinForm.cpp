@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "framework/win/Forms.h"
+#include "skin/data/CaptionButtons.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SystemInfo.h"
 #include "skin/form/FormMethodRelay.h"
@@ -71,32 +72,11 @@ int TextWidthInCaptionFont(HWND wnd, const std::wstring& text) {
     return size.cx;
 }
 
-// Where a point of the window falls while the caption buttons are not laid out: the client, the
-// title bar to drag, or a border (a sizing edge when the window is sizeable).
-LRESULT FrameHitTest(POINT pt, SIZE window, const TFrameMetrics& m, bool sizeable) {
-    if (pt.x < 0 || pt.y < 0 || pt.x >= window.cx || pt.y >= window.cy) return HTNOWHERE;
-    bool left = pt.x < m.BorderLeft, right = pt.x >= window.cx - m.BorderRight;
-    bool bottom = pt.y >= window.cy - m.BorderBottom;
-    if (sizeable) {
-        // The top edge of the title bar sizes too, in a band as wide as the side border.
-        bool top = pt.y < std::max(1, std::min(m.BorderLeft, m.TitleHeight / 4));
-        if (top && left) return HTTOPLEFT;
-        if (top && right) return HTTOPRIGHT;
-        if (bottom && left) return HTBOTTOMLEFT;
-        if (bottom && right) return HTBOTTOMRIGHT;
-        if (top) return HTTOP;
-    }
-    if (pt.y < m.TitleHeight) return HTCAPTION;
-    if (pt.y < m.TitleHeight + m.MenuHeight) return HTMENU;
-    if (sizeable) {
-        if (left) return HTLEFT;
-        if (right) return HTRIGHT;
-        if (bottom) return HTBOTTOM;
-    } else if (left || right || bottom) {
-        return HTBORDER;
-    }
-    return HTCLIENT;
-}
+// The portable hit codes are the system's.
+static_assert(hcClient == HTCLIENT && hcCaption == HTCAPTION && hcMenu == HTMENU && hcBorder == HTBORDER &&
+              hcTopLeft == HTTOPLEFT && hcBottomRight == HTBOTTOMRIGHT && hcNowhere == HTNOWHERE);
+
+POINT PointOf(LPARAM lParam) { return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}; }
 
 }  // namespace
 
@@ -119,7 +99,11 @@ TChildSkinner& ChildSkinnerSlot() {
 void SetChildSkinner(TChildSkinner skinner) { ChildSkinnerSlot() = skinner; }
 TChildSkinner ChildSkinner() { return ChildSkinnerSlot(); }
 
-TWinSkinForm::TWinSkinForm(HWND window, TFormSkinnerHost* host) : handle_(window), host_(host) {}
+TWinSkinForm::TWinSkinForm(HWND window, TFormSkinnerHost* host) : handle_(window), host_(host) {
+    painter_.PaintCaptionButtons = [this](HDC titleDC, const RECT& title, const TFrameView&) {
+        return LayoutAndDrawButtons(titleDC, title);
+    };
+}
 
 TWinSkinForm::~TWinSkinForm() {
     DetachQuick();
@@ -212,6 +196,8 @@ void TWinSkinForm::Activate() {
     activated_ = true;
     sysMenuHandle_ = GetSystemMenu(handle_, FALSE);
     painter_.RenderIcon(handle_);
+    // Menus of a skin that brings no program icon show the window's.
+    if (skinData_ && skinData_->FAppIcon.Empty()) skinData_->FAppIcon = painter_.IconBitmap();
     if (ChildSkinner()) ChildSkinner()(*this);
 
     if (skinState_ == stAttached && !isChildStyle_ && borderKind_ != bkNoCaption && showState_ != ssMinimised) {
@@ -284,8 +270,8 @@ void TWinSkinForm::RefreshShowState() { showState_ = ShowStateOf(handle_); }
 void TWinSkinForm::RebuildFrame() {
     if (!skinData_) return;
     painter_.ReadFrameMetrics(*skinData_, borderKind_);
-    // The caption buttons are read here too once they exist.
     if (skinState_ != stAttached) painter_.RenderIcon(handle_);
+    ReadButtons();
 }
 
 void TWinSkinForm::ReapplySkin() {
@@ -330,6 +316,8 @@ void TWinSkinForm::RestoreFormLook() {
 
 void TWinSkinForm::Detach() {
     if (!Attached()) return;
+    StopTimer();
+    hotObject_ = nullptr;
     if (!skinFrame_) {
         FreeSkinners();
         RestoreFormLook();
@@ -365,6 +353,8 @@ void TWinSkinForm::Detach() {
 
 void TWinSkinForm::DetachQuick() {
     if (!Attached()) return;
+    StopTimer();
+    hotObject_ = nullptr;
     RestoreProcedures();
     FreeSkinners();
 }
@@ -448,7 +438,8 @@ bool TWinSkinForm::Stage1(TMessage& message) {
         case WM_INITMENUPOPUP:
             if (host_) {
                 HMENU menu = reinterpret_cast<HMENU>(message.WParam);
-                host_->SetMenuContext(menu && menu == sysMenuHandle_ ? mcSystemMenu : mcMenuBar);
+                const bool system = menu && (menu == sysMenuHandle_ || menu == systemMenuCopy_.Get());
+                host_->SetMenuContext(system ? mcSystemMenu : mcMenuBar);
             }
             PassOn(message);
             return true;
@@ -556,10 +547,26 @@ bool TWinSkinForm::Stage2(TMessage& message) {
     }
 }
 
-// A minimised window keeps a caption of the system's; it loses it again when it comes back.
+// Alt+Space opens the skinned system menu alone (the system's would open after it). The show
+// state follows the commands; a minimised window keeps a caption of the system's and loses it
+// again when it comes back.
 void TWinSkinForm::OnSysCommand(TMessage& message) {
     UINT command = static_cast<UINT>(message.WParam & 0xFFF0);
-    if (command == SC_MINIMIZE) SetCaptionStyle(true);
+    if (command == SC_KEYMENU && message.LParam == L' ') {
+        POINT origin{0, 0};
+        ClientToScreen(handle_, &origin);
+        ShowSystemMenu(origin.x, origin.y);
+        message.Result = 0;
+        return;
+    }
+    if (command == SC_MINIMIZE) {
+        showState_ = ssMinimised;
+        SetCaptionStyle(true);
+    } else if (command == SC_MAXIMIZE) {
+        showState_ = ssMaximised;
+    } else if (command == SC_RESTORE) {
+        showState_ = ssNormal;
+    }
     PassOn(message);
     RefreshShowState();
     if ((command == SC_RESTORE || command == SC_MAXIMIZE) && showState_ != ssMinimised && CaptionToggling()) {
@@ -609,6 +616,27 @@ void TWinSkinForm::Stage3(TMessage& message) {
         case SKM_REPAINTFRAME:
             RepaintFrame();
             return;
+        case WM_NCMOUSEMOVE:
+            NcMouseMove(message);
+            return;
+        case WM_NCLBUTTONDOWN:
+            NcLButtonDown(message);
+            return;
+        case WM_NCLBUTTONUP:
+            NcLButtonUp(message);
+            return;
+        case WM_NCLBUTTONDBLCLK:
+            NcLButtonDblClk(message);
+            return;
+        case WM_NCRBUTTONDOWN:
+            NcRButtonDown(message);
+            return;
+        case WM_CONTEXTMENU:
+            OnContextMenu(message);
+            return;
+        case WM_TIMER:
+            OnTimer(message);
+            return;
         default:
             PassOn(message);
     }
@@ -632,14 +660,15 @@ void TWinSkinForm::NcCalcSize(TMessage& message) {
     message.Result = WVR_VALIDRECTS;
 }
 
+// The skinned frame answers from its own geometry: the system knows nothing of its borders. The
+// caption buttons lie in the caption; the mouse handlers find them there.
 void TWinSkinForm::NcHitTest(TMessage& message) {
     RECT window{};
     GetWindowRect(handle_, &window);
-    POINT pt{static_cast<short>(LOWORD(message.LParam)) - window.left,
-             static_cast<short>(HIWORD(message.LParam)) - window.top};
-    SIZE size{window.right - window.left, window.bottom - window.top};
-    bool sizeable = borderKind_ == bkSizeable && showState_ == ssNormal;
-    message.Result = FrameHitTest(pt, size, painter_.Metrics(), sizeable);
+    const POINT screen = PointOf(message.LParam);
+    const bool sizeable = borderKind_ == bkSizeable && showState_ == ssNormal;
+    message.Result = FrameHitCode(screen.x - window.left, screen.y - window.top, window.right - window.left,
+                                  window.bottom - window.top, painter_.Metrics(), sizeable);
 }
 
 void TWinSkinForm::NcPaint(TMessage& message) {

@@ -11,8 +11,10 @@
 #include <string>
 #include <vector>
 
+#include "framework/win/Handles.h"
 #include "framework/win/Messages.h"
 #include "framework/win/Subclass.h"
+#include "skin/form/CaptionButton.h"
 #include "skin/form/FramePainter.h"
 #include "skin/form/SkinControl.h"
 
@@ -78,7 +80,8 @@ public:
     // Stops the timer, restores the procedures and frees the control skinners; leaves size,
     // region and colours (the window is going, or the manager is).
     void DetachQuick();
-    // Reads frame metrics (and later caption buttons) from the skin again.
+    // Reads frame metrics and caption buttons from the skin again (the old buttons go, and the
+    // hot object with them).
     void RebuildFrame();
     // Follows a new skin in the same skin data: colours, control skinners, size, frame.
     void ReapplySkin();
@@ -110,6 +113,22 @@ public:
     bool IsSkinned(HWND control) const;
     const std::vector<std::unique_ptr<TSkinControl>>& Skinners() const { return skinners_; }
 
+    // The caption buttons, in the skin's order, laid out for the window's present width.
+    const std::vector<std::unique_ptr<TWinSysButton>>& Buttons() const { return buttons_; }
+    void LayoutButtons(int frameWidth);
+    // The first visible button with an action under a point in window coordinates, or none.
+    TNCObject* FindObject(POINT framePoint);
+    // The object under the mouse or pressed; the 250 ms timer watches that the mouse stays on it.
+    TNCObject* HotObject() const { return hotObject_; }
+    void SetHotObject(TNCObject* object);
+    // Paints the title bar with its buttons in their present states.
+    void RepaintTitle();
+    // Pops up the copy of the system menu at a screen point; a second call within the
+    // double-click time while a button is hot closes the window instead.
+    void ShowSystemMenu(int x, int y);
+    // The popup of the last ShowSystemMenu (kept until the next one or the skinner's end).
+    HMENU SystemMenuCopy() const { return systemMenuCopy_.Get(); }
+
 private:
     friend class TFormMethodRelay;
     // The form frees its components before its window: from here on the window is a bare one.
@@ -140,6 +159,25 @@ private:
     void OnSysCommand(TMessage& message);
     void OnSetText(TMessage& message);
     void OnEraseBackground(TMessage& message);
+    // The caption buttons under the mouse.
+    void ReadButtons();
+    bool ButtonsCurrent() const;
+    RECT LayoutAndDrawButtons(HDC titleDC, const RECT& title);
+    POINT ToFrame(POINT screen) const;
+    void NcMouseMove(TMessage& message);
+    void NcLButtonDown(TMessage& message);
+    void NcLButtonUp(TMessage& message);
+    void NcLButtonDblClk(TMessage& message);
+    void NcRButtonDown(TMessage& message);
+    void OnContextMenu(TMessage& message);
+    void OnTimer(TMessage& message);
+    void RunAction(int action, POINT screen);
+    void PostClose(UINT message, WPARAM command);
+    void ToggleMaximize();
+    void ToggleMinimize();
+    void Restore();
+    void BuildSystemMenuCopy();
+    void StopTimer();
     void RestoreProcedures();
     void RestoreFormLook();
 
@@ -152,6 +190,12 @@ private:
     TFramePainter painter_;
     std::vector<std::unique_ptr<TSkinControl>> skinners_;
     int depth_ = 0;
+    std::vector<std::unique_ptr<TWinSysButton>> buttons_;
+    TNCObject* hotObject_ = nullptr;
+    bool timerRunning_ = false;
+    bool titleClicked_ = false;
+    DWORD lastTitleClick_ = 0;
+    TMenuHandle systemMenuCopy_;
 
     std::wstring className_;
     HWND ownerWindow_ = nullptr;
