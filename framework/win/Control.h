@@ -167,6 +167,9 @@ public:
 
     // The windowless child at a client point, or null.
     TControl* ControlAtPos(POINT pt) const;
+    // Paints the windowless children into dc (client coordinates), for a skinner that paints
+    // the control itself.
+    void PaintWindowlessChildren(HDC dc) { PaintControls(dc); }
 
 protected:
     void WndProc(TMessage& message) override;

@@ -6,6 +6,8 @@
 #include "framework/win/Control.h"
 #include "framework/win/Forms.h"
 #include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinGroupBox.h"
+#include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinnerKind.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SystemInfo.h"
@@ -78,6 +80,12 @@ std::unique_ptr<TControlSkinner> MakeSkinner(TSkinnerKind kind) {
     switch (kind) {
         case TSkinnerKind::Button:
             return std::make_unique<TSkinButton>();
+        case TSkinnerKind::GroupBox:
+            return std::make_unique<TSkinGroupBox>();
+        case TSkinnerKind::Progress:
+            return std::make_unique<TSkinProgress>();
+        case TSkinnerKind::Box:
+            return std::make_unique<TSkinBox>();
         default:
             return nullptr;  // the other families are not built in this program yet
     }
@@ -153,6 +161,8 @@ void SkinWindow(TWinSkinForm& skinner, HWND window) {
     if (choice.Recolour && choice.Kind == TSkinnerKind::None)
         if (TWinControl* control = FindControlOfWindow(window))
             control->SetColor(ResolveColor(data->Colours.ButtonFace));
+    // Nested bare dialogs only have their children walked: their skinner is not built here.
+    if (choice.Kind == TSkinnerKind::Box) return;
     HWND target = window;
     if (UpperAscii(cls) == "COMBOBOXEX32") {
         target = GetWindow(window, GW_CHILD);

@@ -3,7 +3,8 @@
 // built do not), detaching gives each control its own procedure back, the button's frame follows
 // hover, press and leave, a press that leaves the button gives no click, a click handler may end
 // the skin under the skinner that called it, a skin without a button image leaves the system's
-// look, and the process's GDI and USER objects stay flat over 200 skin switches.
+// look, group boxes and progress bars are drawn from the skin (a bar filled as far as its
+// position says), and the process's GDI and USER objects stay flat over 200 skin switches.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -12,14 +13,17 @@
 #include <vector>
 
 #include "app/SkinResources.h"
+#include "framework/win/ComCtrls.h"
 #include "framework/win/Forms.h"
 #include "framework/win/Handles.h"
 #include "framework/win/StdCtrls.h"
 #include "skin/controls/ButtonFrame.h"
 #include "skin/controls/ChildSkinning.h"
+#include "skin/controls/ProgressFill.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinObjects.h"
+#include "skin/data/SystemInfo.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/package/SkinStore.h"
 #include "tests/support/ApplicationTest.h"
@@ -82,7 +86,8 @@ protected:
         return data;
     }
 
-    // A form with a push button, a disabled one, one tagged 99, an edit and a label.
+    // A form with a push button, a disabled one, one tagged 99, an edit, a group box with a label
+    // and a progress bar.
     struct TSampleForm {
         explicit TSampleForm(TComponent* owner) : form(new TForm(owner)) {
             form->SetClientWidth(320);
@@ -102,10 +107,18 @@ protected:
             edit = new TEdit(form);
             edit->SetParent(form);
             edit->SetBounds(150, 10, 150, 22);
+            auto* group = new TGroupBox(form);
+            group->SetParent(form);
+            group->SetBounds(150, 40, 160, 70);
+            group->SetCaption(L"Group");
             auto* label = new TLabel(form);
-            label->SetParent(form);
-            label->SetBounds(150, 44, 100, 16);
+            label->SetParent(group);
+            label->SetBounds(10, 24, 100, 16);
             label->SetCaption(L"Label");
+            auto* bar = new TProgressBar(form);
+            bar->SetParent(form);
+            bar->SetBounds(150, 120, 160, 16);
+            bar->SetPosition(40);
             plain->OnClick = [this](TObject*) {
                 ++clicks;
                 if (onClick) onClick();
@@ -137,12 +150,12 @@ TEST_F(ControlSkinnerTest, AFrameworkFormsPushButtonsAreSkinnedAndGetTheirOwnPro
         EXPECT_EQ(1, Query(sample.disabled->Handle()));
         EXPECT_EQ(0, Query(sample.untouched->Handle())) << "a Tag 99 button stays the system's";
         EXPECT_EQ(0, Query(sample.edit->Handle())) << "edits have no skinner here yet";
-        EXPECT_EQ(2u, skinner.Skinners().size());
+        EXPECT_EQ(4u, skinner.Skinners().size());  // two buttons, the group box, the bar
         EXPECT_FALSE(sample.plain->WindowProc == own);
 
-        // A second activation pass finds every button skinned already.
+        // A second activation pass finds every control skinned already.
         SkinFormChildren(skinner);
-        EXPECT_EQ(2u, skinner.Skinners().size());
+        EXPECT_EQ(4u, skinner.Skinners().size());
 
         // The disabled button shows the disabled frame, the other one normal or focused.
         Print(sample.disabled->Handle());
@@ -228,12 +241,12 @@ TEST_F(ControlSkinnerTest, AButtonThatGoesLeavesItsSkinnerForTheNextSweep) {
     TWinSkinForm skinner(sample.form->Handle(), nullptr);
     skinner.AttachToForm(data.get(), sample.form);
     skinner.ActivateNow();
-    ASSERT_EQ(2u, skinner.Skinners().size());
+    ASSERT_EQ(4u, skinner.Skinners().size());
     delete sample.disabled;
     sample.disabled = nullptr;
-    EXPECT_EQ(2u, skinner.Skinners().size());
+    EXPECT_EQ(4u, skinner.Skinners().size());
     skinner.SweepSkinners();
-    EXPECT_EQ(1u, skinner.Skinners().size());
+    EXPECT_EQ(3u, skinner.Skinners().size());
     skinner.Detach();
 }
 
@@ -317,6 +330,65 @@ TEST_F(ControlSkinnerTest, ABareWindowsPushButtonsAreSkinnedByClassAndStyle) {
     DestroyWindow(top);
 }
 
+// Group boxes lie on the skin's face with their caption and windowless children, and progress
+// bars fill from the skin as far as their position says.
+TEST_F(ControlSkinnerTest, GroupBoxesAndProgressBarsAreDrawnFromTheSkin) {
+    for (int index = 0; index < 5; ++index) {
+        SCOPED_TRACE("skin " + std::to_string(index));
+        auto data = Skin(index);
+        auto* form = new TForm(app_);
+        form->SetClientWidth(320);
+        form->SetClientHeight(200);
+        auto* group = new TGroupBox(form);
+        group->SetParent(form);
+        group->SetBounds(10, 10, 200, 80);
+        group->SetCaption(L"Group 分组");
+        auto* label = new TLabel(form);
+        label->SetParent(group);
+        label->SetBounds(12, 30, 80, 16);
+        label->SetCaption(L"Inside");
+        auto* bar = new TProgressBar(form);
+        bar->SetParent(form);
+        bar->SetBounds(10, 110, 200, 18);
+        bar->SetMax(100);
+        form->HandleNeeded();
+        TWinSkinForm skinner(form->Handle(), nullptr);
+        skinner.AttachToForm(data.get(), form);
+        ShowWindow(form->Handle(), SW_SHOWNOACTIVATE);
+        skinner.ActivateNow();
+        EXPECT_EQ(1, Query(group->Handle()));
+        EXPECT_EQ(1, Query(bar->Handle()));
+
+        const COLORREF systemFace = GetSysColor(COLOR_BTNFACE);
+        const COLORREF skinFace = ColorToRGB(ResolveColor(data->Colours.ButtonFace));
+        const std::vector<COLORREF> box = Print(group->Handle());
+        EXPECT_GT(CountOf(box, skinFace), 200 * 80 / 2);
+        if (skinFace != systemFace) {
+            EXPECT_EQ(0, CountOf(box, systemFace)) << "the group box shows the system face";
+        }
+
+        // The columns that change between an empty bar and one at 60 of 100 end at the fill.
+        const std::vector<COLORREF> empty = Print(bar->Handle());
+        bar->SetPosition(60);
+        const std::vector<COLORREF> filled = Print(bar->Handle());
+        int first = -1, last = -1;
+        for (int x = 0; x < 200; ++x)
+            for (int y = 0; y < 18; ++y)
+                if (empty[static_cast<size_t>(y * 200 + x)] != filled[static_cast<size_t>(y * 200 + x)]) {
+                    if (first < 0) first = x;
+                    last = x;
+                    break;
+                }
+        const bool chunks = data->Progress->Style == 1;
+        const int expected = chunks ? 2 + ProgressFill(196, 60, 100) : ProgressFill(200, 60, 100);
+        EXPECT_GE(first, 0) << "the bar did not fill";
+        EXPECT_LE(first, 8);
+        EXPECT_NEAR(expected, last + 1, 6);
+        skinner.Detach();
+        delete form;
+    }
+}
+
 TEST_F(ControlSkinnerTest, ObjectCountsStayFlatOver200SkinSwitches) {
     auto data = Skin(0);
     TSampleForm sample(app_);
@@ -346,7 +418,7 @@ TEST_F(ControlSkinnerTest, ObjectCountsStayFlatOver200SkinSwitches) {
     EXPECT_EQ(before.Of(OBJ_BITMAP), after.Of(OBJ_BITMAP));
     EXPECT_EQ(before.Dcs(), after.Dcs());
     EXPECT_EQ(before.Windows, after.Windows);
-    EXPECT_EQ(2u, skinner->Skinners().size());
+    EXPECT_EQ(4u, skinner->Skinners().size());
     skinner->Detach();
 }
 

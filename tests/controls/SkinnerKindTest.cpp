@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/controls/ButtonFrame.h"
+#include "skin/controls/ProgressFill.h"
 #include "skin/controls/SkinnerKind.h"
 #include "skin/data/SkinData.h"
 
@@ -148,6 +149,24 @@ TEST(SkinnerKindTest, ButtonFrameForEveryState) {
         look.Enabled = c.enabled;
         EXPECT_EQ(c.frame, ButtonFrameFor(look)) << c.pressed << c.hot << c.focused << c.enabled;
     }
+}
+
+TEST(SkinnerKindTest, ProgressFillStaysWithinTheBar) {
+    const struct {
+        int length, pos, max, fill;
+    } cases[] = {
+        {180, 60, 100, 108},
+        {180, 0, 100, 0},
+        {180, 100, 100, 180},
+        {180, 150, 100, 180},
+        {180, 5, 0, 0},
+        {180, -3, 100, 0},
+        {0, 50, 100, 0},
+        {1000, 1, 3, 333},
+        {32000, 2000000000, 2100000000, 30476},  // no overflow on large positions
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.fill, ProgressFill(c.length, c.pos, c.max)) << c.length << " " << c.pos << "/" << c.max;
 }
 
 }  // namespace
