@@ -208,6 +208,38 @@ TEST_F(ControlSkinnerTest, TheButtonFrameFollowsTheMouseAndAPressThatLeavesGives
     EXPECT_EQ(1, Query(b));
 }
 
+// A method installed on the button above the skinner's keeps its chain when the skinner goes
+// first; the skinner's layer then only passes messages on, and leaves when that method does.
+TEST_F(ControlSkinnerTest, AMethodInstalledAboveTheSkinnerKeepsWorkingAfterItGoes) {
+    auto data = Skin(2);
+    TSampleForm sample(app_);
+    const TWndMethod own = sample.plain->WindowProc;
+    TWinSkinForm skinner(sample.form->Handle(), nullptr);
+    skinner.AttachToForm(data.get(), sample.form);
+    skinner.ActivateNow();
+    struct TLater {
+        TWndMethod saved;
+        int seen = 0;
+        void Route(TMessage& m) {
+            if (m.Msg == WM_USER + 9) ++seen;
+            saved(m);
+        }
+    } later;
+    later.saved = sample.plain->WindowProc;
+    sample.plain->WindowProc = TWndMethod::Of<TLater, &TLater::Route>(&later);
+    HWND b = sample.plain->Handle();
+    EXPECT_EQ(1, Query(b));
+    skinner.Detach();
+    EXPECT_EQ(0, Query(b)) << "the skinner still answers from under the later method";
+    SendMessageW(b, WM_USER + 9, 0, 0);
+    EXPECT_EQ(1, later.seen);
+    sample.plain->WindowProc = later.saved;
+    SendMessageW(b, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
+    SendMessageW(b, WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(1, sample.clicks) << "the button's own click after the skinner left";
+    EXPECT_FALSE(sample.plain->WindowProc == own);  // the passing layer stays with the control
+}
+
 // The convert button's click runs a whole conversion, during which the skin may go: the skinner
 // that called the handler is freed under it and must not be touched again.
 TEST_F(ControlSkinnerTest, AClickHandlerMayEndTheSkinUnderTheSkinnerThatCalledIt) {
