@@ -282,6 +282,53 @@ TEST_F(ControlSkinnerTest, AButtonThatGoesLeavesItsSkinnerForTheNextSweep) {
     skinner.Detach();
 }
 
+// A button tagged 5555 shows its parent's picture where the skin's button image is see-through;
+// any other button shows the skin's face there.
+TEST_F(ControlSkinnerTest, AButtonTagged5555ShowsItsParentBehindTheSeeThroughParts) {
+    const COLORREF green = RGB(0, 200, 0);
+    int skinsShowingParent = 0;
+    for (int index = 0; index < 5; ++index) {
+        SCOPED_TRACE("skin " + std::to_string(index));
+        auto data = Skin(index);
+        auto* form = new TForm(app_);
+        form->SetClientWidth(300);
+        form->SetClientHeight(100);
+        auto* panel = new TPanel(form);  // kept unskinned, so it keeps its own colour
+        panel->SetParent(form);
+        panel->SetTag(99);
+        panel->SetBevelOuter(TBevelCut::bvNone);
+        panel->SetBounds(0, 0, 300, 100);
+        panel->SetColor(green);
+        auto button = [&](int left, int tag) {
+            auto* b = new TButton(form);
+            b->SetParent(panel);
+            b->SetBounds(left, 20, 120, 28);
+            b->SetCaption(L"OK");
+            b->SetTag(tag);
+            return b;
+        };
+        TButton* plain = button(10, 0);
+        TButton* seeThrough = button(150, 5555);
+        form->HandleNeeded();
+        TWinSkinForm skinner(form->Handle(), nullptr);
+        skinner.AttachToForm(data.get(), form);
+        ShowWindow(form->Handle(), SW_SHOWNOACTIVATE);
+        skinner.ActivateNow();
+        ASSERT_EQ(1, Query(seeThrough->Handle()));
+        const COLORREF face = ColorToRGB(ResolveColor(data->Colours.ButtonFace));
+        const std::vector<COLORREF> own = Print(plain->Handle());
+        const std::vector<COLORREF> parent = Print(seeThrough->Handle());
+        EXPECT_EQ(0, CountOf(own, green));
+        if (CountOf(own, face) > 0 && face != green) {
+            EXPECT_GT(CountOf(parent, green), 0) << "no parent behind the see-through parts";
+            ++skinsShowingParent;
+        }
+        skinner.Detach();
+        delete form;
+    }
+    EXPECT_GT(skinsShowingParent, 0) << "no built-in skin has see-through button parts to test with";
+}
+
 // A skin without a button image leaves the button as the system draws it, never blank.
 TEST_F(ControlSkinnerTest, ASkinWithoutAButtonImageLeavesTheButtonsOwnLook) {
     auto data = Skin(0);
