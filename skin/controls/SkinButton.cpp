@@ -159,8 +159,14 @@ void TSkinButton::DrawSkin(HDC dc, const RECT& rect) {
     if (!buffer) return;
     HDC b = buffer.Get();
     const RECT local{0, 0, width, height};
-    if (!(parentImage_ && control_ && PaintControlTo(*control_, b))) FillFace(b, local);
-    DrawSkinObject(b, local, kButtonFrameCount, frame, button);
+    if (parentImage_ && control_) {
+        // What lies behind can change at any time: composed afresh.
+        if (!PaintControlTo(*control_, b)) FillFace(b, local);
+        DrawSkinObject(b, local, kButtonFrameCount, frame, button);
+    } else if (HBITMAP composed = ComposedFrame(dc, frame, width, height)) {
+        TBitmapDC source(dc, composed);
+        if (source) BitBlt(b, 0, 0, width, height, source.Get(), 0, 0, SRCCOPY);
+    }
 
     // Font and colour of the caption.
     HFONT font = control_ ? control_->Font().Handle()
@@ -174,6 +180,30 @@ void TSkinButton::DrawSkin(HDC dc, const RECT& rect) {
     SetTextColor(b, ColorToRGB(ResolveColor(colour)));
     DrawCaption(b, local, CaptionText(), Focused());
     BitBlt(dc, rect.left, rect.top, width, height, b, 0, 0, SRCCOPY);
+}
+
+void TSkinButton::SkinChanged() {
+    for (auto& f : frames_) f.Reset();
+    TControlSkinner::SkinChanged();
+}
+
+HBITMAP TSkinButton::ComposedFrame(HDC dc, int frame, int width, int height) {
+    if (framesSize_.cx != width || framesSize_.cy != height) {
+        for (auto& f : frames_) f.Reset();
+        framesSize_ = SIZE{width, height};
+    }
+    TBitmapHandle& cached = frames_[static_cast<size_t>(frame)];
+    if (!cached) {
+        TBitmapHandle made(CreateCompatibleBitmap(dc, width, height));
+        if (!made) return nullptr;
+        TBitmapDC target(dc, made.Get());
+        if (!target) return nullptr;
+        const RECT local{0, 0, width, height};
+        FillFace(target.Get(), local);
+        DrawSkinObject(target.Get(), local, kButtonFrameCount, frame, *skinData_->Buttons);
+        cached = std::move(made);
+    }
+    return cached.Get();
 }
 
 void TSkinButton::DrawCaption(HDC dc, const RECT& rect, const std::wstring& source, bool focused) {

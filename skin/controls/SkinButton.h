@@ -5,7 +5,10 @@
 // to its own look.
 #pragma once
 
+#include <array>
+
 #include "framework/win/Handles.h"
+#include "skin/controls/ButtonFrame.h"
 #include "skin/controls/ControlSkinner.h"
 
 namespace tw {
@@ -19,6 +22,7 @@ public:
     int LastFrame() const { return lastFrame_; }
     // The skin has a button image to draw.
     bool HasImage() const;
+    void SkinChanged() override;
 
 protected:
     bool BeforeMessage(TMessage& message) override;
@@ -28,11 +32,16 @@ protected:
 private:
     void Release();
     void DrawCaption(HDC dc, const RECT& rect, const std::wstring& text, bool focused);
+    // The face and frame of the strip at the button's size, composed once per frame and size:
+    // composing the nine slices is most of a paint.
+    HBITMAP ComposedFrame(HDC dc, int frame, int width, int height);
 
     TBitmapHandle buffer_;
     SIZE bufferSize_{};
     bool parentImage_ = false;
     int lastFrame_ = 0;
+    std::array<TBitmapHandle, kButtonFrameCount + 1> frames_;
+    SIZE framesSize_{};
 };
 
 }  // namespace tw
