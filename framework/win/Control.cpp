@@ -281,6 +281,10 @@ void TControl::Click() {
     if (OnClick) OnClick(this);
 }
 
+void TControl::MouseDown(unsigned keys, POINT point) {
+    if (OnMouseDown) OnMouseDown(this, keys, point);
+}
+
 // ---------------------------------------------------------------- TGraphicControl
 
 const TClassInfo& TGraphicControl::StaticClassInfo() {
@@ -638,6 +642,10 @@ void TWinControl::WndProc(TMessage& message) {
             Perform(CM_MOUSELEAVE);
             break;
         case WM_LBUTTONDOWN:
+            MouseDown(static_cast<unsigned>(message.WParam),
+                      POINT{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))});
+            ForwardMouseToGraphic(message);
+            break;
         case WM_LBUTTONUP:
             ForwardMouseToGraphic(message);
             break;

@@ -75,6 +75,13 @@ public:
     TForm* ParentForm() const;
 
     TNotifyEvent OnClick;
+    // A press seen by the control: the keys of the mouse message and the client point.
+    std::function<void(TObject* sender, unsigned keys, POINT point)> OnMouseDown;
+
+    // The click of a press that a skinner kept from the control's own procedure.
+    void PerformClick() { Click(); }
+    // The framework's mouse-down handling, for a skinner that consumed WM_LBUTTONDOWN.
+    void MouseDown(unsigned keys, POINT point);
 
 protected:
     virtual void WndProc(TMessage& message);
@@ -160,6 +167,9 @@ public:
 
     // The windowless child at a client point, or null.
     TControl* ControlAtPos(POINT pt) const;
+    // Paints the windowless children into dc (client coordinates), for a skinner that paints
+    // the control itself.
+    void PaintWindowlessChildren(HDC dc) { PaintControls(dc); }
 
 protected:
     void WndProc(TMessage& message) override;

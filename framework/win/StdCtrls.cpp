@@ -108,7 +108,9 @@ void TCustomLabel::AdjustSize() {
 
 void TCustomLabel::Paint(HDC dc) {
     RECT r{0, 0, width_, height_};
-    if (!transparent_) {
+    // A label in its parent's colour lets through what the parent painted under it (a skinned
+    // face, an image), which a fill in the same colour would hide.
+    if (!transparent_ && !parentColor_) {
         SetBkColor(dc, ColorToRGB(color_));
         ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &r, nullptr, 0, nullptr);
     }

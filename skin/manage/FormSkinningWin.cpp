@@ -6,6 +6,7 @@
 #include "framework/core/ClassInfo.h"
 #include "framework/win/Forms.h"
 #include "framework/win/Subclass.h"
+#include "skin/controls/ChildSkinning.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manage/SkinManage.h"
@@ -77,7 +78,10 @@ private:
     bool done_ = false;
 };
 
-TWinFormSkinning::TWinFormSkinning(TSkinManage& manager) : manager_(manager) {}
+TWinFormSkinning::TWinFormSkinning(TSkinManage& manager) : manager_(manager) {
+    // The control skinners' layer joins here, in code every skinning program links.
+    InstallControlSkinners();
+}
 
 TWinFormSkinning::~TWinFormSkinning() { Shutdown(); }
 

@@ -248,6 +248,37 @@ TEST_F(FrameworkTest, DisablingAGroupDisablesItsControlsAndGivesEachItsOwnStateB
     delete form;
 }
 
+// A label in its parent's colour lets what the parent painted under it show (a skinned face,
+// an image); one with a colour of its own still fills its box.
+TEST_F(FrameworkTest, ALabelInItsParentsColourLeavesTheParentsPaintingUnderIt) {
+    auto* form = new TForm(app_);
+    form->SetColor(RGB(200, 0, 0));
+    auto* inherits = new TLabel(form);
+    inherits->SetParent(form);
+    inherits->SetBounds(10, 10, 40, 16);
+    inherits->SetAutoSize(false);
+    inherits->SetCaption(L"");
+    auto* own = new TLabel(form);
+    own->SetParent(form);
+    own->SetAutoSize(false);
+    own->SetBounds(10, 40, 40, 16);
+    own->SetCaption(L"");
+    own->SetColor(RGB(0, 0, 200));
+    form->HandleNeeded();
+
+    const TWindowDC screen = ClientDC(nullptr);
+    const TMemoryDC dc = CompatibleDC(screen.Get());
+    const TBitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), 100, 80));
+    const TSelection selected = Select(dc.Get(), bitmap.Get());
+    const TBrushHandle green(CreateSolidBrush(RGB(0, 200, 0)));
+    RECT all{0, 0, 100, 80};
+    FillRect(dc.Get(), &all, green.Get());  // what the parent painted before its children
+    form->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc.Get()), 0);
+    EXPECT_EQ(RGB(0, 200, 0), GetPixel(dc.Get(), 30, 18)) << "the label in its parent's colour filled its box";
+    EXPECT_EQ(RGB(0, 0, 200), GetPixel(dc.Get(), 30, 48));
+    delete form;
+}
+
 class TCountingForm : public TForm {
 public:
     explicit TCountingForm(TComponent* owner) : TForm(owner) {}

@@ -1,0 +1,117 @@
+// TControlSkinner: the base of every control skinner. It takes over the messages of one control
+// window, either a framework control's (through its WindowProc) or a bare window's (as a layer
+// of its subclass chain), keeps the control's visual state and paints it through the family's
+// DrawSkin, off-screen first. Owned by the form skinner's list; it may be freed while one of
+// its messages is still running (a click handler can end the skin), so its routing never
+// touches the object again once it learns it is gone.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+#include <string>
+
+#include "framework/win/Messages.h"
+#include "framework/win/Subclass.h"
+#include "skin/form/SkinControl.h"
+
+namespace tw {
+
+class TWinControl;
+class TWinSkinForm;
+class TSkinData;
+class TDataSkinObject;
+class TControlMethodRelay;
+
+// Messages every control skinner answers.
+enum : UINT {
+    SKM_ENABLE = 0x3506,  // wParam > 0: skin this window again and repaint; <= 0: stand aside
+};
+
+// Bits of the mouse state.
+enum : unsigned { msHot = 1, msPressed = 2 };
+
+class TControlSkinner : public TSkinControl {
+public:
+    TControlSkinner() = default;
+    ~TControlSkinner() override;
+
+    // Attaches to a framework control (recolour: its Color follows the skin face meanwhile).
+    virtual void AttachControl(TWinSkinForm& form, TSkinData& data, TWinControl& control, bool recolour);
+    // Attaches to a bare window that has no framework control.
+    virtual void AttachWindow(HWND window, TSkinData& data, TWinSkinForm& form);
+    // Takes the skinner out of the window's messages (only where its own layer is still the one
+    // it installed) and gives the control its colour back.
+    void Detach() override;
+    void SkinChanged() override;
+
+    bool Attached() const { return attached_; }
+    bool Active() const { return active_; }
+    TWinControl* FrameworkControl() const { return control_; }
+    HWND Handle() const { return TSkinControl::Control(); }
+    unsigned MouseState() const { return mouseState_; }
+
+    // The installed message method (the relay calls it for framework controls).
+    void Route(TMessage& message);
+    // The framework control's components are going: from now on the window is none of ours.
+    void ControlGoing();
+
+protected:
+    // Pre-handler: true lets the previous procedure run (and the post-handler after it).
+    virtual bool BeforeMessage(TMessage& message);
+    // Post-handler, after the previous procedure ran.
+    virtual void AfterMessage(TMessage& message);
+    // Draws the skinned control into dc within rect (window coordinates, origin 0,0).
+    virtual void DrawSkin(HDC /*dc*/, const RECT& /*rect*/) {}
+
+    // Passes the message to the procedure below this skinner.
+    void CallPrevious(TMessage& message);
+    // Paints the whole window into dc, or into the window's own DC when dc is none.
+    void PaintFrame(HDC dc);
+    // WM_PAINT and WM_PRINTCLIENT: the skin into the DC given, or between BeginPaint and EndPaint.
+    void PaintMessage(TMessage& message);
+    // Invalidates the whole window with erasing and paints it now.
+    void Repaint();
+    // Asks for WM_MOUSELEAVE once the pointer leaves the window.
+    void TrackLeave();
+    // The framework control's mouse-down entry with the press in message (client coordinates,
+    // from the cursor when the control is too large for the packed ones).
+    void ForwardMouseDown(const TMessage& message);
+
+    // Shared drawing.
+    COLORREF FaceColour() const;
+    void FillFace(HDC dc, const RECT& rect) const;
+    static void FillColour(HDC dc, const RECT& rect, COLORREF colour);
+    // One frame (from 1) of an object's strip of frameCount frames, nine-sliced to rect.
+    static void DrawSkinObject(HDC dc, const RECT& rect, int frameCount, int frameIndex, const TDataSkinObject& object);
+    // The caption: the window text, or the framework control's Caption.
+    std::wstring CaptionText() const;
+    bool Focused() const { return GetFocus() == Handle(); }
+    bool WindowEnabled() const;
+    // DT_RTLREADING when the window reads right to left.
+    UINT TextFormat(UINT format) const;
+
+    TSkinData* skinData_ = nullptr;
+    TWinSkinForm* form_ = nullptr;
+    TWinControl* control_ = nullptr;
+    unsigned mouseState_ = 0;
+    RECT windowRect_{};
+    int classMode_ = 0;
+
+private:
+    void ParentBackgroundStep(bool attaching);
+    void RestoreLook();
+    void LeaveWindow();
+
+    // Shared with every routing frame on the stack: false once this object is gone.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+    TControlMethodRelay* relay_ = nullptr;  // owned by the control while installed
+    TWindowSubclass subclass_;
+    bool attached_ = false;
+    bool active_ = true;
+    bool recolour_ = false;
+    bool parentBackgroundCleared_ = false;
+    unsigned savedColor_ = 0;
+};
+
+}  // namespace tw

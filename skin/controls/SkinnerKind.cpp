@@ -1,0 +1,116 @@
+#include "skin/controls/SkinnerKind.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "skin/data/SkinData.h"
+
+namespace tw {
+
+namespace {
+
+std::string Upper(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
+    return s;
+}
+
+std::string Lower(std::string s) {
+    std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return s;
+}
+
+TSkinnerChoice Gives(TSkinnerKind kind, bool contained = false, bool recolour = false) {
+    TSkinnerChoice c;
+    c.Kind = kind;
+    c.SkinContained = contained;
+    c.Recolour = recolour;
+    c.Decided = true;
+    return c;
+}
+
+// Style bits the bare-window rules read (the values of the system headers).
+constexpr uint32_t kTabStop = 0x00010000;
+constexpr uint32_t kButtonBitmap = 0x00000080;
+constexpr uint32_t kComboSimple = 0x0001;
+constexpr uint32_t kComboTypeMask = 0x0003;
+constexpr uint32_t kTabOwnerDrawFixed = 0x2000;
+
+}  // namespace
+
+TSkinnerChoice ChooseForControl(const TControlFacts& f, uint32_t set, bool hasTabs) {
+    const std::string name = Upper(f.ClassName);
+    auto in = [set](int member) { return InSet(set, member); };
+    if ((name == "TTABSET" || name == "TTABBEDNOTEBOOK") && in(xcTab) && hasTabs) return Gives(TSkinnerKind::Tab);
+    if (name == "TMVCPANEL") return Gives(TSkinnerKind::None, true);
+    if ((name == "TUPDOWN" || name == "TSPINBUTTON") && in(xcSpin)) return Gives(TSkinnerKind::UpDown);
+    if (f.IsGroupBox && in(xcPanel)) return Gives(TSkinnerKind::GroupBox, true);
+    if (f.IsProgressBar && in(xcProgress)) return Gives(TSkinnerKind::Progress);
+    if (f.IsComboBox && in(xcCombo)) return Gives(TSkinnerKind::Combo);
+    if (name == "TRICHEDIT" && in(xcScrollbar)) return Gives(TSkinnerKind::Scrollbar);
+    if (f.IsPanel && in(xcPanel)) return Gives(TSkinnerKind::Box, true, true);
+    if (f.IsListView && in(xcScrollbar)) return Gives(TSkinnerKind::ListView);
+    if (in(xcScrollbar) && f.HasScrollStyle) return Gives(TSkinnerKind::Scrollbar);
+    if (f.IsPushButton && in(xcButton)) return Gives(TSkinnerKind::Button);
+    if (f.IsEdit && in(xcEdit)) return Gives(TSkinnerKind::Edit);
+    if (f.IsForm) return Gives(TSkinnerKind::Box, true, true);
+    return TSkinnerChoice{};
+}
+
+TSkinnerChoice ChooseForSkin3rd(const std::string& rawValue, uint32_t set, bool hasTabs) {
+    const std::string value = Lower(rawValue);
+    auto when = [set](int member, TSkinnerKind kind, bool contained = false, bool recolour = false) {
+        return InSet(set, member) ? Gives(kind, contained, recolour) : Gives(TSkinnerKind::None);
+    };
+    if (value == "combobox" || value == "datetimepicker") return when(xcCombo, TSkinnerKind::Combo);
+    if (value == "edit") return when(xcEdit, TSkinnerKind::Edit);
+    if (value == "radiobutton") return when(xcRadioButton, TSkinnerKind::RadioButton);
+    if (value == "checkbox") return when(xcCheckBox, TSkinnerKind::CheckBox);
+    if (value == "panel") return when(xcPanel, TSkinnerKind::Box, false, true);
+    if (value == "button") return when(xcButton, TSkinnerKind::Button);
+    if (value == "progress") return when(xcProgress, TSkinnerKind::Progress);
+    if (value == "scrollbar") return when(xcScrollbar, TSkinnerKind::Scrollbar, true);
+    if (value == "singlescrollbar") return when(xcScrollbar, TSkinnerKind::Scrollbar);
+    if (value == "groupbox") return when(xcGroupBox, TSkinnerKind::GroupBox, false, true);
+    if (value == "container") return Gives(TSkinnerKind::None, true);
+    if (value == "tab") return hasTabs ? when(xcTab, TSkinnerKind::Tab) : Gives(TSkinnerKind::None);
+    if (value == "trackbar" || value == "mediaplayer" || value == "bitbtn" || value == "pngbitbtn" ||
+        value == "menubtn")
+        return when(xcButton, TSkinnerKind::Other);
+    if (value == "speedbutton") return when(xcSpeedButton, TSkinnerKind::Other);
+    if (value == "advpagecontrol") return when(xcTab, TSkinnerKind::Other);
+    if (value == "radiogroup" || value == "checkgroup" || value == "embedscrollbar") return Gives(TSkinnerKind::Other);
+    return Gives(TSkinnerKind::None);  // "nil" and any word not known
+}
+
+TSkinnerChoice ChooseForWindow(const std::string& className, uint32_t style) {
+    const std::string cls = Lower(className);
+    const bool tabStop = (style & kTabStop) != 0;
+    if (cls == "button") {
+        const uint32_t type = style & 15;
+        if (type == 11 || type == 15) return Gives(TSkinnerKind::None);  // owner-drawn
+        if (type == 7 || (style & kButtonBitmap)) return Gives(TSkinnerKind::None);
+        if (type == 2 || type == 3 || type == 5 || type == 6 || type == 10) return Gives(TSkinnerKind::CheckBox);
+        if (type == 4 || type == 9 || type == 12 || type == 13) return Gives(TSkinnerKind::RadioButton);
+        return Gives(TSkinnerKind::Button);
+    }
+    if (cls == "combobox") {
+        if ((style & kComboTypeMask) == kComboSimple) return Gives(TSkinnerKind::None);
+        return Gives(TSkinnerKind::Combo);
+    }
+    if (cls == "comboboxex32") return Gives(TSkinnerKind::Combo);
+    if (cls == "scrollbar") return tabStop ? Gives(TSkinnerKind::None) : Gives(TSkinnerKind::Sizer);
+    if (cls == "#32770") return tabStop ? Gives(TSkinnerKind::None) : Gives(TSkinnerKind::Box, true);
+    if (cls == "tpanel" || cls == "ttntpanel.unicodeclass" || cls == "ttntsilentpaintpanel.unicodeclass")
+        return Gives(TSkinnerKind::None, true, true);
+    if (cls == "tsilentpaintpanel") return Gives(TSkinnerKind::None, false, true);
+    if (cls == "tcheckbox") return Gives(TSkinnerKind::CheckBox);
+    if (cls == "tcombobox") return Gives(TSkinnerKind::Combo);
+    if (cls == "tbutton") return Gives(TSkinnerKind::Button);
+    if (cls == "tprogressbar") return Gives(TSkinnerKind::Progress);
+    if (cls == "systabcontrol32")
+        return (style & kTabOwnerDrawFixed) ? Gives(TSkinnerKind::None) : Gives(TSkinnerKind::Tab);
+    if (cls == "edit") return Gives(TSkinnerKind::Edit);
+    return Gives(TSkinnerKind::None);
+}
+
+}  // namespace tw

@@ -1,0 +1,57 @@
+// Which control skinner a child control gets: the rules for framework controls (by class and
+// kind), for Skin3rd map entries and for bare windows (by window class and style). Pure
+// decisions, so they are tested without windows.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+namespace tw {
+
+enum class TSkinnerKind {
+    None,  // stays unskinned
+    Button,
+    GroupBox,
+    Progress,
+    CheckBox,
+    RadioButton,
+    Combo,
+    Edit,
+    ListView,
+    Scrollbar,
+    Box,  // panels, inner forms, bare inner dialogs
+    UpDown,
+    Tab,
+    Sizer,
+    Other,  // a kind of skinner this program has no use for (tabs of other families...)
+};
+
+// What the framework tells of one control: its class name and which family it belongs to.
+struct TControlFacts {
+    std::string ClassName;  // as the class calls itself, any case
+    bool IsGroupBox = false, IsProgressBar = false, IsComboBox = false, IsListView = false;
+    bool IsPushButton = false, IsEdit = false, IsPanel = false, IsForm = false;
+    bool HasScrollStyle = false;  // WS_HSCROLL or WS_VSCROLL
+};
+
+// The decision for one control: the skinner, and whether its children are dispatched too (a
+// container's children are reached here and not only through the tab order).
+struct TSkinnerChoice {
+    TSkinnerKind Kind = TSkinnerKind::None;
+    bool SkinContained = false;  // dispatch the control's own children first
+    bool Recolour = false;       // the control's colour follows the skin face while skinned
+    bool Decided = false;        // a rule matched (also when it gave no skinner)
+};
+
+// The class rules for a framework control; skinControls is the skin's set of TSkinControlType
+// bits, hasTabs whether the skin has a Tabs object.
+TSkinnerChoice ChooseForControl(const TControlFacts& facts, uint32_t skinControls, bool hasTabs);
+
+// What a Skin3rd value (lower case) gives; Decided is always true for a value that came from
+// the map, whatever it gives.
+TSkinnerChoice ChooseForSkin3rd(const std::string& value, uint32_t skinControls, bool hasTabs);
+
+// The rules for a bare child window: its class name (any case) and style.
+TSkinnerChoice ChooseForWindow(const std::string& className, uint32_t style);
+
+}  // namespace tw
