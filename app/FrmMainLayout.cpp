@@ -2,7 +2,7 @@
 #include <variant>
 
 #include "app/FrmMain.h"
-#include "app/SkinResources.h"
+#include "app/MainFormSkin.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/SkinCaption.h"
 #include "skin/package/SkinStore.h"
@@ -298,18 +298,10 @@ void TFrmMain::BuildControls() {
     for (const TControlSpec& row : controls) std::visit([&](auto slot) { Build(*this, slot, row); }, row.Slot);
 
     // The skin engine: inactive with no skin of its own until start-up loads one.
-    SkinData1 = new TSkinData(this);
-    SkinData1->SetName("SkinData1");
-    SkinData1->DisableTag = 99;
-    SkinData1->SkinFormtype = sfMainform;
-    SkinData1->MenuUpdate = true;
-    SkinData1->MenuMerge = false;
-    SkinStore1 = new TSkinStore(this);
-    SkinStore1->SetName("SkinStore1");
-    LoadBuiltInSkins(*SkinStore1);
-    SkinCaption1 = new TSkinCaption(this);
-    SkinCaption1->SetName("SkinCaption1");
-    SkinCaption1->SetSkinData(SkinData1);
+    const TMainFormSkin skin = CreateMainFormSkin(*this);
+    SkinData1 = skin.Data;
+    SkinStore1 = skin.Store;
+    SkinCaption1 = skin.Caption;
 
     OpenDialog1 = new TOpenDialog(this);
     OpenDialog1->SetName("OpenDialog1");

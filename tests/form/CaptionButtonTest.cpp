@@ -13,9 +13,9 @@
 
 #include "app/SkinResources.h"
 #include "skin/data/SkinData.h"
-#include "skin/form/FormSkinnerHost.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/package/SkinStore.h"
+#include "tests/form/FormTestKit.h"
 #include "tests/support/ApplicationTest.h"
 
 namespace tw {
@@ -48,25 +48,7 @@ LRESULT CALLBACK ButtonWindowProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lPar
     return DefWindowProcW(wnd, msg, wParam, lParam);
 }
 
-const wchar_t* ButtonWindowClass() {
-    static const ATOM atom = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = ButtonWindowProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = L"TwCaptionButtons";
-        return RegisterClassExW(&wc);
-    }();
-    return atom ? L"TwCaptionButtons" : nullptr;
-}
-
-class TNoHost : public TFormSkinnerHost {
-public:
-    void AttachingStarted() override {}
-    void SetMenuContext(int context) override { lastContext = context; }
-    int lastContext = -1;
-};
+const wchar_t* ButtonWindowClass() { return TestWindowClass(L"TwCaptionButtons", ButtonWindowProc); }
 
 // The pixels of a window rectangle (window coordinates) as the screen shows them.
 std::vector<COLORREF> PixelsOf(HWND wnd, const TRect& r) {
@@ -128,7 +110,7 @@ protected:
     }
 
     static inline TSkinStore* store_ = nullptr;
-    TNoHost host_;
+    TRecordingHost host_;
 };
 
 TEST_F(CaptionButtonTest, ButtonsLightPressAndActOnlyWhenReleasedOverThemselves) {
@@ -305,7 +287,7 @@ TEST_F(CaptionButtonTest, AltSpaceOpensTheSkinnedSystemMenuAlone) {
     SendMessageW(wnd, WM_SYSCOMMAND, SC_KEYMENU, L' ');
     Pump();
     EXPECT_EQ(1, menusSeen);
-    EXPECT_EQ(mcSystemMenu, host_.lastContext);
+    EXPECT_EQ(mcSystemMenu, host_.menuContext);
     // The system's own menu never opened after it: the command did not reach the window.
     EXPECT_TRUE(seen.sysCommands.empty());
     // The copy holds the system menu's entries: restore greyed on a normal window, close enabled.

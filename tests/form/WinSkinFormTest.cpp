@@ -13,23 +13,15 @@
 #include "framework/win/Forms.h"
 #include "framework/win/Subclass.h"
 #include "skin/data/SkinData.h"
-#include "skin/form/FormSkinnerHost.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/package/SkinStore.h"
+#include "tests/form/FormTestKit.h"
 #include "tests/support/ApplicationTest.h"
 
 namespace tw {
 namespace {
 
 constexpr UINT kProbe = WM_USER + 5;
-
-class TRecordingHost : public TFormSkinnerHost {
-public:
-    void AttachingStarted() override { ++attaching; }
-    void SetMenuContext(int context) override { menuContext = context; }
-    int attaching = 0;
-    int menuContext = -1;
-};
 
 // The window's own procedure records the messages that reach it.
 std::vector<UINT> reached;
@@ -42,18 +34,7 @@ LRESULT CALLBACK RecordingProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam)
     return DefWindowProcW(wnd, msg, wParam, lParam);
 }
 
-const wchar_t* RecordingClass() {
-    static const ATOM atom = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.lpfnWndProc = RecordingProc;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = L"TwSkinFormRecorder";
-        return RegisterClassExW(&wc);
-    }();
-    return atom ? L"TwSkinFormRecorder" : nullptr;
-}
+const wchar_t* RecordingClass() { return TestWindowClass(L"TwSkinFormRecorder", RecordingProc); }
 
 bool Reached(UINT msg) {
     for (UINT m : reached)

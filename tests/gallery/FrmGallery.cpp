@@ -2,7 +2,7 @@
 
 #include <shlobj.h>
 
-#include "app/SkinResources.h"
+#include "app/MainFormSkin.h"
 #include "framework/core/ClassInfo.h"
 #include "framework/win/Handles.h"
 #include "skin/data/SkinData.h"
@@ -60,19 +60,11 @@ TFrmGallery::TFrmGallery(TComponent* owner) : TForm(owner) {
     Font().SetCharset(kGb2312Charset);
 
     // The skin engine as the program's main form has it: inactive until Start loads a skin.
-    SkinData1 = new TSkinData(this);
-    SkinData1->SetName("SkinData1");
-    SkinData1->DisableTag = 99;
-    SkinData1->SkinFormtype = sfMainform;
-    SkinData1->MenuUpdate = true;
-    SkinData1->MenuMerge = false;
-    SkinStore1 = new TSkinStore(this);
-    SkinStore1->SetName("SkinStore1");
-    LoadBuiltInSkins(*SkinStore1);
+    const TMainFormSkin skin = CreateMainFormSkin(*this);
+    SkinData1 = skin.Data;
+    SkinStore1 = skin.Store;
+    SkinCaption1 = skin.Caption;
     // The window texts on the skinned title bars, as on the main form.
-    SkinCaption1 = new TSkinCaption(this);
-    SkinCaption1->SetName("SkinCaption1");
-    SkinCaption1->SetSkinData(SkinData1);
     SkinCaption1->SetActive(true);
     OpenDialog1 = new TOpenDialog(this);
     OpenDialog1->SetName("OpenDialog1");
