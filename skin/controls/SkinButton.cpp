@@ -150,12 +150,9 @@ void TSkinButton::DrawSkin(HDC dc, const RECT& rect) {
     lastFrame_ = frame;
 
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    if (!buffer_ || bufferSize_.cx != width || bufferSize_.cy != height) {
-        buffer_.Reset(CreateCompatibleBitmap(dc, width, height));
-        bufferSize_ = SIZE{width, height};
-    }
-    if (!buffer_) return;
-    TBitmapDC buffer(dc, buffer_.Get());
+    const HBITMAP bitmap = buffer_.For(dc, width, height);
+    if (!bitmap) return;
+    TBitmapDC buffer(dc, bitmap);
     if (!buffer) return;
     HDC b = buffer.Get();
     const RECT local{0, 0, width, height};

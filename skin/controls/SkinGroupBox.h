@@ -5,6 +5,7 @@
 
 #include "framework/win/Handles.h"
 #include "skin/controls/ControlSkinner.h"
+#include "skin/controls/PaintBuffer.h"
 
 namespace tw {
 
@@ -14,8 +15,7 @@ protected:
     void DrawSkin(HDC dc, const RECT& rect) override;
 
 private:
-    TBitmapHandle buffer_;
-    SIZE bufferSize_{};
+    TPaintBuffer buffer_;
 };
 
 class TSkinBox : public TControlSkinner {};

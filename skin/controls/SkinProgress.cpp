@@ -35,12 +35,9 @@ void TSkinProgress::DrawSkin(HDC dc, const RECT& rect) {
     const bool chunkStyle = bar.Style == 1 && chunk && !chunk->Image.Empty();
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     const bool vertical = (GetWindowLongPtrW(Handle(), GWL_STYLE) & PBS_VERTICAL) != 0;
-    if (!buffer_ || bufferSize_.cx != width || bufferSize_.cy != height) {
-        buffer_.Reset(CreateCompatibleBitmap(dc, width, height));
-        bufferSize_ = SIZE{width, height};
-    }
-    if (!buffer_) return;
-    TBitmapDC buffer(dc, buffer_.Get());
+    const HBITMAP bitmap = buffer_.For(dc, width, height);
+    if (!bitmap) return;
+    TBitmapDC buffer(dc, bitmap);
     if (!buffer) return;
     HDC b = buffer.Get();
     const RECT whole{0, 0, width, height};

@@ -4,6 +4,7 @@
 
 #include "framework/win/Handles.h"
 #include "skin/controls/ControlSkinner.h"
+#include "skin/controls/PaintBuffer.h"
 #include "skin/controls/ProgressFill.h"
 
 namespace tw {
@@ -15,8 +16,7 @@ protected:
 
 private:
     bool HasImage() const;
-    TBitmapHandle buffer_;
-    SIZE bufferSize_{};
+    TPaintBuffer buffer_;
 };
 
 }  // namespace tw
