@@ -255,6 +255,17 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
     return message.Result;
 }
 
+const TDisabledTextColours* TControl::DisabledTextColours() const {
+    for (const TControl* c = this; c; c = c->parent_)
+        if (c->disabledText_) return c->disabledText_.get();
+    return nullptr;
+}
+
+void TControl::SetDisabledTextColours(const TDisabledTextColours* colours) {
+    disabledText_ = colours ? std::make_unique<TDisabledTextColours>(*colours) : nullptr;
+    Invalidate();
+}
+
 TForm* TControl::ParentForm() const {
     const TControl* c = this;
     while (c->parent_) c = c->parent_;

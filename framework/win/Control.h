@@ -18,6 +18,12 @@ namespace tw {
 
 class TWinControl;
 class TForm;
+
+// The two colours of disabled text: the light line under it and the text itself.
+struct TDisabledTextColours {
+    COLORREF Light = 0, Text = 0;
+};
+
 LRESULT CALLBACK FrameworkWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
 
 class TControl : public TComponent {
@@ -74,6 +80,11 @@ public:
     // The form this control sits on (the top of its parent chain), or null.
     TForm* ParentForm() const;
 
+    // Colours for disabled text drawn by this control: its own, or the nearest parent's that
+    // has some (a skin sets them on the form it paints), or null for the system's.
+    const TDisabledTextColours* DisabledTextColours() const;
+    void SetDisabledTextColours(const TDisabledTextColours* colours);
+
     TNotifyEvent OnClick;
     // A press seen by the control: the keys of the mouse message and the client point.
     std::function<void(TObject* sender, unsigned keys, POINT point)> OnMouseDown;
@@ -102,6 +113,7 @@ protected:
     bool enabled_ = true;
     bool visible_ = true;
     bool mouseInside_ = false;
+    std::unique_ptr<TDisabledTextColours> disabledText_;
 
     friend class TWinControl;
 };

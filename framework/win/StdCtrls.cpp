@@ -4,7 +4,8 @@
 
 namespace tw {
 
-void DrawControlText(HDC dc, TFont& font, bool enabled, const std::wstring& text, RECT rect, UINT format) {
+void DrawControlText(HDC dc, TFont& font, bool enabled, const std::wstring& text, RECT rect, UINT format,
+                     const TDisabledTextColours* disabledColours) {
     const TSelection selectFont = Select(dc, font.Handle());
     int oldMode = SetBkMode(dc, TRANSPARENT);
     if (enabled) {
@@ -14,9 +15,9 @@ void DrawControlText(HDC dc, TFont& font, bool enabled, const std::wstring& text
         // Disabled text: the classic engraved look, highlight under shadow.
         RECT shifted = rect;
         OffsetRect(&shifted, 1, 1);
-        SetTextColor(dc, GetSysColor(COLOR_BTNHIGHLIGHT));
+        SetTextColor(dc, disabledColours ? disabledColours->Light : GetSysColor(COLOR_BTNHIGHLIGHT));
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &shifted, format);
-        SetTextColor(dc, GetSysColor(COLOR_BTNSHADOW));
+        SetTextColor(dc, disabledColours ? disabledColours->Text : GetSysColor(COLOR_BTNSHADOW));
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
     }
     SetBkMode(dc, oldMode);
@@ -117,7 +118,7 @@ void TCustomLabel::Paint(HDC dc) {
     UINT format = DT_SINGLELINE | DT_NOPREFIX | DT_TOP;
     if (alignment_ == TAlignment::taCenter) format |= DT_CENTER;
     if (alignment_ == TAlignment::taRightJustify) format |= DT_RIGHT;
-    DrawControlText(dc, font_, EffectivelyEnabled(), caption_, r, format);
+    DrawControlText(dc, font_, EffectivelyEnabled(), caption_, r, format, DisabledTextColours());
 }
 
 // ---------------------------------------------------------------- TButton
@@ -330,8 +331,8 @@ void TCustomGroupBox::Paint(HDC dc) {
         SetBkColor(dc, ColorToRGB(color_));
         ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &text, nullptr, 0, nullptr);
         text.left += 2;
-        DrawControlText(dc, font_, EffectivelyEnabled(), caption_, text,
-                        DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP);
+        DrawControlText(dc, font_, EffectivelyEnabled(), caption_, text, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP,
+                        DisabledTextColours());
     }
 }
 
@@ -390,7 +391,7 @@ void TCustomPanel::Paint(HDC dc) {
     bevel(bevelInner_);
     if (!caption_.empty())
         DrawControlText(dc, font_, EffectivelyEnabled(), caption_, r,
-                        DT_SINGLELINE | DT_NOPREFIX | DT_CENTER | DT_VCENTER);
+                        DT_SINGLELINE | DT_NOPREFIX | DT_CENTER | DT_VCENTER, DisabledTextColours());
 }
 
 }  // namespace tw

@@ -179,6 +179,8 @@ public:
 };
 
 // Draws text in a control's font and colour; the one text routine of the standard controls.
-void DrawControlText(HDC dc, TFont& font, bool enabled, const std::wstring& text, RECT rect, UINT format);
+// disabledColours: the colours of disabled text (null: the system's).
+void DrawControlText(HDC dc, TFont& font, bool enabled, const std::wstring& text, RECT rect, UINT format,
+                     const TDisabledTextColours* disabledColours = nullptr);
 
 }  // namespace tw

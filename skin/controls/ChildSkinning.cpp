@@ -1,10 +1,12 @@
 #include "skin/controls/ChildSkinning.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "framework/win/Control.h"
 #include "framework/win/Forms.h"
+#include "skin/controls/FormTextColours.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinProgress.h"
@@ -105,6 +107,14 @@ void SkinChildren(TWinSkinForm& skinner) {
     TForm* form = skinner.Form();
     TSkinData* data = skinner.SkinData();
     if (!form || !data) return;
+    // Disabled labels and captions of the form take the skin's colours; one keeper per form.
+    const auto& kept = skinner.Skinners();
+    if (std::none_of(kept.begin(), kept.end(),
+                     [](const auto& s) { return dynamic_cast<TFormTextColours*>(s.get()); })) {
+        auto colours = std::make_unique<TFormTextColours>(skinner);
+        colours->Apply();
+        skinner.AddSkinner(std::move(colours));
+    }
     std::vector<TWinControl*> list;
     form->GetTabOrderList(list);
     for (TWinControl* control : list) {
