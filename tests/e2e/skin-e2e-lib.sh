@@ -42,6 +42,34 @@ frame_signature_pixels() {
   echo "$total"
 }
 
+# window_signature_pixels SHOT RECTS-LINE TREE-FILE [CLASS...]: signature pixels in the whole
+# window (frame and client) less those inside the child windows of the named classes (the parts a
+# bare dialog leaves to the system), their rectangles read from a driver "tree" listing.
+window_signature_pixels() {
+  local shot=$1 line=$2 tree=$3 cx cy cw ch total area n
+  shift 3
+  read -r cx cy cw ch < <(sed 's/.*client=\([-0-9]*\),\([-0-9]*\),\([0-9]*\)x\([0-9]*\).*/\1 \2 \3 \4/' <<<"$line")
+  total=$(frame_signature_pixels "$shot" "$line")
+  n=$(tw_signature_pixels "$shot" "${cw}x${ch}+${cx}+${cy}")
+  [ "$n" = 0 ] || echo "  $n signature pixels in the client ${cw}x${ch}+${cx}+${cy} of $shot" >&2
+  total=$((total + n))
+  [ $# -gt 0 ] || { echo "$total"; return; }
+  # The outermost window of each named class (a nested one lies inside it).
+  while read -r area; do
+    n=$(tw_signature_pixels "$shot" "$area")
+    echo "  less $n in the system's own part $area" >&2
+    total=$((total - n))
+  done < <(awk -v classes=" $* " '
+    { depth = match($0, /[^ ]/); cls = $2 }
+    skip && depth > skipdepth { next }
+    { skip = 0 }
+    index(classes, " " cls " ") {
+      for (i = 1; i <= NF; i++) if ($i ~ /^screen=/) { split(substr($i, 8), p, /[,x]/); print p[3] "x" p[4] "+" p[1] "+" p[2] }
+      skip = 1; skipdepth = depth
+    }' "$tree")
+  echo "$total"
+}
+
 # film_start FILE SECONDS: films the bench's screen at 25 frames a second into FILE (in the
 # background, FILM_PID) and returns once the film has begun.
 film_start() {
