@@ -11,6 +11,7 @@ apt_packages=(
   googletest libgtest-dev libbenchmark-dev
   ffmpeg clang libclang-rt-14-dev llvm
   file bc clang-format
+  wixl unzip
 )
 # The machine image brings Node.js with npm; Debian's npm only where there is none.
 command -v npm >/dev/null 2>&1 || apt_packages+=(nodejs npm)
