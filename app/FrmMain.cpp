@@ -3,6 +3,7 @@
 
 #include <shlobj.h>
 
+#include "app/SkinMenu.h"
 #include "app/TaskbarProgress.h"
 #include "framework/core/Exception.h"
 #include "framework/win/ModulePath.h"
@@ -46,7 +47,9 @@ TFrmMain::TFrmMain(TComponent* owner) : TForm(owner) {
 }
 
 TFrmMain::~TFrmMain() {
-    // Runners first: their threads call back into this form.
+    // The skin menu goes before the skin component it loads into; runners first among the
+    // components: their threads call back into this form.
+    skinMenu_.reset();
     DestroyComponents();
     jobs_.clear();
 }
@@ -79,6 +82,9 @@ void TFrmMain::FormCreate(TObject*) {
     SkinCaption1->SetActive(true);
     SkinData1->LoadFromStore(SkinStore1, StartupSkinIndex());
     SkinData1->SetActive(true);
+    // The system menu offers the other built-in skins.
+    skinMenu_ = std::make_unique<TSkinMenu>(*SkinData1, *SkinStore1);
+    skinMenu_->Install(Handle(), StartupSkinIndex());
 
     // 5: the program's own folder, where the probe and the encoder live.
     exeDir_ = ExecutableFolder();

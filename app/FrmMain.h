@@ -26,6 +26,7 @@ class TSkinCaption;
 class TSkinData;
 class TSkinStore;
 class TTaskbarProgress;
+class TSkinMenu;
 
 class TFrmMain : public TForm {
     TW_CLASS_INFO()
@@ -132,6 +133,7 @@ private:
     bool busy_ = false;
     bool closeRequested_ = false;
     std::unique_ptr<TTaskbarProgress> taskbar_;
+    std::unique_ptr<TSkinMenu> skinMenu_;
 };
 
 }  // namespace tw

@@ -12,6 +12,11 @@ inline constexpr int kSkinPackageCount = 5;
 inline constexpr const wchar_t* kSkinResourceNames[kSkinPackageCount] = {L"SKINITEM0", L"SKINITEM1", L"SKINITEM2",
                                                                          L"SKINITEM3", L"SKINITEM4"};
 
+// The names the skins give themselves (the "Name" of each design), in store order: what the
+// program's skin menu lists.
+inline constexpr const wchar_t* kSkinDisplayNames[kSkinPackageCount] = {L"Linen Classic", L"Graphite", L"Azure Glass",
+                                                                        L"Walnut", L"Slate Flat"};
+
 // The store item loaded at start-up.
 inline constexpr int kStartupSkinIndex = 2;
 

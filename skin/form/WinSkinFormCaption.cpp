@@ -382,25 +382,63 @@ void TWinSkinForm::ShowSystemMenu(int x, int y) {
     });
 }
 
+namespace {
+
+// Appends to copy what the entries of source say (texts, states, submenus); the system-menu
+// entries' states are then set by the caller from the window's state.
+void CopyMenuEntries(HMENU source, HMENU copy, int depth) {
+    const int count = GetMenuItemCount(source);
+    for (int i = 0; i < count; ++i) {
+        wchar_t text[80] = {};
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof(item);
+        item.fMask = MIIM_STATE | MIIM_ID | MIIM_STRING | MIIM_FTYPE | MIIM_SUBMENU;
+        item.dwTypeData = text;
+        item.cch = 80;
+        if (!GetMenuItemInfoW(source, static_cast<UINT>(i), TRUE, &item)) continue;
+        if ((item.fType & MFT_SEPARATOR) || text[0] == 0) {
+            AppendMenuW(copy, MF_SEPARATOR, 0, nullptr);
+            continue;
+        }
+        MENUITEMINFOW entry{};
+        entry.cbSize = sizeof(entry);
+        entry.fMask = MIIM_STATE | MIIM_ID | MIIM_STRING | MIIM_FTYPE;
+        entry.fType = item.fType & MFT_RADIOCHECK;
+        entry.fState = item.fState & (MFS_CHECKED | MFS_GRAYED | MFS_DISABLED);
+        entry.wID = item.wID;
+        entry.dwTypeData = text;
+        if (item.hSubMenu && depth < 4) {
+            // The new submenu belongs to the copy, which destroys it with itself.
+            HMENU submenu = CreatePopupMenu();
+            if (!submenu) continue;
+            CopyMenuEntries(item.hSubMenu, submenu, depth + 1);
+            entry.fMask |= MIIM_SUBMENU;
+            entry.hSubMenu = submenu;
+        }
+        if (!InsertMenuItemW(copy, static_cast<UINT>(GetMenuItemCount(copy)), TRUE, &entry) && entry.hSubMenu)
+            DestroyMenu(entry.hSubMenu);
+    }
+}
+
+}  // namespace
+
 void TWinSkinForm::BuildSystemMenuCopy() {
     systemMenuCopy_.Reset();
     if (!sysMenuHandle_) sysMenuHandle_ = GetSystemMenu(handle_, FALSE);
     if (!sysMenuHandle_) return;
     systemMenuCopy_.Reset(CreatePopupMenu());
     if (!systemMenuCopy_) return;
-    const int count = GetMenuItemCount(sysMenuHandle_);
+    HMENU copy = systemMenuCopy_.Get();
+    CopyMenuEntries(sysMenuHandle_, copy, 0);
+    // The window's own entries are enabled from its state, as the system does when it shows the
+    // menu itself; the program's entries keep what the program set.
+    const int count = GetMenuItemCount(copy);
     for (int i = 0; i < count; ++i) {
-        wchar_t text[80] = {};
         MENUITEMINFOW item{};
         item.cbSize = sizeof(item);
-        item.fMask = MIIM_STATE | MIIM_ID | MIIM_STRING | MIIM_FTYPE;
-        item.dwTypeData = text;
-        item.cch = 80;
-        if (!GetMenuItemInfoW(sysMenuHandle_, static_cast<UINT>(i), TRUE, &item)) continue;
-        if ((item.fType & MFT_SEPARATOR) || text[0] == 0) {
-            AppendMenuW(systemMenuCopy_.Get(), MF_SEPARATOR, 0, nullptr);
-            continue;
-        }
+        item.fMask = MIIM_STATE | MIIM_ID | MIIM_FTYPE | MIIM_SUBMENU;
+        if (!GetMenuItemInfoW(copy, static_cast<UINT>(i), TRUE, &item)) continue;
+        if ((item.fType & MFT_SEPARATOR) || item.hSubMenu) continue;
         bool enabled = (item.fState & (MFS_GRAYED | MFS_DISABLED)) == 0;
         switch (item.wID & 0xFFF0) {
             case SC_SIZE:
@@ -420,13 +458,11 @@ void TWinSkinForm::BuildSystemMenuCopy() {
                 enabled = showState_ != ssNormal;
                 break;
             default:
-                break;
+                continue;
         }
         // An entry both grayed and disabled stays so.
         if ((item.fState & 3) == 3) enabled = false;
-        UINT flags = MF_STRING | (enabled ? MF_ENABLED : MF_GRAYED);
-        if (item.fState & MFS_CHECKED) flags |= MF_CHECKED;
-        AppendMenuW(systemMenuCopy_.Get(), flags, item.wID, text);
+        EnableMenuItem(copy, static_cast<UINT>(i), MF_BYPOSITION | (enabled ? MF_ENABLED : MF_GRAYED));
     }
 }
 
