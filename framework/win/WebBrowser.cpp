@@ -1,5 +1,6 @@
 #include "framework/win/WebBrowser.h"
 
+#include "framework/win/BrowserHost.h"
 #include "framework/win/Handles.h"
 
 namespace tw {
@@ -14,9 +15,45 @@ TWebBrowser::TWebBrowser(TComponent* owner) : TCustomControl(owner) {
     headlineFont_.SetStyle(fsBold);
 }
 
+TWebBrowser::~TWebBrowser() { CloseHost(); }
+
 void TWebBrowser::Navigate(const std::wstring& url) {
     url_ = url;
+    if (HandleAllocated()) ShowPage();
     Invalidate();
+}
+
+void TWebBrowser::HandleCreated() {
+    TCustomControl::HandleCreated();
+    if (!url_.empty()) ShowPage();
+}
+
+void TWebBrowser::ShowPage() {
+    if (!host_) host_ = TBrowserHost::Create(Handle(), RECT{0, 0, width_, height_});
+    if (host_) host_->Navigate(url_);
+}
+
+void TWebBrowser::CloseHost() {
+    if (!host_) return;
+    TBrowserHost* host = host_;
+    host_ = nullptr;
+    host->Close();
+    host->Release();
+}
+
+void TWebBrowser::WndProc(TMessage& message) {
+    switch (message.Msg) {
+        case WM_SIZE:
+            if (host_) host_->SetBounds(RECT{0, 0, LOWORD(message.LParam), HIWORD(message.LParam)});
+            break;
+        case WM_DESTROY:
+            // The control's window is a child of ours and goes with it: let go of it first.
+            CloseHost();
+            break;
+        default:
+            break;
+    }
+    TCustomControl::WndProc(message);
 }
 
 void TWebBrowser::SetBannerText(const std::wstring& headline, const std::wstring& tagline) {

@@ -17,6 +17,7 @@
 #include "framework/win/StdCtrls.h"
 #include "framework/win/Subclass.h"
 #include "framework/win/Timer.h"
+#include "framework/win/WebBrowser.h"
 #include "tests/support/ApplicationTest.h"
 #include "tests/support/GuiObjectCount.h"
 #include "tests/support/MessageBoxWatch.h"
@@ -276,6 +277,61 @@ TEST_F(FrameworkTest, ALabelInItsParentsColourLeavesTheParentsPaintingUnderIt) {
     form->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc.Get()), 0);
     EXPECT_EQ(RGB(0, 200, 0), GetPixel(dc.Get(), 30, 18)) << "the label in its parent's colour filled its box";
     EXPECT_EQ(RGB(0, 0, 200), GetPixel(dc.Get(), 30, 48));
+    delete form;
+}
+
+TEST_F(FrameworkTest, DisabledTextTakesTheColoursItsFormWasGivenAndTheSystemsOnceTheyAreTaken) {
+    auto* form = new TForm(app_);
+    form->SetColor(RGB(255, 255, 255));
+    auto* label = new TLabel(form);
+    label->SetParent(form);
+    label->SetAutoSize(false);
+    label->SetBounds(0, 0, 90, 30);
+    label->SetCaption(L"MMMMMMMM");
+    label->SetEnabled(false);
+    form->HandleNeeded();
+    auto paint = [&] {
+        const TWindowDC screen = ClientDC(nullptr);
+        const TMemoryDC dc = CompatibleDC(screen.Get());
+        const TBitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), 90, 30));
+        const TSelection selected = Select(dc.Get(), bitmap.Get());
+        form->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc.Get()), 0);
+        std::vector<COLORREF> pixels;
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 90; ++x) pixels.push_back(GetPixel(dc.Get(), x, y));
+        return pixels;
+    };
+    auto has = [](const std::vector<COLORREF>& p, COLORREF c) { return std::find(p.begin(), p.end(), c) != p.end(); };
+    const TDisabledTextColours skin{RGB(1, 2, 3), RGB(4, 5, 6)};
+    form->SetDisabledTextColours(&skin);
+    const std::vector<COLORREF> given = paint();
+    EXPECT_TRUE(has(given, RGB(1, 2, 3)) && has(given, RGB(4, 5, 6)));
+    EXPECT_FALSE(has(given, GetSysColor(COLOR_BTNSHADOW)));
+    form->SetDisabledTextColours(nullptr);
+    const std::vector<COLORREF> own = paint();
+    EXPECT_FALSE(has(own, RGB(4, 5, 6)));
+    EXPECT_TRUE(has(own, GetSysColor(COLOR_BTNSHADOW)));
+    delete form;
+}
+
+TEST_F(FrameworkTest, WithoutAnHtmlEngineTheBannerPaneGoesOnPaintingItsOwnBanner) {
+    // The bench leaves Wine without its browser engine, as many Wine set-ups are.
+    auto* form = new TForm(app_);
+    auto* banner = new TWebBrowser(form);
+    banner->SetParent(form);
+    banner->SetBounds(0, 0, 200, 80);
+    banner->SetBannerText(L"Headline", L"Tagline");
+    form->HandleNeeded();
+    banner->Navigate(L"res://Tarnwick.exe/page.html");
+    EXPECT_FALSE(banner->ShowsPage());
+    EXPECT_EQ(L"res://Tarnwick.exe/page.html", banner->LocationURL());
+    EXPECT_EQ(nullptr, GetWindow(banner->Handle(), GW_CHILD)) << "a browser window was left in the pane";
+    const TWindowDC screen = ClientDC(nullptr);
+    const TMemoryDC dc = CompatibleDC(screen.Get());
+    const TBitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), 200, 80));
+    const TSelection selected = Select(dc.Get(), bitmap.Get());
+    banner->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc.Get()), 0);
+    EXPECT_EQ(RGB(24, 58, 112), GetPixel(dc.Get(), 1, 1)) << "the banner's own band";
     delete form;
 }
 
