@@ -63,8 +63,12 @@ for i in 0 1 2 3 4; do
   [ -z "$missing" ] || echo "skin $i: not skinned: $missing"
   count "skin $i: main window controls not skinned" "$(grep -c . <<<"$missing" || true)"
   sleep 0.3
-  count "skin $i: main window system colours" \
-    "$(window_signature_pixels "$(e2e_shot "main-skin$i")" "$rects" "$tree")"
+  shot=$(e2e_shot "main-skin$i")
+  count "skin $i: main window system colours" "$(window_signature_pixels "$shot" "$rects" "$tree")"
+  # The window alone, for the README (docs/screenshots holds the copies of the last good run).
+  read -r wx wy ww wh < <(sed 's/.*window=\([-0-9]*\),\([-0-9]*\),\([0-9]*\)x\([0-9]*\).*/\1 \2 \3 \4/' <<<"$rects")
+  mkdir -p "$TW_BUILD/screenshots"
+  convert "$shot" -crop "${ww}x${wh}+${wx}+${wy}" +repage -strip PNG8:"$TW_BUILD/screenshots/main-skin$i.png"
 
   # A message box over it: the empty output folder is refused.
   tw_driver settext "${W[@]}" --cclass TEdit "" >/dev/null
