@@ -41,6 +41,7 @@ e2e_expect "exit code of --page 3" 3 "$(exit_code --page 3)"
 e2e_expect "exit code of an unknown argument" 2 "$(exit_code --colour red)"
 e2e_expect "exit code of --page 0" 2 "$(exit_code --page 0)"
 e2e_expect "exit code of --skin without a value" 2 "$(exit_code --skin)"
+e2e_expect "exit code of --count-switches 0" 2 "$(exit_code --count-switches 0)"
 grep -q 'unknown argument "--colour"' "$E2E_OUT/refused.log" || e2e_fail "no complaint about --colour on the console"
 
 # start_gallery ARGS: starts it and waits for its window.
