@@ -34,6 +34,7 @@ TGalleryArgs Refuse(std::string why) {
 TGalleryArgs ParseGalleryArgs(const std::vector<std::string>& args) {
     TGalleryArgs result;
     bool haveSkin = false, haveOff = false, havePage = false;
+    std::string countName;  // the count option given, if any
     for (size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
         std::string value;
@@ -78,10 +79,21 @@ TGalleryArgs ParseGalleryArgs(const std::vector<std::string>& args) {
             const int page = AllDigits(value) ? SaturatedNumber(value) : 0;
             if (page < 1) return Refuse("--page needs a page number from 1, not \"" + value + "\"");
             result.Options.Page = page;
+        } else if (name == "--count-switches" || name == "--count-open-dialog") {
+            if (!countName.empty())
+                return Refuse(countName == name ? name + " is given twice" : name + " and " + countName + " together");
+            countName = name;
+            if (!takeValue()) return Refuse(name + " needs a number of rounds");
+            const int rounds = AllDigits(value) ? SaturatedNumber(value) : 0;
+            if (rounds < 1) return Refuse(name + " needs a number of rounds from 1, not \"" + value + "\"");
+            result.Options.Count = name == "--count-switches" ? TCountRun::crSkinSwitches : TCountRun::crOpenDialog;
+            result.Options.CountRounds = rounds;
         } else {
             return Refuse("unknown argument \"" + args[i] + "\"");
         }
     }
+    // Nothing is skinned with skinning off: the skinned dialog the run waits for never comes.
+    if (!countName.empty() && haveOff) return Refuse(countName + " needs skinning on: drop --off");
     result.Ok = true;
     return result;
 }

@@ -1,4 +1,5 @@
-// The skin gallery's command line: which skin to start with, whether skinning is on, which page.
+// The skin gallery's command line: which skin to start with, whether skinning is on, which page,
+// and the object-count runs that check nothing leaks.
 #pragma once
 
 #include <string>
@@ -6,9 +7,12 @@
 
 namespace tw::gallery {
 
-// Exit codes of the gallery besides 0 (closed normally) and 1 (an error box was shown).
+// Exit codes of the gallery besides 0 (closed normally, or a count run found the counts equal)
+// and 1 (an error box was shown, or a count run found them different).
+inline constexpr int kExitCountsDiffer = 1;
 inline constexpr int kExitBadArguments = 2;
 inline constexpr int kExitNoSuchPage = 3;
+inline constexpr int kExitCannotCount = 4;  // no object table to read, or the run got stuck
 
 inline constexpr int kBuiltInSkinCount = 5;
 inline constexpr int kDefaultSkinIndex = 2;
@@ -20,10 +24,20 @@ struct TSkinChoice {
     bool IsFile() const { return !Path.empty(); }
 };
 
+// A run that counts this process's GDI and USER objects before and after many rounds of one
+// action, instead of waiting for the user.
+enum class TCountRun {
+    crNone,
+    crSkinSwitches,  // a round: a switch to the next built-in skin
+    crOpenDialog,    // a round: the skinned open dialog shown and closed
+};
+
 struct TGalleryOptions {
     TSkinChoice Skin;
     bool SkinningOn = true;
     int Page = 1;  // from 1; may lie past the last page, which the caller refuses
+    TCountRun Count = TCountRun::crNone;
+    int CountRounds = 0;  // positive when Count is a run
 };
 
 struct TGalleryArgs {
@@ -32,10 +46,11 @@ struct TGalleryArgs {
     std::string Error;  // what was wrong, for the console, when not Ok
 };
 
-// Reads `[--skin 0..4|PATH] [--off] [--page N]` (each at most once; "--name=value" is read as
-// "--name value"). A --skin value made of digits is an item number and must be below the
-// number of built-in skins; anything else is a path. A page is a positive decimal number; one
-// too large for an int counts as the largest int, which no gallery has so many pages for.
+// Reads `[--skin 0..4|PATH] [--off] [--page N] [--count-switches N | --count-open-dialog N]`
+// (each at most once; "--name=value" is read as "--name value"); a count run needs skinning on.
+// A --skin value made of digits is an item number and must be below the number of built-in
+// skins; anything else is a path. A page or a number of rounds is a positive decimal number;
+// one too large for an int counts as the largest int.
 TGalleryArgs ParseGalleryArgs(const std::vector<std::string>& args);
 
 }  // namespace tw::gallery

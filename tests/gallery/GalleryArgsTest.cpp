@@ -15,11 +15,17 @@ struct TArgsCase {
     bool On;
     int Page;
     std::string ErrorPart;  // a piece of the error text when refused
+    TCountRun Count = TCountRun::crNone;
+    int Rounds = 0;
 };
 
 TArgsCase Accepted(std::vector<std::string> args, int index = kDefaultSkinIndex, std::string path = "", bool on = true,
                    int page = 1) {
     return {std::move(args), true, index, std::move(path), on, page, ""};
+}
+TArgsCase Counting(std::vector<std::string> args, TCountRun count, int rounds, int index = kDefaultSkinIndex,
+                   int page = 1) {
+    return {std::move(args), true, index, "", true, page, "", count, rounds};
 }
 TArgsCase Refused(std::vector<std::string> args, std::string errorPart) {
     return {std::move(args), false, 0, "", true, 1, std::move(errorPart)};
@@ -68,6 +74,21 @@ TEST(GalleryArgsTest, Table) {
         Refused({"--off=1"}, "no value"),
         Refused({"skin.skn"}, "unknown argument"),
         Refused({"-page", "1"}, "unknown argument \"-page\""),
+        // Count runs: one of the two, a positive number of rounds, skinning on.
+        Counting({"--count-switches", "200"}, TCountRun::crSkinSwitches, 200),
+        Counting({"--count-open-dialog=100", "--skin", "4"}, TCountRun::crOpenDialog, 100, 4),
+        Counting({"--page", "2", "--count-switches", "1"}, TCountRun::crSkinSwitches, 1, kDefaultSkinIndex, 2),
+        Counting({"--count-switches", "99999999999"}, TCountRun::crSkinSwitches, INT_MAX),
+        Refused({"--count-switches"}, "--count-switches needs a number of rounds"),
+        Refused({"--count-open-dialog", "--skin", "1"}, "--count-open-dialog needs a number"),
+        Refused({"--count-switches", "0"}, "from 1"),
+        Refused({"--count-switches", "-5"}, "needs a number of rounds"),
+        Refused({"--count-open-dialog", "ten"}, "from 1, not \"ten\""),
+        Refused({"--count-switches", "5", "--count-switches=5"}, "--count-switches is given twice"),
+        Refused({"--count-switches", "5", "--count-open-dialog", "5"}, "--count-open-dialog and --count-switches"),
+        Refused({"--off", "--count-open-dialog", "3"}, "needs skinning on"),
+        Refused({"--count-switches", "3", "--off"}, "needs skinning on"),
+        Refused({"--count-switch", "3"}, "unknown argument \"--count-switch\""),
     };
     for (const TArgsCase& c : cases) {
         std::string shown;
@@ -85,6 +106,8 @@ TEST(GalleryArgsTest, Table) {
         }
         EXPECT_EQ(c.On, got.Options.SkinningOn);
         EXPECT_EQ(c.Page, got.Options.Page);
+        EXPECT_EQ(c.Count, got.Options.Count);
+        EXPECT_EQ(c.Rounds, got.Options.CountRounds);
     }
 }
 

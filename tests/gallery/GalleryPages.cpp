@@ -9,18 +9,12 @@ namespace tw::gallery {
 const std::vector<TGalleryPage>& GalleryPages() {
     static const std::vector<TGalleryPage> pages = {
         {L"Controls", &BuildControlsPage},
+        {L"Disabled", &BuildDisabledPage},
     };
     return pages;
 }
 
-template <class T, class... Extra>
-T& TPageBuilder::Make(TWinControl& parent, const char* name, TPlace place, Extra... extra) {
-    auto* control = new T(&form_, extra...);
-    control->SetName(name);
-    control->SetParent(&parent);
-    control->SetBounds(place.Left, place.Top, place.Width, place.Height);
-    return *control;
-}
+TComponent& TPageBuilder::Owner() { return form_; }
 
 TGroupBox& TPageBuilder::Group(TWinControl& parent, const char* name, TPlace place, const std::wstring& caption) {
     TGroupBox& group = Make<TGroupBox>(parent, name, place);

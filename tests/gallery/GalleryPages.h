@@ -29,6 +29,10 @@ public:
     TFrmGallery& Form() { return form_; }
     TPanel& Page() { return page_; }
 
+    // Any control class a page defines for itself, made, named and placed as the ones below.
+    template <class T, class... Extra>
+    T& Make(TWinControl& parent, const char* name, TPlace place, Extra... extra);
+
     TGroupBox& Group(TWinControl& parent, const char* name, TPlace place, const std::wstring& caption);
     TButton& Button(TWinControl& parent, const char* name, TPlace place, const std::wstring& caption,
                     std::function<void()> onClick = {});
@@ -45,12 +49,21 @@ public:
                     std::vector<std::vector<std::wstring>> rows);
 
 private:
-    template <class T, class... Extra>
-    T& Make(TWinControl& parent, const char* name, TPlace place, Extra... extra);
+    // The form, as the owner of what a page makes (the form's class is not known here).
+    TComponent& Owner();
 
     TFrmGallery& form_;
     TPanel& page_;
 };
+
+template <class T, class... Extra>
+T& TPageBuilder::Make(TWinControl& parent, const char* name, TPlace place, Extra... extra) {
+    auto* control = new T(&Owner(), extra...);
+    control->SetName(name);
+    control->SetParent(&parent);
+    control->SetBounds(place.Left, place.Top, place.Width, place.Height);
+    return *control;
+}
 
 struct TGalleryPage {
     const wchar_t* Title;
@@ -63,5 +76,6 @@ inline int GalleryPageCount() { return static_cast<int>(GalleryPages().size()); 
 
 // Page builders, one file each.
 void BuildControlsPage(TPageBuilder& builder);
+void BuildDisabledPage(TPageBuilder& builder);
 
 }  // namespace tw::gallery

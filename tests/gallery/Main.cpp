@@ -13,6 +13,7 @@
 #include "skin/package/SkinMessage.h"
 #include "tests/gallery/FrmGallery.h"
 #include "tests/gallery/GalleryArgs.h"
+#include "tests/gallery/GalleryCount.h"
 #include "tests/gallery/GalleryPages.h"
 
 namespace {
@@ -45,7 +46,9 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     using namespace tw::gallery;
     const TGalleryArgs parsed = ParseGalleryArgs(CommandLineArguments());
     if (!parsed.Ok) {
-        Complain(parsed.Error + "\nusage: SkinGallery.exe [--skin 0..4|PATH] [--off] [--page N]");
+        Complain(parsed.Error +
+                 "\nusage: SkinGallery.exe [--skin 0..4|PATH] [--off] [--page N]"
+                 " [--count-switches N | --count-open-dialog N]");
         return kExitBadArguments;
     }
     if (parsed.Options.Page > GalleryPageCount()) {
@@ -63,6 +66,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     try {
         TFrmGallery* form = application.CreateForm<TFrmGallery>();
         form->Start(parsed.Options);
+        if (parsed.Options.Count != TCountRun::crNone) return RunObjectCount(application, *form, parsed.Options);
         application.Run();
         return 0;
     } catch (...) {

@@ -3,16 +3,17 @@
 # window and its title; the message box, open dialog and folder browser of page 1, each found,
 # answered and gone again; the skin chooser over the five built-in skins and a package file;
 # the Skinning box; --skin with a package at a path with blanks and Chinese characters; and
-# screenshots of page 1 under each built-in skin, active and behind a message box. Skinned
-# windows answer the skin query (0x3523) with 1: the gallery, each of its dialogs, and the
-# gallery again after skinning went off and on.
+# screenshots of page 1 under each built-in skin, active and behind a message box, and of
+# page 2, its controls all disabled. Skinned windows answer the skin query (0x3523) with 1: the
+# gallery, each of its dialogs, the gallery again after skinning went off and on, and the
+# disabled buttons of page 2.
 # usage: tests/gallery/gallery_e2e.sh <build>/bin/SkinGallery.exe
 set -euo pipefail
 . "$(cd "$(dirname "$0")" && pwd)/../e2e/e2e-lib.sh"
 
 e2e_init gallery "${1:?usage: gallery_e2e.sh SkinGallery.exe}"
 G=(--class TFrmGallery)
-TITLE="Skin Gallery - page 1 of 1"
+TITLE="Skin Gallery - page 1 of 2"
 LABELS=("Linen Classic" "Graphite" "Azure Glass" "Walnut" "Slate Flat")
 
 # winpath UNIX-PATH: the same file as Wine's Z: drive names it.
@@ -36,10 +37,11 @@ skin_file=$(winpath "$E2E_OUT/皮肤 文件/胡桃 木.skn")
 
 # Refusals come before any window.
 e2e_expect "exit code of --page 99" 3 "$(exit_code --page 99)"
-e2e_expect "exit code of --page 2" 3 "$(exit_code --page 2)"
+e2e_expect "exit code of --page 3" 3 "$(exit_code --page 3)"
 e2e_expect "exit code of an unknown argument" 2 "$(exit_code --colour red)"
 e2e_expect "exit code of --page 0" 2 "$(exit_code --page 0)"
 e2e_expect "exit code of --skin without a value" 2 "$(exit_code --skin)"
+e2e_expect "exit code of --count-switches 0" 2 "$(exit_code --count-switches 0)"
 grep -q 'unknown argument "--colour"' "$E2E_OUT/refused.log" || e2e_fail "no complaint about --colour on the console"
 
 # start_gallery ARGS: starts it and waits for its window.
@@ -185,6 +187,12 @@ for i in 0 1 2 3 4; do
   echo "ok: the title bar under skin $i changes when inactive ($changed pixels)"
   tw_driver msgbox --app TFrmGallery OK >/dev/null
   no_dialog "the message box over skin $i"
+  # Page 2: the same controls disabled, skinned too.
+  tw_driver click "${G[@]}" --text "2 Disabled"
+  wait_title "Skin Gallery - page 2 of 2 - ${LABELS[$i]}"
+  skinned 1 "${G[@]}" --text "Push button"
+  skinned 1 "${G[@]}" --text "Default button 默认"
+  e2e_shot "skin$i-disabled" >/dev/null
   e2e_close "${G[@]}"
   e2e_expect "exit code with --skin $i" 0 "$E2E_RC"
 done
