@@ -255,14 +255,14 @@ LRESULT TControl::Perform(UINT msg, WPARAM wParam, LPARAM lParam) {
     return message.Result;
 }
 
-const TDisabledTextColours* TControl::DisabledTextColours() const {
+const TEdgeColours* TControl::EdgeColours() const {
     for (const TControl* c = this; c; c = c->parent_)
-        if (c->disabledText_) return c->disabledText_.get();
+        if (c->edgeColours_) return c->edgeColours_.get();
     return nullptr;
 }
 
-void TControl::SetDisabledTextColours(const TDisabledTextColours* colours) {
-    disabledText_ = colours ? std::make_unique<TDisabledTextColours>(*colours) : nullptr;
+void TControl::SetEdgeColours(const TEdgeColours* colours) {
+    edgeColours_ = colours ? std::make_unique<TEdgeColours>(*colours) : nullptr;
     Invalidate();
 }
 

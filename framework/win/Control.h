@@ -19,9 +19,10 @@ namespace tw {
 class TWinControl;
 class TForm;
 
-// The two colours of disabled text: the light line under it and the text itself.
-struct TDisabledTextColours {
-    COLORREF Light = 0, Text = 0;
+// The two colours of 3-D edges (bevels) and of engraved disabled text: the lit side (the line
+// under the text) and the shaded side (the text itself).
+struct TEdgeColours {
+    COLORREF Light = 0, Shadow = 0;
 };
 
 LRESULT CALLBACK FrameworkWndProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
@@ -80,10 +81,10 @@ public:
     // The form this control sits on (the top of its parent chain), or null.
     TForm* ParentForm() const;
 
-    // Colours for disabled text drawn by this control: its own, or the nearest parent's that
-    // has some (a skin sets them on the form it paints), or null for the system's.
-    const TDisabledTextColours* DisabledTextColours() const;
-    void SetDisabledTextColours(const TDisabledTextColours* colours);
+    // Colours for the bevels and disabled text this control draws: its own, or the nearest
+    // parent's that has some (a skin sets them on the form it paints), or null for the system's.
+    const TEdgeColours* EdgeColours() const;
+    void SetEdgeColours(const TEdgeColours* colours);
 
     TNotifyEvent OnClick;
     // A press seen by the control: the keys of the mouse message and the client point.
@@ -113,7 +114,7 @@ protected:
     bool enabled_ = true;
     bool visible_ = true;
     bool mouseInside_ = false;
-    std::unique_ptr<TDisabledTextColours> disabledText_;
+    std::unique_ptr<TEdgeColours> edgeColours_;
 
     friend class TWinControl;
 };

@@ -5,7 +5,7 @@
 namespace tw {
 
 void DrawControlText(HDC dc, TFont& font, bool enabled, const std::wstring& text, RECT rect, UINT format,
-                     const TDisabledTextColours* disabledColours) {
+                     const TEdgeColours* edgeColours) {
     const TSelection selectFont = Select(dc, font.Handle());
     int oldMode = SetBkMode(dc, TRANSPARENT);
     if (enabled) {
@@ -15,9 +15,9 @@ void DrawControlText(HDC dc, TFont& font, bool enabled, const std::wstring& text
         // Disabled text: the classic engraved look, highlight under shadow.
         RECT shifted = rect;
         OffsetRect(&shifted, 1, 1);
-        SetTextColor(dc, disabledColours ? disabledColours->Light : GetSysColor(COLOR_BTNHIGHLIGHT));
+        SetTextColor(dc, edgeColours ? edgeColours->Light : GetSysColor(COLOR_BTNHIGHLIGHT));
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &shifted, format);
-        SetTextColor(dc, disabledColours ? disabledColours->Text : GetSysColor(COLOR_BTNSHADOW));
+        SetTextColor(dc, edgeColours ? edgeColours->Shadow : GetSysColor(COLOR_BTNSHADOW));
         DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
     }
     SetBkMode(dc, oldMode);
@@ -118,7 +118,7 @@ void TCustomLabel::Paint(HDC dc) {
     UINT format = DT_SINGLELINE | DT_NOPREFIX | DT_TOP;
     if (alignment_ == TAlignment::taCenter) format |= DT_CENTER;
     if (alignment_ == TAlignment::taRightJustify) format |= DT_RIGHT;
-    DrawControlText(dc, font_, EffectivelyEnabled(), caption_, r, format, DisabledTextColours());
+    DrawControlText(dc, font_, EffectivelyEnabled(), caption_, r, format, EdgeColours());
 }
 
 // ---------------------------------------------------------------- TButton
@@ -332,7 +332,7 @@ void TCustomGroupBox::Paint(HDC dc) {
         ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &text, nullptr, 0, nullptr);
         text.left += 2;
         DrawControlText(dc, font_, EffectivelyEnabled(), caption_, text, DT_SINGLELINE | DT_NOPREFIX | DT_LEFT | DT_TOP,
-                        DisabledTextColours());
+                        EdgeColours());
     }
 }
 
@@ -383,15 +383,33 @@ void TCustomPanel::CreateParams(TCreateParams& params) {
 
 void TCustomPanel::Paint(HDC dc) {
     RECT r{0, 0, width_, height_};
+    const TEdgeColours* colours = EdgeColours();
     auto bevel = [&](TBevelCut cut) {
         if (cut == TBevelCut::bvNone) return;
-        DrawEdge(dc, &r, cut == TBevelCut::bvRaised ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
+        if (!colours) {
+            DrawEdge(dc, &r, cut == TBevelCut::bvRaised ? BDR_RAISEDINNER : BDR_SUNKENOUTER, BF_RECT | BF_ADJUST);
+            return;
+        }
+        // One pixel lit and one shaded side, as the system's single bevel, in the given colours.
+        const bool raised = cut == TBevelCut::bvRaised;
+        const COLORREF topLeft = raised ? colours->Light : colours->Shadow;
+        const COLORREF bottomRight = raised ? colours->Shadow : colours->Light;
+        auto line = [dc](int left, int top, int right, int bottom, COLORREF colour) {
+            const RECT edge{left, top, right, bottom};
+            SetBkColor(dc, colour);
+            ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &edge, nullptr, 0, nullptr);
+        };
+        line(r.left, r.top, r.right, r.top + 1, topLeft);
+        line(r.left, r.top, r.left + 1, r.bottom, topLeft);
+        line(r.left, r.bottom - 1, r.right, r.bottom, bottomRight);
+        line(r.right - 1, r.top, r.right, r.bottom, bottomRight);
+        InflateRect(&r, -1, -1);
     };
     bevel(bevelOuter_);
     bevel(bevelInner_);
     if (!caption_.empty())
         DrawControlText(dc, font_, EffectivelyEnabled(), caption_, r,
-                        DT_SINGLELINE | DT_NOPREFIX | DT_CENTER | DT_VCENTER, DisabledTextColours());
+                        DT_SINGLELINE | DT_NOPREFIX | DT_CENTER | DT_VCENTER, EdgeColours());
 }
 
 }  // namespace tw

@@ -179,8 +179,8 @@ public:
 };
 
 // Draws text in a control's font and colour; the one text routine of the standard controls.
-// disabledColours: the colours of disabled text (null: the system's).
+// edgeColours: the colours of disabled text (null: the system's).
 void DrawControlText(HDC dc, TFont& font, bool enabled, const std::wstring& text, RECT rect, UINT format,
-                     const TDisabledTextColours* disabledColours = nullptr);
+                     const TEdgeColours* edgeColours = nullptr);
 
 }  // namespace tw

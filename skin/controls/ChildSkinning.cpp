@@ -6,7 +6,7 @@
 
 #include "framework/win/Control.h"
 #include "framework/win/Forms.h"
-#include "skin/controls/FormTextColours.h"
+#include "skin/controls/FormEdgeColours.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinProgress.h"
@@ -107,11 +107,11 @@ void SkinChildren(TWinSkinForm& skinner) {
     TForm* form = skinner.Form();
     TSkinData* data = skinner.SkinData();
     if (!form || !data) return;
-    // Disabled labels and captions of the form take the skin's colours; one keeper per form.
+    // Bevels and disabled text of the form take the skin's colours; one keeper per form.
     const auto& kept = skinner.Skinners();
     if (std::none_of(kept.begin(), kept.end(),
-                     [](const auto& s) { return dynamic_cast<TFormTextColours*>(s.get()); })) {
-        auto colours = std::make_unique<TFormTextColours>(skinner);
+                     [](const auto& s) { return dynamic_cast<TFormEdgeColours*>(s.get()); })) {
+        auto colours = std::make_unique<TFormEdgeColours>(skinner);
         colours->Apply();
         skinner.AddSkinner(std::move(colours));
     }

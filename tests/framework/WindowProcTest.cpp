@@ -280,7 +280,7 @@ TEST_F(FrameworkTest, ALabelInItsParentsColourLeavesTheParentsPaintingUnderIt) {
     delete form;
 }
 
-TEST_F(FrameworkTest, DisabledTextTakesTheColoursItsFormWasGivenAndTheSystemsOnceTheyAreTaken) {
+TEST_F(FrameworkTest, DisabledTextAndBevelsTakeTheColoursTheirFormWasGivenAndTheSystemsOnceTheyAreTaken) {
     auto* form = new TForm(app_);
     form->SetColor(RGB(255, 255, 255));
     auto* label = new TLabel(form);
@@ -289,28 +289,37 @@ TEST_F(FrameworkTest, DisabledTextTakesTheColoursItsFormWasGivenAndTheSystemsOnc
     label->SetBounds(0, 0, 90, 30);
     label->SetCaption(L"MMMMMMMM");
     label->SetEnabled(false);
+    auto* panel = new TPanel(form);
+    panel->SetParent(form);
+    panel->SetBounds(0, 40, 40, 20);
+    panel->SetCaption(L"");
+    panel->SetBevelOuter(TBevelCut::bvRaised);
     form->HandleNeeded();
-    auto paint = [&] {
+    auto paint = [](TControl& control, int width, int height) {
         const TWindowDC screen = ClientDC(nullptr);
         const TMemoryDC dc = CompatibleDC(screen.Get());
-        const TBitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), 90, 30));
+        const TBitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
         const TSelection selected = Select(dc.Get(), bitmap.Get());
-        form->Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc.Get()), 0);
+        control.Perform(WM_PAINT, reinterpret_cast<WPARAM>(dc.Get()), 0);
         std::vector<COLORREF> pixels;
-        for (int y = 0; y < 30; ++y)
-            for (int x = 0; x < 90; ++x) pixels.push_back(GetPixel(dc.Get(), x, y));
+        for (int y = 0; y < height; ++y)
+            for (int x = 0; x < width; ++x) pixels.push_back(GetPixel(dc.Get(), x, y));
         return pixels;
     };
     auto has = [](const std::vector<COLORREF>& p, COLORREF c) { return std::find(p.begin(), p.end(), c) != p.end(); };
-    const TDisabledTextColours skin{RGB(1, 2, 3), RGB(4, 5, 6)};
-    form->SetDisabledTextColours(&skin);
-    const std::vector<COLORREF> given = paint();
-    EXPECT_TRUE(has(given, RGB(1, 2, 3)) && has(given, RGB(4, 5, 6)));
-    EXPECT_FALSE(has(given, GetSysColor(COLOR_BTNSHADOW)));
-    form->SetDisabledTextColours(nullptr);
-    const std::vector<COLORREF> own = paint();
-    EXPECT_FALSE(has(own, RGB(4, 5, 6)));
-    EXPECT_TRUE(has(own, GetSysColor(COLOR_BTNSHADOW)));
+    const TEdgeColours skin{RGB(1, 2, 3), RGB(4, 5, 6)};
+    form->SetEdgeColours(&skin);
+    const std::vector<COLORREF> text = paint(*form, 90, 30), bevel = paint(*panel, 40, 20);
+    EXPECT_TRUE(has(text, RGB(1, 2, 3)) && has(text, RGB(4, 5, 6)));
+    EXPECT_FALSE(has(text, GetSysColor(COLOR_BTNSHADOW)));
+    EXPECT_EQ(RGB(1, 2, 3), bevel.front()) << "the lit corner of a raised bevel";
+    EXPECT_EQ(RGB(4, 5, 6), bevel.back()) << "the shaded corner of a raised bevel";
+    form->SetEdgeColours(nullptr);
+    const std::vector<COLORREF> ownText = paint(*form, 90, 30), ownBevel = paint(*panel, 40, 20);
+    EXPECT_FALSE(has(ownText, RGB(4, 5, 6)));
+    EXPECT_TRUE(has(ownText, GetSysColor(COLOR_BTNSHADOW)));
+    EXPECT_EQ(GetSysColor(COLOR_BTNHIGHLIGHT), ownBevel.front());
+    EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), ownBevel.back());
     delete form;
 }
 
