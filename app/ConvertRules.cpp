@@ -119,6 +119,13 @@ std::optional<int> ParseProgressMarker(const std::string& line) {
     return static_cast<int>(rounded);
 }
 
+std::wstring ProgressStatusText(int position, int duration) {
+    if (duration <= 0) return L"转换中";
+    long long percent = static_cast<long long>(position) * 100 / duration;
+    percent = percent < 0 ? 0 : percent > 100 ? 100 : percent;
+    return L"转换中 " + std::to_wstring(percent) + L"%";
+}
+
 std::vector<std::wstring> FolderPrefixes(const std::wstring& path) {
     std::vector<std::wstring> prefixes;
     // A network path's server and share cannot be created: start below them.

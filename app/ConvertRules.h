@@ -55,6 +55,10 @@ std::wstring DistinctOutputPath(const std::wstring& path, TOutputNames& taken);
 // between is not a number.
 std::optional<int> ParseProgressMarker(const std::string& line);
 
+// The running job's status: "转换中 NN%", NN the whole percent of the media seconds done out
+// of the job's length (kept within 0..100); plain "转换中" when the length is unknown.
+std::wstring ProgressStatusText(int position, int duration);
+
 // The folders to create for a path, outermost first: the text before every backslash, then
 // the whole path (without a trailing backslash). "C:\Video\Out\" gives C:, C:\Video, C:\Video\Out.
 std::vector<std::wstring> FolderPrefixes(const std::wstring& path);

@@ -12,6 +12,7 @@
 
 #include "app/ConvertRules.h"
 #include "app/JobInfo.h"
+#include "app/LineKeeper.h"
 #include "framework/win/ComCtrls.h"
 #include "framework/win/Dialogs.h"
 #include "framework/win/Forms.h"
@@ -91,12 +92,17 @@ public:
     void btnClearClick(TObject* sender);
     void lvwFilesData(TObject* sender, TListItem& item);
     void lvwFilesDropFiles(TObject* sender, const std::vector<std::wstring>& files);
+    // A failed row tells why: the encoder's last lines in a message box.
+    void lvwFilesDblClick(TObject* sender, int index);
+    // Adds the files of a folder and its subfolders that the open dialog's filter lists.
+    void AddSourceFolder(const std::wstring& folder);
     // Adds one source file: probes its playing time, then appends the job.
     void AddSourceFile(const std::wstring& path);
     int ProbeDuration(const std::wstring& fileName);
     void FreeJobs();
 
     // The conversion run.
+    // Starts a run; during a run the same button stops it.
     void btnConvertClick(TObject* sender);
     // Creates the folder level by level; when a level fails, shows the error box and throws.
     void ForceFolder(const std::wstring& path);
@@ -123,6 +129,9 @@ private:
     // true when the event was set.
     bool WaitWithMessages(HANDLE event, DWORD milliseconds);
     bool Closing() const;
+    // Ends the job under way, keeps the rest as they are.
+    void RequestStop();
+    void ShowJobProgress(int position);
 
     std::wstring exeDir_;
     std::vector<std::unique_ptr<TJobInfo>> jobs_;
@@ -131,6 +140,12 @@ private:
     THandle probeFinished_;                      // set by the probe runner's end
     THandle encoderFinished_;                    // set by the encoder runner's end
     bool busy_ = false;
+    bool converting_ = false;
+    bool stopRequested_ = false;
+    int runningJob_ = -1;                  // the row whose status counts up, or -1
+    std::atomic<unsigned> encoderRun_{0};  // tells a finished run's late progress from the current one's
+    ULONGLONG rowShownAt_ = 0;             // when the running row was last repainted
+    TLineKeeper encoderLines_{20, 300};    // written by the encoder runner's thread during a run only
     bool closeRequested_ = false;
     std::unique_ptr<TTaskbarProgress> taskbar_;
     std::unique_ptr<TSkinMenu> skinMenu_;

@@ -82,6 +82,10 @@ void TFrmMain::ForceFolder(const std::wstring& path) {
 }
 
 void TFrmMain::btnConvertClick(TObject*) {
+    if (converting_) {
+        RequestStop();
+        return;
+    }
     if (busy_) return;
     const std::wstring saveDir = edtSaveDir->Text();
     if (saveDir.empty()) {
@@ -90,11 +94,23 @@ void TFrmMain::btnConvertClick(TObject*) {
     }
     ForceFolder(saveDir);
 
-    // The controls come back however the run ends.
+    // The controls come back however the run ends. The convert button alone stays usable:
+    // during the run it stops it.
     struct TRunControls {
         TFrmMain& form;
-        explicit TRunControls(TFrmMain& f) : form(f) { Set(false); }
-        ~TRunControls() { Set(true); }
+        explicit TRunControls(TFrmMain& f) : form(f) {
+            Set(false);
+            form.converting_ = true;
+            form.stopRequested_ = false;
+            form.btnConvert->SetCaption(L"停止转换");
+            form.btnConvert->SetEnabled(true);
+        }
+        ~TRunControls() {
+            form.converting_ = false;
+            form.runningJob_ = -1;
+            Set(true);
+            form.btnConvert->SetCaption(L"立即转换");
+        }
         void Set(bool enabled) {
             form.GroupBox3->SetEnabled(enabled);
             form.GroupBox6->SetEnabled(enabled);
@@ -107,23 +123,48 @@ void TFrmMain::btnConvertClick(TObject*) {
     const int count = JobCount();
     int failed = 0;
     TOutputNames outputsOfThisRun;
-    for (int i = 0; i < count && !Closing(); ++i) {
+    for (int i = 0; i < count && !Closing() && !stopRequested_; ++i) {
         TJobInfo* job = JobAt(i);
         lblInfo->SetCaption(L"正在转换 " + job->FileName);
         // Two sources of one name must not overwrite each other within a run.
         std::wstring output = DistinctOutputPath(OutputPathFor(saveDir, job->FileName), outputsOfThisRun);
+        job->Status = ProgressStatusText(0, job->Duration);
+        job->Details.clear();
+        runningJob_ = i;
+        rowShownAt_ = GetTickCount64();
+        lvwFiles->RepaintRow(i);
         bool ok = ConvertVideo(*job, true, output);
+        runningJob_ = -1;
         if (Closing()) break;
-        job->Status = ok ? L"完成" : L"失败";
-        if (!ok) ++failed;
+        if (stopRequested_ && !ok) {
+            job->Status = L"已停止";
+        } else {
+            job->Status = ok ? L"完成" : L"失败";
+            if (!ok) {
+                ++failed;
+                job->Details = WideFromUtf8(encoderLines_.Text());
+                if (job->Details.empty()) job->Details = WideFromUtf8(DosCommand1->LastError());
+            }
+        }
         lvwFiles->Invalidate();
     }
     if (Closing()) return;
     ProgressBar1->SetPosition(0);
     if (taskbar_) taskbar_->Clear(Handle());
+    if (stopRequested_) {
+        lblInfo->SetCaption(L"转换已停止");
+        return;
+    }
     std::wstring done = L"转换完成";
     if (failed > 0) done += L"（" + std::to_wstring(failed) + L" 个失败）";
     lblInfo->SetCaption(done);
+}
+
+void TFrmMain::RequestStop() {
+    if (!converting_ || stopRequested_) return;
+    stopRequested_ = true;
+    // Wakes the run's wait at once; the run then ends the encoder itself.
+    SetEvent(encoderFinished_.Get());
 }
 
 bool TFrmMain::ConvertVideo(TJobInfo& job, bool overwrite, const std::wstring& outputPath) {
@@ -132,16 +173,18 @@ bool TFrmMain::ConvertVideo(TJobInfo& job, bool overwrite, const std::wstring& o
     DosCommand1->SetCommandLine(EncoderCommandLine(exeDir_, job.FileName, CurrentOptions(), overwrite, outputPath));
     ResetEvent(encoderFinished_.Get());
     progressTarget_ = Handle();
+    ++encoderRun_;
+    encoderLines_.Clear();  // the reader thread of the last run has been joined
     const TFileStamp before = StampOf(outputPath);
     DosCommand1->Execute();
-    while (DosCommand1->IsRunning() && !Closing()) WaitWithMessages(encoderFinished_.Get(), 500);
+    while (DosCommand1->IsRunning() && !Closing() && !stopRequested_) WaitWithMessages(encoderFinished_.Get(), 500);
     DosCommand1->Stop();
 
     // Success is the encoder's zero exit and an output file this run wrote.
     const TFileStamp after = StampOf(outputPath);
     const bool written = after.Exists &&
                          (!before.Exists || after.Size != before.Size || after.Written != before.Written);
-    const bool ok = !Closing() && DosCommand1->ExitCode() == 0 && written && after.Size > 0;
+    const bool ok = !Closing() && !stopRequested_ && DosCommand1->ExitCode() == 0 && written && after.Size > 0;
     // What an unfinished or failed run wrote is unreadable: take it away. A file the run never
     // touched (an earlier complete output) stays.
     if (!ok && written) DeleteWhenReleased(outputPath);
@@ -159,10 +202,13 @@ TEncodeOptions TFrmMain::CurrentOptions() const {
     return options;
 }
 
-// Reader thread: the position travels to the window by a posted message.
-void TFrmMain::DosCommand1NewLine(TObject*, const std::string& newLine, int) {
+// Reader thread: the position travels to the window by a posted message, with the run it
+// belongs to; every other whole line is a diagnostic kept for a failed job's details.
+void TFrmMain::DosCommand1NewLine(TObject*, const std::string& newLine, int outputType) {
     if (std::optional<int> position = ParseProgressMarker(newLine))
-        PostMessageW(progressTarget_, kProgressMessage, static_cast<WPARAM>(*position), 0);
+        PostMessageW(progressTarget_, kProgressMessage, static_cast<WPARAM>(*position), encoderRun_.load());
+    else if (outputType == static_cast<int>(otEntireLine))
+        encoderLines_.Add(newLine);
 }
 
 // Reader thread: the bar starts from 0 for the next file.
@@ -171,10 +217,25 @@ void TFrmMain::DosCommand1Terminated(TObject*) {
     SetEvent(encoderFinished_.Get());
 }
 
+void TFrmMain::ShowJobProgress(int position) {
+    TJobInfo* job = JobAt(runningJob_);
+    if (!job) return;
+    // A few repaints a second are plenty for a number, and only the running row is repainted.
+    constexpr ULONGLONG kRowPeriodMs = 250;
+    std::wstring status = ProgressStatusText(position, job->Duration);
+    const ULONGLONG now = GetTickCount64();
+    if (status == job->Status || now - rowShownAt_ < kRowPeriodMs) return;
+    job->Status = std::move(status);
+    rowShownAt_ = now;
+    lvwFiles->RepaintRow(runningJob_);
+}
+
 void TFrmMain::WndProc(TMessage& message) {
     if (message.Msg == kProgressMessage) {
         ProgressBar1->SetPosition(static_cast<int>(message.WParam));
         if (taskbar_ && busy_) taskbar_->Show(Handle(), ProgressBar1->Position(), ProgressBar1->Max());
+        if (static_cast<unsigned>(message.LParam) == encoderRun_.load())
+            ShowJobProgress(static_cast<int>(message.WParam));
         return;
     }
     TForm::WndProc(message);

@@ -2,10 +2,64 @@
 // the rows the owner-data list view asks for.
 #include "app/FrmMain.h"
 
+#include <algorithm>
+
+#include "app/FileNameOrder.h"
+#include "app/SourceFilter.h"
 #include "framework/core/Exception.h"
 #include "process/DosCommand.h"
 
 namespace tw {
+
+namespace {
+
+bool IsFolder(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// Closes a directory search however the walk leaves it.
+struct TFindHandle {
+    HANDLE Handle;
+    ~TFindHandle() {
+        if (Handle != INVALID_HANDLE_VALUE) FindClose(Handle);
+    }
+};
+
+// Every file under folder whose extension is listed, in name order level by level (a folder's
+// files and subfolders in one order, a subfolder's files where the subfolder stands). Linked
+// folders are not followed, so that a link back up cannot make the walk endless.
+void CollectSources(const std::wstring& folder, const std::vector<std::wstring>& extensions,
+                    std::vector<std::wstring>& found) {
+    std::wstring base = folder;
+    if (!base.empty() && base.back() != L'\\' && base.back() != L'/') base += L'\\';
+    struct TEntry {
+        std::wstring Name;
+        bool Folder;
+    };
+    std::vector<TEntry> entries;
+    WIN32_FIND_DATAW data;
+    {
+        TFindHandle find{FindFirstFileW((base + L"*").c_str(), &data)};
+        if (find.Handle == INVALID_HANDLE_VALUE) return;
+        do {
+            const std::wstring name = data.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const bool isFolder = (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+            if (isFolder && (data.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT)) continue;
+            entries.push_back({name, isFolder});
+        } while (FindNextFileW(find.Handle, &data));
+    }
+    std::sort(entries.begin(), entries.end(),
+              [](const TEntry& a, const TEntry& b) { return CompareFileNames(a.Name, b.Name) < 0; });
+    for (const TEntry& entry : entries) {
+        if (entry.Folder) CollectSources(base + entry.Name, extensions, found);
+        else if (HasListedExtension(entry.Name, extensions))
+            found.push_back(base + entry.Name);
+    }
+}
+
+}  // namespace
 
 void TFrmMain::btnAddClick(TObject*) {
     if (busy_) return;
@@ -15,11 +69,31 @@ void TFrmMain::btnAddClick(TObject*) {
 
 void TFrmMain::lvwFilesDropFiles(TObject*, const std::vector<std::wstring>& files) {
     if (busy_) return;
-    // One after another, exactly as the add button adds each.
+    // One after another, exactly as the add button adds each; a folder gives its videos.
     for (const auto& file : files) {
         if (Closing()) return;
-        AddSourceFile(file);
+        if (IsFolder(file)) AddSourceFolder(file);
+        else
+            AddSourceFile(file);
     }
+}
+
+void TFrmMain::AddSourceFolder(const std::wstring& folder) {
+    // The open dialog's filter is the one list of what the program takes.
+    const std::vector<std::wstring> extensions = FilterExtensions(OpenDialog1->Filter());
+    std::vector<std::wstring> sources;
+    CollectSources(folder, extensions, sources);
+    for (const auto& source : sources) {
+        if (Closing()) return;
+        AddSourceFile(source);
+    }
+}
+
+void TFrmMain::lvwFilesDblClick(TObject*, int index) {
+    const TJobInfo* job = JobAt(index);
+    if (busy_ || !job || job->Status != L"失败") return;
+    const std::wstring text = job->FileName + L"\r\n\r\n" + (job->Details.empty() ? L"（没有输出）" : job->Details);
+    ::MessageBoxW(Handle(), text.c_str(), Application->Title().c_str(), MB_OK | MB_ICONERROR);
 }
 
 void TFrmMain::AddSourceFile(const std::wstring& path) {

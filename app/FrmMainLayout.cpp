@@ -3,6 +3,7 @@
 
 #include "app/FrmMain.h"
 #include "app/MainFormSkin.h"
+#include "app/SourceFilter.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/SkinCaption.h"
 #include "skin/package/SkinStore.h"
@@ -36,6 +37,7 @@ using TControlSlot = std::variant<TSlot<TWebBrowser>, TSlot<TGroupBox>, TSlot<TL
 using TClickHandler = void (TFrmMain::*)(TObject*);
 using TListDataHandler = void (TFrmMain::*)(TObject*, TListItem&);
 using TDropFilesHandler = void (TFrmMain::*)(TObject*, const std::vector<std::wstring>&);
+using TItemHandler = void (TFrmMain::*)(TObject*, int);
 
 // One control of the main window as it is stored on the form. The options after the caption
 // are read only by the kinds that have them; the named setters below say which.
@@ -62,6 +64,7 @@ struct TControlSpec {
     TClickHandler OnClick = nullptr;
     TListDataHandler OnData = nullptr;
     TDropFilesHandler OnDropFiles = nullptr;
+    TItemHandler OnDblClick = nullptr;
 
     TControlSpec& Hide() {
         Hidden = true;
@@ -104,6 +107,10 @@ struct TControlSpec {
     TControlSpec& WithDroppedFiles(TDropFilesHandler handler) {
         AcceptFiles = true;
         OnDropFiles = handler;
+        return *this;
+    }
+    TControlSpec& WithDoubleClick(TItemHandler handler) {
+        OnDblClick = handler;
         return *this;
     }
 };
@@ -188,6 +195,8 @@ void Apply(TFrmMain& form, TListView& c, const TControlSpec& s) {
         c.OnDropFiles = [&form, handler](TObject* sender, const std::vector<std::wstring>& files) {
             (form.*handler)(sender, files);
         };
+    if (TItemHandler handler = s.OnDblClick)
+        c.OnDblClick = [&form, handler](TObject* sender, int index) { (form.*handler)(sender, index); };
 }
 void Apply(TFrmMain& form, TButton& c, const TControlSpec& s) {
     SetPlace(c, s.Place);
@@ -257,7 +266,8 @@ void TFrmMain::BuildControls() {
             .WithRowSelect()
             .MakeReadOnly()
             .WithOwnerData(&TFrmMain::lvwFilesData)
-            .WithDroppedFiles(&TFrmMain::lvwFilesDropFiles),
+            .WithDroppedFiles(&TFrmMain::lvwFilesDropFiles)
+            .WithDoubleClick(&TFrmMain::lvwFilesDblClick),
         Panel(&TFrmMain::Panel2, "Panel2", "Panel1", {0, 64, 335, 24}).Bevel(TBevelCut::bvNone),
         Button(&TFrmMain::btnAdd, "btnAdd", "Panel2", {0, 0, 75, 25}, L"新增", &TFrmMain::btnAddClick),
         Button(&TFrmMain::btnDelete, "btnDelete", "Panel2", {80, 0, 75, 25}, L"删除", &TFrmMain::btnDeleteClick),
@@ -305,11 +315,7 @@ void TFrmMain::BuildControls() {
 
     OpenDialog1 = new TOpenDialog(this);
     OpenDialog1->SetName("OpenDialog1");
-    OpenDialog1->SetFilter(
-        L"Support Files|*.RM;*.RMVB;*.AVI;*.MPG;*.MPEG;*.WMV;*.ASF*.3PG;*.MP4;*.AVS;*.VOB;*.DAT;*.MOV;*.QT|"
-        L"RM Files|*.RM;*.RMVB|AVI Files|*.AVI|MPEG Files|*.MPG;*.MPEG|WMV Files|*.WMV;*.ASF|"
-        L"Portable device Files|*.3PG;*.MP4;*.AVS|DVD VCD Files|*.VOB;*.DAT|Quick Time Files|*.MOV;*.QT|"
-        L"All Files|*.*");
+    OpenDialog1->SetFilter(kSourceFilter);
 }
 
 }  // namespace tw

@@ -92,6 +92,10 @@ void TCustomListView::Repaint() {
     }
 }
 
+void TCustomListView::RepaintRow(int index) {
+    if (HandleAllocated() && index >= 0 && index < itemCount_) SendMessageW(Handle(), LVM_REDRAWITEMS, index, index);
+}
+
 void TCustomListView::CreateParams(TCreateParams& params) {
     TWinControl::CreateParams(params);
     params.BaseClassName = WC_LISTVIEWW;
@@ -171,6 +175,10 @@ void TCustomListView::WndProc(TMessage& message) {
             if (header->code == LVN_GETDISPINFOW) {
                 FillDisplayInfo(*reinterpret_cast<NMLVDISPINFOW*>(message.LParam));
                 return;
+            }
+            if (header->code == NM_DBLCLK) {
+                const int index = reinterpret_cast<NMITEMACTIVATE*>(message.LParam)->iItem;
+                if (OnDblClick && index >= 0 && index < itemCount_) OnDblClick(this, index);
             }
             break;
         }

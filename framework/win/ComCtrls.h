@@ -28,6 +28,7 @@ struct TListColumn {
 enum class TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
 
 using TLVOwnerDataEvent = std::function<void(TObject* sender, TListItem& item)>;
+using TItemEvent = std::function<void(TObject* sender, int index)>;
 using TDropFilesEvent = std::function<void(TObject* sender, const std::vector<std::wstring>& files)>;
 
 class TCustomListView : public TWinControl {
@@ -60,8 +61,12 @@ public:
     // Removes the view's own item state (selection, focus) along with its rows.
     void ClearItems();
     void Repaint();
+    // Asks the view for one row again and repaints only that row.
+    void RepaintRow(int index);
 
     TLVOwnerDataEvent OnData;
+    // A double click on a row (not on the empty space below the rows).
+    TItemEvent OnDblClick;
     TDropFilesEvent OnDropFiles;
 
 protected:

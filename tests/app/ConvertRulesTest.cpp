@@ -152,5 +152,25 @@ TEST(FolderResult, DriveRootKeepsOneBackslashDeeperFoldersGetOne) {
     EXPECT_EQ(FolderResult(L""), L"");
 }
 
+TEST(ProgressStatusText, WholePercentKeptInRangeAndPlainWithoutALength) {
+    const struct {
+        int Position, Duration;
+        const wchar_t* Text;
+    } cases[] = {
+        {0, 60, L"转换中 0%"},
+        {1, 3, L"转换中 33%"},    // truncated: 33.3
+        {59, 60, L"转换中 98%"},  // 98.3: 100% only once the whole length is done
+        {60, 60, L"转换中 100%"},
+        {75, 60, L"转换中 100%"},  // FFmpeg may run past the probed length
+        {-2, 60, L"转换中 0%"},
+        {2147483647, 2147483647, L"转换中 100%"},  // no overflow on the way
+        {1073741824, 2147483647, L"转换中 50%"},
+        {12, 0, L"转换中"},
+        {12, -1, L"转换中"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(ProgressStatusText(c.Position, c.Duration), c.Text) << c.Position << " of " << c.Duration;
+}
+
 }  // namespace
 }  // namespace tw

@@ -1,5 +1,6 @@
 // run_timer: presses a button of a window and measures, to a few milliseconds, how long the
-// button stays disabled: the converter disables "立即转换" for exactly the length of a run.
+// button stays away: for exactly the length of a run the converter's "立即转换" is disabled
+// (while a probe runs) or reads otherwise (it stops the run).
 // Prints "run_ms <milliseconds>". usage: run_timer <window class> <button text> [<max ms>]
 #include <windows.h>
 
@@ -52,10 +53,15 @@ int wmain(int argc, wchar_t** argv) {
         return static_cast<double>(now.QuadPart - start.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
     };
     PostMessageW(button, BM_CLICK, 0, 0);
-    // An empty run may end between two looks; then the button never seems disabled.
+    auto showsItself = [&] {
+        wchar_t text[128] = {};
+        GetWindowTextW(button, text, 128);
+        return IsWindowEnabled(button) && std::wstring(text) == search.text;
+    };
+    // An empty run may end between two looks; then the button never seems away.
     bool seenDisabled = false;
     while (elapsedMs() < static_cast<double>(limit) && IsWindow(button)) {
-        bool enabled = IsWindowEnabled(button) != FALSE;
+        bool enabled = showsItself();
         if (!enabled) seenDisabled = true;
         if (seenDisabled && enabled) {
             std::printf("run_ms %.0f\n", elapsedMs());

@@ -54,9 +54,11 @@ conv_set_output "$out1"
 started=$SECONDS
 tw_driver click "${CONV_W[@]}" --text 立即转换 || e2e_fail "cannot press the convert button"
 sleep 0.3
-for b in 新增 删除 清空 立即转换; do
+for b in 新增 删除 清空; do
   e2e_expect "$b during the run" "visible=1 enabled=0" "$(tw_driver state "${CONV_W[@]}" --text "$b")"
 done
+# The convert button stays usable: it stops the run.
+e2e_expect "convert button during the run" "visible=1 enabled=1" "$(tw_driver state "${CONV_W[@]}" --text 停止转换)"
 e2e_expect "job list during the run" "visible=1 enabled=0" "$(tw_driver state "${CONV_W[@]}" --cclass TListView)"
 e2e_expect "settings group during the run" "visible=1 enabled=0" "$(tw_driver state "${CONV_W[@]}" --text 设置)"
 e2e_expect "output group during the run" "visible=1 enabled=0" "$(tw_driver state "${CONV_W[@]}" --text 输出)"

@@ -1,6 +1,8 @@
 #include "tests/driver/ControlOps.h"
 
 #include <commctrl.h>
+#include <shellapi.h>
+#include <shlobj.h>
 
 #include <cstddef>
 
@@ -38,6 +40,52 @@ void Click(HWND button) {
     }
     if (!PostMessageW(button, BM_CLICK, 0, 0)) {
         Fail(L"cannot post to button " + HandleText(button));
+    }
+}
+
+void DropFiles(HWND target, const std::vector<std::wstring>& paths) {
+    if (paths.empty()) Fail(L"drop: no files");
+    std::vector<wchar_t> names;
+    for (const auto& path : paths) {
+        names.insert(names.end(), path.begin(), path.end());
+        names.push_back(L'\0');
+    }
+    names.push_back(L'\0');
+    DROPFILES head = {};
+    head.pFiles = sizeof head;
+    head.fWide = TRUE;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(target, &pid);
+    THandle process(OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_WRITE, FALSE, pid));
+    if (!process) Fail(L"cannot open the process of the window (error " + std::to_wstring(GetLastError()) + L")");
+    const size_t size = sizeof head + names.size() * sizeof(wchar_t);
+    void* block = VirtualAllocEx(process.Get(), nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    SIZE_T done = 0;
+    if (!block || !WriteProcessMemory(process.Get(), block, &head, sizeof head, &done) ||
+        !WriteProcessMemory(process.Get(), static_cast<char*>(block) + sizeof head, names.data(),
+                            names.size() * sizeof(wchar_t), &done)) {
+        Fail(L"cannot write the dropped names into the window's process");
+    }
+    if (!PostMessageW(target, WM_DROPFILES, reinterpret_cast<WPARAM>(block), 0)) {
+        Fail(L"cannot post to window " + HandleText(target));
+    }
+}
+
+void DoubleClickRow(HWND list, int row) {
+    // A row scrolled out of view is brought in first, as a user would scroll to it: a click
+    // outside the rows' area hits no row.
+    SendTimed(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(row), FALSE);
+    RemoteBuffer buf(list, sizeof(RECT));
+    RECT r = {};
+    r.left = LVIR_BOUNDS;
+    buf.Write(0, &r, sizeof r);
+    if (!SendTimed(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(buf.At(0)))) {
+        Fail(L"the list view has no row " + std::to_wstring(row));
+    }
+    buf.Read(0, &r, sizeof r);
+    const int x = (r.left + r.right) / 2, y = (r.top + r.bottom) / 2;
+    if (!PostMessageW(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(x, y))) {
+        Fail(L"cannot post to the list view " + HandleText(list));
     }
 }
 

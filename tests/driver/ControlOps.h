@@ -13,6 +13,13 @@ namespace tw::driver {
 void SetText(HWND w, const std::wstring& text);
 // Posts BM_CLICK: a click that opens a modal dialog must not block the driver.
 void Click(HWND button);
+// Drops files on a window that accepts them: a WM_DROPFILES block written into the window's
+// process and posted, as the shell would hand it over. The block is left there: the window
+// takes it with DragFinish at its own pace.
+void DropFiles(HWND target, const std::vector<std::wstring>& paths);
+// Double-clicks row ROW of a list view in its middle, scrolled into view (a posted WM_LBUTTONDBLCLK), so that a
+// box the double click opens does not hold up the driver.
+void DoubleClickRow(HWND list, int row);
 
 struct ComboState {
     std::vector<std::wstring> items;

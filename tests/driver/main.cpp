@@ -49,6 +49,8 @@ Commands:
   text                 print CONTROL's text
   settext TEXT         set CONTROL's text (WM_SETTEXT)
   click                press CONTROL, a button (BM_CLICK, posted)
+  drop PATH...         drop the files or folders on CONTROL (WM_DROPFILES, posted)
+  dblclick-row ROW     double-click row ROW (from 0) of list view CONTROL (posted)
   combo                CONTROL's combo items, one a line, the selected one marked "*"
   select ITEM          select ITEM (text, or #index) in combo box CONTROL and notify its parent
   rows                 list view CONTROL, tab-separated: a header line "#, sel, columns...",
@@ -211,6 +213,12 @@ int Run(const DriverArgs& a) {
         SetText(FindChild(WaitTopLevel(a.window, a.timeoutMs), a.child, a.timeoutMs), text);
     } else if (c == L"click") {
         Click(FindChild(WaitTopLevel(a.window, a.timeoutMs), a.child, a.timeoutMs));
+    } else if (c == L"drop") {
+        Arg(a, 0, L"a file");
+        DropFiles(FindChild(WaitTopLevel(a.window, a.timeoutMs), a.child, a.timeoutMs), a.positional);
+    } else if (c == L"dblclick-row") {
+        long long row = SignedArg(a, 0, L"the row");
+        DoubleClickRow(FindChild(WaitTopLevel(a.window, a.timeoutMs), a.child, a.timeoutMs), static_cast<int>(row));
     } else if (c == L"combo") {
         ComboState s = ReadCombo(FindChild(WaitTopLevel(a.window, a.timeoutMs), a.child, a.timeoutMs));
         for (size_t i = 0; i < s.items.size(); ++i) {
