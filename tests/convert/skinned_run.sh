@@ -33,7 +33,7 @@ screen_of() {
 }
 read -r pw ph px py < <(screen_of "TProgressBar ")
 read -r bw bh bx by < <(screen_of '"新增"')
-read -r cw chh cx cy < <(screen_of '"立即转换"')
+read -r cw chh cx cy < <(screen_of '"清空"')
 [ -n "${pw:-}" ] && [ -n "${bw:-}" ] || e2e_fail "no progress bar or add button in the window tree"
 bar="${pw}x${ph}+${px}+${py}"
 sleep 0.5
@@ -91,7 +91,7 @@ for round in $(seq 20); do
   checked=$((checked + 1))
   [ "$got" -gt 0 ] && filled=$((filled + 1))
   if [ "$round" = 2 ]; then
-    # The disabled look: the add and convert buttons differ from their enabled look, and the
+    # The disabled look: the add and clear buttons differ from their enabled look, and the
     # whole window is still free of system colours.
     e2e_expect "system colours in the converting window" 0 "$(tw_signature_pixels "$shot" "$client")"
     for area in "${bw}x${bh}+${bx}+${by}" "${cw}x${chh}+${cx}+${cy}"; do
