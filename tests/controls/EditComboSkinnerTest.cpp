@@ -48,42 +48,25 @@ TSkinComBox* ComboSkinnerOf(TWinSkinForm& form, HWND wnd) {
     return nullptr;
 }
 
-// A memory DC the way a caller hands one in, with a clip rectangle of its own.
-struct TCallerDC {
-    TCallerDC() : screen(ClientDC(nullptr)), dc(CompatibleDC(screen.Get())) {
-        bitmap.Reset(CreateCompatibleBitmap(screen.Get(), 300, 200));
-        selected = Select(dc.Get(), bitmap.Get());
-        const TRegionHandle clip(CreateRectRgn(3, 4, 250, 150));
-        SelectClipRgn(dc.Get(), clip.Get());
-    }
-    TWindowDC screen;
-    TMemoryDC dc;
-    TBitmapHandle bitmap;
-    TSelection selected;
-};
-
-// The clip regions a caller's DC is left with after the window paints into it, and after it
-// prints its client into it.
-struct TClips {
-    TRegionHandle Paint, Print;
-};
-
-TRegionHandle ClipAfter(HWND wnd, UINT msg, LPARAM lParam) {
-    TCallerDC caller;
-    SendMessageW(wnd, msg, reinterpret_cast<WPARAM>(caller.dc.Get()), lParam);
+// The clip region a caller's DC with a clip of its own is left with after the window painted
+// and printed its client into it (none when it has no clip region).
+TRegionHandle ClipAfter(HWND wnd) {
+    const TWindowDC screen = ClientDC(nullptr);
+    const TMemoryDC dc = CompatibleDC(screen.Get());
+    const TBitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), 300, 200));
+    const TSelection selected = Select(dc.Get(), bitmap.Get());
+    const TRegionHandle given(CreateRectRgn(3, 4, 250, 150));
+    SelectClipRgn(dc.Get(), given.Get());
+    SendMessageW(wnd, WM_PAINT, reinterpret_cast<WPARAM>(dc.Get()), 0);
+    SendMessageW(wnd, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
     TRegionHandle clip(CreateRectRgn(0, 0, 0, 0));
-    if (GetClipRgn(caller.dc.Get(), clip.Get()) != 1) clip.Reset();
+    if (GetClipRgn(dc.Get(), clip.Get()) != 1) clip.Reset();
     return clip;
 }
 
-TClips ClipsAfter(HWND wnd) { return TClips{ClipAfter(wnd, WM_PAINT, 0), ClipAfter(wnd, WM_PRINTCLIENT, PRF_CLIENT)}; }
-
 bool SameRegion(const TRegionHandle& a, const TRegionHandle& b) {
-    if (!a || !b) return !a && !b;
-    return EqualRgn(a.Get(), b.Get()) != FALSE;
+    return a && b ? EqualRgn(a.Get(), b.Get()) != FALSE : !a && !b;
 }
-
-bool SameClip(const TClips& a, const TClips& b) { return SameRegion(a.Paint, b.Paint) && SameRegion(a.Print, b.Print); }
 
 // A foreign procedure set over a window's own, as another program's code would.
 WNDPROC foreignPrevious = nullptr;
@@ -163,8 +146,8 @@ TEST_F(EditComboSkinnerTest, EveryComboStyleAndEditIsSkinnedAndGetsItsProcedures
         ShowWindow(sample.form->Handle(), SW_SHOWNOACTIVATE);
         const std::vector<HWND> windows{sample.combos[0]->Handle(), sample.combos[1]->Handle(),
                                         sample.combos[2]->Handle(), sample.edit->Handle()};
-        std::vector<TClips> unskinnedClips;
-        for (HWND w : windows) unskinnedClips.push_back(ClipsAfter(w));
+        std::vector<TRegionHandle> unskinnedClips;
+        for (HWND w : windows) unskinnedClips.push_back(ClipAfter(w));
 
         TWinSkinForm skinner(sample.form->Handle(), nullptr);
         skinner.AttachToForm(data.get(), sample.form);
@@ -172,8 +155,11 @@ TEST_F(EditComboSkinnerTest, EveryComboStyleAndEditIsSkinnedAndGetsItsProcedures
         for (TComboBox* c : sample.combos) EXPECT_EQ(1, Query(c->Handle()));
         EXPECT_EQ(1, Query(sample.edit->Handle()));
         EXPECT_EQ(0, Query(sample.untouched->Handle())) << "a Tag 99 edit stays the system's";
-        EXPECT_EQ(SKM_MAGIC, SendMessageW(sample.edit->Handle(), SKM_PAINTCLIENT,
-                                          reinterpret_cast<WPARAM>(TCallerDC().dc.Get()), SKM_MAGIC));
+        {
+            const TWindowDC screen = ClientDC(nullptr);
+            EXPECT_EQ(SKM_MAGIC, SendMessageW(sample.edit->Handle(), SKM_PAINTCLIENT,
+                                              reinterpret_cast<WPARAM>(screen.Get()), SKM_MAGIC));
+        }
 
         // The system's combo information is read with its own size: the simple combo's list
         // and the drop-down combo's edit are found, and the button is where the system says.
@@ -207,7 +193,7 @@ TEST_F(EditComboSkinnerTest, EveryComboStyleAndEditIsSkinnedAndGetsItsProcedures
 
         // Painting into a DC the caller hands in leaves its clipping as the control alone does.
         for (size_t i = 0; i < windows.size(); ++i)
-            EXPECT_TRUE(SameClip(unskinnedClips[i], ClipsAfter(windows[i]))) << "window " << i;
+            EXPECT_TRUE(SameRegion(unskinnedClips[i], ClipAfter(windows[i]))) << "window " << i;
 
         skinner.Detach();
         for (int i = 0; i < 3; ++i) {
@@ -224,8 +210,8 @@ TEST_F(EditComboSkinnerTest, MissingComboPartsAreLeftOutAndAProcedureSetSinceIsN
     TSampleForm sample(app_);
     ShowWindow(sample.form->Handle(), SW_SHOWNOACTIVATE);
     const HWND drop = sample.combos[0]->Handle();
-    std::vector<TClips> unskinnedClips;
-    for (TComboBox* combo : sample.combos) unskinnedClips.push_back(ClipsAfter(combo->Handle()));
+    std::vector<TRegionHandle> unskinnedClips;
+    for (TComboBox* combo : sample.combos) unskinnedClips.push_back(ClipAfter(combo->Handle()));
     struct Case {
         const char* name;
         std::function<void(TSkinData&)> change;
@@ -234,19 +220,8 @@ TEST_F(EditComboSkinnerTest, MissingComboPartsAreLeftOutAndAProcedureSetSinceIsN
     const Case cases[] = {
         {"the built strip", [](TSkinData&) {}, true},
         {"edge and button", [](TSkinData& d) { d.ComboButton->Style = 0; }, true},
-        {"edge and button without a sunken edge",
-         [](TSkinData& d) {
-             d.ComboButton->Style = 0;
-             d.SunkEdge.reset();
-         },
-         true},
-        {"edge and button without arrows or sunken edge",
-         [](TSkinData& d) {
-             d.ComboButton->Style = 0;
-             d.SunkEdge.reset();
-             d.ExtraImages.reset();
-         },
-         true},
+        {"no sunken edge", [](TSkinData& d) { d.ComboButton->Style = 0, d.SunkEdge.reset(); }, true},
+        {"no arrows", [](TSkinData& d) { d.ComboButton->Style = 0, d.SunkEdge.reset(), d.ExtraImages.reset(); }, true},
         {"the plain look", [](TSkinData& d) { d.ComboButton->Style = 1; }, true},
         {"no combo button", [](TSkinData& d) { d.ComboButton.reset(); }, false},
     };
@@ -259,7 +234,7 @@ TEST_F(EditComboSkinnerTest, MissingComboPartsAreLeftOutAndAProcedureSetSinceIsN
         skinner.ActivateNow();
         SetFocus(nullptr);
         for (size_t i = 0; i < 3; ++i)
-            EXPECT_TRUE(SameClip(unskinnedClips[i], ClipsAfter(sample.combos[i]->Handle()))) << "combo " << i;
+            EXPECT_TRUE(SameRegion(unskinnedClips[i], ClipAfter(sample.combos[i]->Handle()))) << "combo " << i;
         TSkinComBox* skin = ComboSkinnerOf(skinner, drop);
         ASSERT_NE(nullptr, skin);
         UpdateWindow(sample.form->Handle());
@@ -331,23 +306,14 @@ TEST_F(EditComboSkinnerTest, ObjectCountsStayFlatOver200SkinSwitches) {
 class TDialogTemplate {
 public:
     TDialogTemplate(DWORD style, short cx, short cy) {
-        DLGTEMPLATE head{};
-        head.style = style;
-        head.cx = cx;
-        head.cy = cy;
+        const DLGTEMPLATE head{style, 0, 0, 0, 0, cx, cy};
         Put(&head, sizeof(head));
         words_.insert(words_.end(), {0, 0, 0});  // no menu, the dialog class, no title
         countAt_ = offsetof(DLGTEMPLATE, cdit) / 2;
     }
     void Item(WORD ordinal, DWORD style, short x, short y, short cx, short cy, WORD id, const wchar_t* text) {
         if (words_.size() % 2) words_.push_back(0);  // items start on a DWORD
-        DLGITEMTEMPLATE item{};
-        item.style = style | WS_CHILD | WS_VISIBLE;
-        item.x = x;
-        item.y = y;
-        item.cx = cx;
-        item.cy = cy;
-        item.id = id;
+        const DLGITEMTEMPLATE item{style | WS_CHILD | WS_VISIBLE, 0, x, y, cx, cy, id};
         Put(&item, sizeof(item));
         words_.insert(words_.end(), {0xFFFF, ordinal});
         for (const wchar_t* p = text; *p; ++p) words_.push_back(static_cast<WORD>(*p));
@@ -417,10 +383,10 @@ TEST_F(EditComboSkinnerTest, ABareDialogsEditComboNestedDialogAndLateSizeGripAre
 
     // The nested dialog: erased with the face and answered as erased; its statics on the face.
     {
-        TCallerDC caller;
-        EXPECT_EQ(1, SendMessageW(nestedDialog, WM_ERASEBKGND, reinterpret_cast<WPARAM>(caller.dc.Get()), 0));
+        const TWindowDC dc = ClientDC(nestedDialog);
+        EXPECT_EQ(1, SendMessageW(nestedDialog, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc.Get()), 0));
         EXPECT_EQ(reinterpret_cast<LRESULT>(form->SkinData()->FFaceBrush()),
-                  SendMessageW(nestedDialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(caller.dc.Get()),
+                  SendMessageW(nestedDialog, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc.Get()),
                                reinterpret_cast<LPARAM>(GetDlgItem(nestedDialog, 300))));
     }
 

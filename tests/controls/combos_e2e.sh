@@ -57,9 +57,10 @@ shot=$(e2e_shot gallery)
 check "gallery edits" "$shot" 'TEdit[^ ]*' "${G[@]}"
 check "gallery combos" "$shot" 'TComboBox[^ ]*' "${G[@]}"
 
-# The drop-down list: its button, its text part, and a point on the form's face away from both.
+# The page's drop-down list (the last one; the first is the gallery's skin choice): its button,
+# its text part, and a point on the form's face away from both.
 read -r handle style box < <(controls 'TComboBox[^ ]*' "${G[@]}" | while read -r h s b; do
-  [ $((s & 3)) = 3 ] && { echo "$h $s $b"; break; }; done)
+  [ $((s & 3)) = 3 ] && echo "$h $s $b"; done | tail -1)
 [ -n "${handle:-}" ] || e2e_fail "no drop-down list"
 read -r cw ch cx cy < <(sed 's/\([0-9]*\)x\([0-9]*\)+\([-0-9]*\)+\([-0-9]*\)/\1 \2 \3 \4/' <<<"$box")
 bw=18
