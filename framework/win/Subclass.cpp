@@ -6,6 +6,17 @@
 
 namespace tw {
 
+namespace {
+
+// Holds the chain open for a procedure set over it: passes every message on and leaves with
+// the window.
+LRESULT CALLBACK PassOn(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR) {
+    if (msg == WM_NCDESTROY) RemoveWindowSubclass(wnd, &PassOn, id);
+    return DefSubclassProc(wnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
 bool TWindowSubclass::Install(HWND wnd, TWndMethod target) {
     if (wnd_ || !wnd || !IsWindow(wnd)) return false;
     target_ = target;
@@ -13,11 +24,15 @@ bool TWindowSubclass::Install(HWND wnd, TWndMethod target) {
                            reinterpret_cast<DWORD_PTR>(this)))
         return false;
     wnd_ = wnd;
+    chainProc_ = GetWindowLongPtrW(wnd, GWLP_WNDPROC);
     return true;
 }
 
 void TWindowSubclass::Remove() {
     if (!wnd_) return;
+    // Someone set a procedure of their own over the chain since: the last layer leaving would
+    // put the window's first procedure back over theirs, so a layer that only passes on stays.
+    if (IsWindow(wnd_) && GetWindowLongPtrW(wnd_, GWLP_WNDPROC) != chainProc_) SetWindowSubclass(wnd_, &PassOn, 1, 0);
     RemoveWindowSubclass(wnd_, &TWindowSubclass::Route, reinterpret_cast<UINT_PTR>(this));
     wnd_ = nullptr;
 }

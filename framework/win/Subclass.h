@@ -18,7 +18,8 @@ public:
 
     // Installs this layer on top of the window's chain; target receives every message first.
     bool Install(HWND wnd, TWndMethod target);
-    // Takes this layer out of the chain, wherever it stands now. Safe when not installed.
+    // Takes this layer out of the chain, wherever it stands now, and never puts an older
+    // procedure back over one set on the window since. Safe when not installed.
     void Remove();
     bool Installed() const { return wnd_ != nullptr; }
     HWND Window() const { return wnd_; }
@@ -32,6 +33,7 @@ private:
 
     HWND wnd_ = nullptr;
     TWndMethod target_;
+    LONG_PTR chainProc_ = 0;  // the window's procedure while the chain was on top
 };
 
 }  // namespace tw

@@ -7,7 +7,10 @@
 #include "framework/win/Control.h"
 #include "framework/win/Forms.h"
 #include "skin/controls/FormEdgeColours.h"
+#include "skin/controls/SkinBoxH.h"
 #include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinComBox.h"
+#include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinnerKind.h"
@@ -88,6 +91,12 @@ std::unique_ptr<TControlSkinner> MakeSkinner(TSkinnerKind kind) {
             return std::make_unique<TSkinProgress>();
         case TSkinnerKind::Box:
             return std::make_unique<TSkinBox>();
+        case TSkinnerKind::Edit:
+            return std::make_unique<TSkinEdit>();
+        case TSkinnerKind::Combo:
+            return std::make_unique<TSkinComBox>();
+        case TSkinnerKind::Sizer:
+            return std::make_unique<TSkinSizer>();
         default:
             return nullptr;  // the other families are not built in this program yet
     }
@@ -171,8 +180,15 @@ void SkinWindow(TWinSkinForm& skinner, HWND window) {
     if (choice.Recolour && choice.Kind == TSkinnerKind::None)
         if (TWinControl* control = FindControlOfWindow(window))
             control->SetColor(ResolveColor(data->Colours.ButtonFace));
-    // Nested bare dialogs only have their children walked: their skinner is not built here.
-    if (choice.Kind == TSkinnerKind::Box) return;
+    if (choice.Kind == TSkinnerKind::Box) {
+        // A nested bare dialog: its children are skinned above, its face here.
+        auto box = std::make_unique<TSkinBoxH>();
+        TControlSkinner* raw = box.get();
+        skinner.AddSkinner(std::move(box));
+        raw->AttachWindow(window, *data, skinner);
+        if (!raw->Attached()) skinner.RemoveSkinner(raw);
+        return;
+    }
     HWND target = window;
     if (UpperAscii(cls) == "COMBOBOXEX32") {
         target = GetWindow(window, GW_CHILD);

@@ -78,6 +78,34 @@ private:
     bool done_ = false;
 };
 
+// Watches a new size grip until its creation has completed (its WM_CREATE went through), or
+// until it goes: only then can nothing veto the window any more.
+class TWinFormSkinning::TGripWatch {
+public:
+    TGripWatch(TWinFormSkinning& owner, HWND window) : owner_(owner), window_(window) {
+        if (!subclass_.Install(window, TWndMethod::Of<TGripWatch, &TGripWatch::Procedure>(this))) done_ = true;
+    }
+    TGripWatch(const TGripWatch&) = delete;
+    TGripWatch& operator=(const TGripWatch&) = delete;
+
+    bool Done() const { return done_; }
+
+private:
+    void Procedure(TMessage& message) {
+        subclass_.CallPrevious(message);
+        if (message.Msg == WM_CREATE || message.Msg == WM_NCDESTROY) {
+            subclass_.Remove();
+            done_ = true;
+            if (message.Msg == WM_CREATE && message.Result != -1) owner_.SizeGripCreated(window_);
+        }
+    }
+
+    TWinFormSkinning& owner_;
+    HWND window_;
+    TWindowSubclass subclass_;
+    bool done_ = false;
+};
+
 TWinFormSkinning::TWinFormSkinning(TSkinManage& manager) : manager_(manager) {
     // The control skinners' layer joins here, in code every skinning program links.
     InstallControlSkinners();
@@ -143,6 +171,19 @@ void TWinFormSkinning::WindowCreated(HWND window, const CREATESTRUCTW& create) {
     }
 }
 
+void TWinFormSkinning::SkinSizeGrip(HWND window) {
+    gripWatches_.push_back(std::make_unique<TGripWatch>(*this, window));
+}
+
+void TWinFormSkinning::SizeGripCreated(HWND window) {
+    if (Inert() || !IsWindow(window)) return;
+    // A grip in a dialog not skinned yet is found with its other children when that one is.
+    try {
+        if (TWinSkinForm* skinner = FindFormSkinner(GetAncestor(window, GA_ROOT))) SkinWindow(*skinner, window);
+    } catch (...) {
+    }
+}
+
 void TWinFormSkinning::WindowActivated(HWND window) {
     if (manager_.FActivation == 0) manager_.FActivation = 1;
     AttachWindow(window);
@@ -162,6 +203,9 @@ void TWinFormSkinning::WindowShowing(HWND window) {
 void TWinFormSkinning::DropFinishedWatches() {
     watches_.erase(std::remove_if(watches_.begin(), watches_.end(), [](const auto& w) { return w->Done(); }),
                    watches_.end());
+    gripWatches_.erase(
+        std::remove_if(gripWatches_.begin(), gripWatches_.end(), [](const auto& w) { return w->Done(); }),
+        gripWatches_.end());
 }
 
 TWindowFacts TWinFormSkinning::DescribeWindow(HWND window) const {
@@ -347,6 +391,7 @@ void TWinFormSkinning::Shutdown() {
     for (auto& skinner : retired_) release(skinner);
     retired_.clear();
     watches_.clear();
+    gripWatches_.clear();
     hook_.Reset();
     if (hooked == this) hooked = nullptr;
 }

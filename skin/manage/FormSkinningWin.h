@@ -58,6 +58,7 @@ public:
 
 private:
     class TShowWatch;
+    class TGripWatch;
     static LRESULT CALLBACK CbtProc(int code, WPARAM wParam, LPARAM lParam);
     bool Inert() const;
     void WindowCreated(HWND window, const CREATESTRUCTW& create);
@@ -71,8 +72,11 @@ private:
     void DetachAndFree(std::unique_ptr<TWinSkinForm> skinner);
     bool Listed(const TWinSkinForm* skinner) const;
 
-    // Seams for the size grip, popup menus and MDI children.
-    void SkinSizeGrip(HWND) {}
+    // A size grip made after its dialog was skinned: watched until its creation has completed,
+    // then skinned by the dialog's form skinner.
+    void SkinSizeGrip(HWND window);
+    void SizeGripCreated(HWND window);
+    // Seams for popup menus and MDI children.
     void AttachPopup(HWND) {}
     void DetachPopup(HWND) {}
     void AttachMdiChild(HWND) {}
@@ -82,6 +86,7 @@ private:
     std::vector<std::unique_ptr<TWinSkinForm>> forms_;
     std::vector<std::unique_ptr<TWinSkinForm>> retired_;
     std::vector<std::unique_ptr<TShowWatch>> watches_;
+    std::vector<std::unique_ptr<TGripWatch>> gripWatches_;
     bool shutDown_ = false;
 };
 
