@@ -150,12 +150,13 @@ TEST_F(ControlSkinnerTest, AFrameworkFormsPushButtonsAreSkinnedAndGetTheirOwnPro
         EXPECT_EQ(1, Query(sample.disabled->Handle()));
         EXPECT_EQ(0, Query(sample.untouched->Handle())) << "a Tag 99 button stays the system's";
         EXPECT_EQ(1, Query(sample.edit->Handle()));
-        EXPECT_EQ(5u, skinner.Skinners().size());  // two buttons, the edit, the group box, the bar
+        // Two buttons, the edit, the group box, the bar, and the form's edge-colour keeper.
+        EXPECT_EQ(6u, skinner.Skinners().size());
         EXPECT_FALSE(sample.plain->WindowProc == own);
 
         // A second activation pass finds every control skinned already.
         SkinFormChildren(skinner);
-        EXPECT_EQ(5u, skinner.Skinners().size());
+        EXPECT_EQ(6u, skinner.Skinners().size());
 
         // The disabled button shows the disabled frame, the other one normal or focused.
         Print(sample.disabled->Handle());
@@ -273,12 +274,12 @@ TEST_F(ControlSkinnerTest, AButtonThatGoesLeavesItsSkinnerForTheNextSweep) {
     TWinSkinForm skinner(sample.form->Handle(), nullptr);
     skinner.AttachToForm(data.get(), sample.form);
     skinner.ActivateNow();
-    ASSERT_EQ(5u, skinner.Skinners().size());
+    ASSERT_EQ(6u, skinner.Skinners().size());  // five controls and the form's edge-colour keeper
     delete sample.disabled;
     sample.disabled = nullptr;
-    EXPECT_EQ(5u, skinner.Skinners().size());
+    EXPECT_EQ(6u, skinner.Skinners().size());
     skinner.SweepSkinners();
-    EXPECT_EQ(4u, skinner.Skinners().size());
+    EXPECT_EQ(5u, skinner.Skinners().size());
     skinner.Detach();
 }
 
@@ -497,7 +498,7 @@ TEST_F(ControlSkinnerTest, ObjectCountsStayFlatOver200SkinSwitches) {
     EXPECT_EQ(before.Of(OBJ_BITMAP), after.Of(OBJ_BITMAP));
     EXPECT_EQ(before.Dcs(), after.Dcs());
     EXPECT_EQ(before.Windows, after.Windows);
-    EXPECT_EQ(5u, skinner->Skinners().size());
+    EXPECT_EQ(6u, skinner->Skinners().size());
     skinner->Detach();
 }
 

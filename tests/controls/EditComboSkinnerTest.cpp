@@ -273,7 +273,7 @@ TEST_F(EditComboSkinnerTest, ObjectCountsStayFlatOver200SkinSwitches) {
     skinner->AttachToForm(data.get(), sample.form);
     skinner->ActivateNow();
     const size_t skinned = skinner->Skinners().size();
-    EXPECT_EQ(4u, skinned);  // three combos and an edit
+    EXPECT_EQ(5u, skinned);  // three combos, an edit and the form's edge-colour keeper
     auto cycle = [&](int i) {
         data->LoadFromStore(store_, i % 5);
         skinner->ReapplySkin();
