@@ -104,9 +104,11 @@ bool TWScrollbar::BarInfo(SCROLLBARINFO& info) const {
     return get(target_, vertical_ ? OBJID_VSCROLL : OBJID_HSCROLL, &info) != FALSE;
 }
 
-int TWScrollbar::ArrowSize() const {
-    const int length = vertical_ ? barScreen_.bottom - barScreen_.top : barScreen_.right - barScreen_.left;
-    return ArrowLength(length, arrowSize_);
+bool TWScrollbar::BarScreenRect(RECT& rect) const {
+    SCROLLBARINFO info;
+    if (!BarInfo(info)) return false;
+    rect = info.rcScrollBar;
+    return true;
 }
 
 void TWScrollbar::Place() {
@@ -124,7 +126,6 @@ void TWScrollbar::Place() {
         HideBar();
         return;
     }
-    barScreen_ = bar;
     POINT topLeft{bar.left, bar.top};
     ScreenToClient(GetParent(window_.Get()), &topLeft);
     const HWND above = GetWindow(target_, GW_HWNDPREV);

@@ -48,8 +48,9 @@ public:
     bool Shown() const { return shown_; }
     bool Tracking() const { return tracking_; }
     int HotPart() const { return hotPart_; }
-    // The bar in screen coordinates as last placed.
-    const RECT& BarScreenRect() const { return barScreen_; }
+    // The bar in screen coordinates now (the window may have moved with its parent since it
+    // was placed); false when the system tells nothing.
+    bool BarScreenRect(RECT& rect) const;
     // The part under a point of the panel's client area.
     TScrollPart HitTest(POINT point) const;
     // Draws the bar into dc at 0,0 (its paint, also for WM_PRINTCLIENT).
@@ -59,7 +60,6 @@ private:
     static LRESULT CALLBACK Procedure(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT Message(UINT msg, WPARAM wParam, LPARAM lParam);
     bool BarInfo(SCROLLBARINFO& info) const;
-    int ArrowSize() const;
     void MouseMove(POINT point);
     void Press(POINT point);
     void Release(POINT point);
@@ -69,7 +69,6 @@ private:
     bool vertical_;
     TWindowHandle window_;
     TPaintBuffer buffer_;
-    RECT barScreen_{};
     int arrowSize_ = 0;
     int hotPart_ = spNone;
     bool tracking_ = false;

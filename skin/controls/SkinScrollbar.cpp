@@ -63,8 +63,8 @@ void TScrolledSkinner::FillCorner(HDC dc) const {
     if (!dc || !horizontal_ || !vertical_ || !horizontal_->Shown() || !vertical_->Shown()) return;
     RECT window{};
     if (!GetWindowRect(Handle(), &window)) return;
-    const RECT& h = horizontal_->BarScreenRect();
-    const RECT& v = vertical_->BarScreenRect();
+    RECT h{}, v{};
+    if (!horizontal_->BarScreenRect(h) || !vertical_->BarScreenRect(v)) return;
     RECT corner{v.left, h.top, v.right, h.bottom};
     OffsetRect(&corner, -window.left, -window.top);
     FillFace(dc, corner);

@@ -20,10 +20,13 @@
 #include "app/SkinResources.h"
 #include "framework/win/ComCtrls.h"
 #include "framework/win/Forms.h"
+#include "framework/win/Graphics.h"
+#include "framework/win/Handles.h"
 #include "skin/controls/ChildSkinning.h"
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinObjects.h"
+#include "skin/data/SystemInfo.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/package/SkinStore.h"
 #include "tests/support/ApplicationTest.h"
@@ -131,6 +134,14 @@ std::string Text(const RECT& r) {
            std::to_string(r.bottom);
 }
 
+// The pixel in the middle of the square between a window's two bars.
+COLORREF CornerColour(HWND wnd) {
+    const RECT v = BarRect(wnd, OBJID_VSCROLL), h = BarRect(wnd, OBJID_HSCROLL);
+    const RECT w = WindowRectOf(wnd);
+    const TWindowDC dc = WholeWindowDC(wnd);
+    return GetPixel(dc.Get(), (v.left + v.right) / 2 - w.left, (h.top + h.bottom) / 2 - w.top);
+}
+
 TSkinListView* ListSkinnerOf(TWinSkinForm& form, HWND wnd) {
     for (const auto& s : form.Skinners())
         if (s->Control() == wnd) return dynamic_cast<TSkinListView*>(s.get());
@@ -230,6 +241,9 @@ TEST_F(ScrollSkinnerTest, PanelsLieOverTheListsBarsFollowItAndItsHeaderIsSkinned
         }
     };
     placedOverBars("after attaching");
+    // The square between the bars shows the skin's face.
+    const COLORREF face = ColorToRGB(ResolveColor(data->Colours.ButtonFace));
+    EXPECT_EQ(face, CornerColour(sample.list->Handle())) << "the corner between the bars is not in the skin's face";
 
     sample.list->SetVisible(false);
     Pump();
@@ -250,6 +264,15 @@ TEST_F(ScrollSkinnerTest, PanelsLieOverTheListsBarsFollowItAndItsHeaderIsSkinned
     EXPECT_EQ(spSecondArrow, s->VerticalPanel()->HotPart());
     SendMessageW(list, WM_VSCROLL, SB_ENDSCROLL, 0);
     EXPECT_EQ(spNone, s->VerticalPanel()->HotPart());
+    EXPECT_EQ(face, CornerColour(list)) << "the corner after scrolling";
+    sample.list->SetItemCount(301);
+    EXPECT_EQ(face, CornerColour(list)) << "the corner after the rows changed";
+    Pump();
+    EXPECT_EQ(face, CornerColour(list)) << "the corner after the rows changed and painted";
+    // The form moves: the list does not hear of it, the corner is still found.
+    SetWindowPos(sample.form->Handle(), nullptr, 40, 30, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RedrawWindow(list, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_EQ(face, CornerColour(list)) << "the corner after the form moved";
     // The panel finds the parts where the system has them.
     {
         SCROLLBARINFO info{};
@@ -312,6 +335,10 @@ TEST_F(ScrollSkinnerTest, NoPanelOutlivesItsWindowWhetherOrNotItsSkinnerIsFreed)
     Pump();
     EXPECT_TRUE(h->HorizontalPanel()->Shown()) << "the bare list's bar got no panel";
     EXPECT_TRUE(ListSkinnerOf(skinner, sample.list->Handle())->DrawsBorder());
+    const COLORREF face = ColorToRGB(ResolveColor(data->Colours.ButtonFace));
+    EXPECT_EQ(face, CornerColour(sample.list->Handle())) << "the corner of a list with a border";
+    SendMessageW(sample.list->Handle(), WM_NCPAINT, 1, 0);
+    EXPECT_EQ(face, CornerColour(sample.list->Handle())) << "the corner after a frame paint";
     EXPECT_EQ(4, PanelsUnder(sample.form->Handle()));
 
     // The windows go; their skinners wait in the list for the next sweep.
