@@ -352,6 +352,65 @@ TEST_F(ScrollSkinnerTest, NoPanelOutlivesItsWindowWhetherOrNotItsSkinnerIsFreed)
     skinner.Detach();
 }
 
+// Counts the messages a layer above the skinners sees.
+LRESULT CALLBACK CountingLayer(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data) {
+    ++*reinterpret_cast<int*>(data);
+    return DefSubclassProc(wnd, msg, wParam, lParam);
+}
+
+TEST_F(ScrollSkinnerTest, MissingScrollPartsAreSkippedAndALayerAboveTheHeaderSkinnerOutlivesIt) {
+    const int index = ScrollSkin();
+    ASSERT_GE(index, 0);
+    auto data = Skin(index);
+    // Only the arrows and grips: no track and no thumb objects.
+    data->VertScroll.reset();
+    data->HorzScroll.reset();
+    data->VertScrollThumb.reset();
+    data->HorzScrollThumb.reset();
+    TListForm sample(app_);
+    TWinSkinForm skinner(sample.form->Handle(), nullptr);
+    skinner.AttachToForm(data.get(), sample.form);
+    ShowWindow(sample.form->Handle(), SW_SHOWNOACTIVATE);
+    skinner.ActivateNow();
+    Pump();
+    TSkinListView* s = ListSkinnerOf(skinner, sample.list->Handle());
+    ASSERT_NE(nullptr, s);
+    for (TWScrollbar* panel : {s->HorizontalPanel(), s->VerticalPanel()}) {
+        ASSERT_TRUE(panel->Shown());
+        RECT r{};
+        GetClientRect(panel->Handle(), &r);
+        const TWindowDC screen = ClientDC(nullptr);
+        const TMemoryDC dc = CompatibleDC(screen.Get());
+        const TBitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), r.right, r.bottom));
+        const TSelection selected = Select(dc.Get(), bitmap.Get());
+        SendMessageW(panel->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+        // The arrows are drawn over the face; the rest is the face.
+        const COLORREF face = ColorToRGB(ResolveColor(data->Colours.ButtonFace));
+        int other = 0;
+        for (int y = 0; y < r.bottom; ++y)
+            for (int x = 0; x < r.right; ++x) other += GetPixel(dc.Get(), x, y) != face;
+        EXPECT_GT(other, 20) << "no arrows drawn";
+    }
+
+    // A layer installed on the header above its skinner keeps its messages after the skin goes.
+    HWND header = reinterpret_cast<HWND>(SendMessageW(sample.list->Handle(), LVM_GETHEADER, 0, 0));
+    int seen = 0;
+    ASSERT_TRUE(SetWindowSubclass(header, &CountingLayer, 1, reinterpret_cast<DWORD_PTR>(&seen)));
+    // Without the scroll-bar strip the panels stand aside for the system's bars.
+    data->Scrollbar.reset();
+    s->SkinChanged();
+    EXPECT_FALSE(s->HorizontalPanel()->Shown());
+    EXPECT_FALSE(IsWindowVisible(s->VerticalPanel()->Handle()));
+    skinner.Detach();
+    EXPECT_EQ(0, Query(header));
+    const int before = seen;
+    InvalidateRect(header, nullptr, TRUE);
+    UpdateWindow(header);
+    EXPECT_GT(seen, before) << "the layer above the header skinner lost its messages";
+    RemoveWindowSubclass(header, &CountingLayer, 1);
+    EXPECT_EQ(0, PanelsUnder(sample.form->Handle()));
+}
+
 // The manager's timer runs inside every modal loop: a skin switch may free the skinner and its
 // panels while the system tracks a press the panel handed over.
 struct TLoopEnd {
