@@ -13,6 +13,7 @@
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinProgress.h"
+#include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/SkinnerKind.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SystemInfo.h"
@@ -97,6 +98,10 @@ std::unique_ptr<TControlSkinner> MakeSkinner(TSkinnerKind kind) {
             return std::make_unique<TSkinComBox>();
         case TSkinnerKind::Sizer:
             return std::make_unique<TSkinSizer>();
+        case TSkinnerKind::ListView:
+            return std::make_unique<TSkinListView>();
+        case TSkinnerKind::Scrollbar:
+            return std::make_unique<TSkinScrollbar>();
         default:
             return nullptr;  // the other families are not built in this program yet
     }

@@ -3,7 +3,35 @@
 #include "tests/gallery/FrmGallery.h"
 #include "tests/gallery/GalleryPages.h"
 
+#include <cwchar>
+#include <string>
+#include <vector>
+
 namespace tw::gallery {
+
+namespace {
+
+// 300 rows, enough to scroll: plain, Chinese and very long paths mixed, each with its length
+// and a status.
+std::vector<std::vector<std::wstring>> SampleRows() {
+    static const wchar_t* const folders[] = {L"C:\\Videos\\", L"D:\\影片\\中文 名字\\",
+                                             L"E:\\dvd\\VIDEO_TS\\",
+                                             L"F:\\A very long folder name that runs past the column\\and on\\"};
+    static const wchar_t* const names[] = {L"holiday", L"演唱会 现场", L"clip one", L"VTS_01_", L"第一集"};
+    static const wchar_t* const types[] = {L".avi", L".rmvb", L".mp4", L".VOB", L".mpg"};
+    static const wchar_t* const states[] = {L"完成", L"正在转换", L"", L"Failed"};
+    std::vector<std::vector<std::wstring>> rows;
+    for (int i = 0; i < 300; ++i) {
+        const int seconds = (i * 97) % 5400;
+        wchar_t length[16];
+        swprintf(length, 16, L"%02d:%02d:%02d", seconds / 3600, seconds / 60 % 60, seconds % 60);
+        rows.push_back({folders[i % 4] + std::wstring(names[i % 5]) + std::to_wstring(i + 1) + types[i % 5], length,
+                        states[i % 4]});
+    }
+    return rows;
+}
+
+}  // namespace
 
 void BuildControlsPage(TPageBuilder& b) {
     TFrmGallery& form = b.Form();
@@ -43,12 +71,7 @@ void BuildControlsPage(TPageBuilder& b) {
     b.Progress(choices, "barProgress", {120, 80, 180, 18}, 60);
 
     b.List(page, "lvwRows", {8, 216, 624, 112},
-           {{L"File 文件", 300, true}, {L"Length", 90, false}, {L"Status", 100, false}},
-           {{L"C:\\Videos\\holiday.avi", L"00:03:12", L"完成"},
-            {L"C:\\Videos\\中文 名字.rmvb", L"01:21:40", L"正在转换"},
-            {L"D:\\clip one.mp4", L"00:00:45", L""},
-            {L"D:\\concert.mpg", L"00:58:03", L"Failed"},
-            {L"E:\\dvd\\VTS_01_1.VOB", L"00:17:30", L""}});
+           {{L"File 文件", 420, false}, {L"Length", 90, false}, {L"Status", 100, false}}, SampleRows());
 
     b.Panel(page, "pnlRaised", {8, 336, 200, 40}, TBevelCut::bvRaised, L"Raised panel");
     b.Panel(page, "pnlLowered", {216, 336, 200, 40}, TBevelCut::bvLowered, L"Lowered panel 面板");

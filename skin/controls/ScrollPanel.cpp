@@ -1,0 +1,326 @@
+#include "skin/controls/ScrollPanel.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "framework/win/Graphics.h"
+#include "skin/data/SkinData.h"
+#include "skin/data/SkinObjects.h"
+#include "skin/data/SystemInfo.h"
+#include "skin/form/BitmapDC.h"
+#include "skin/form/ImageDrawing.h"
+
+namespace tw {
+
+namespace {
+
+constexpr wchar_t kPanelClass[] = L"TarnwickScrollPanel";
+
+using GetScrollBarInfoFn = BOOL(WINAPI*)(HWND, LONG, PSCROLLBARINFO);
+
+// Looked up by name once: a system without it leaves the bars unskinned.
+GetScrollBarInfoFn ScrollBarInfoFunction() {
+    static const GetScrollBarInfoFn fn = [] {
+        HMODULE user32 = GetModuleHandleW(L"user32.dll");
+        return user32 ? reinterpret_cast<GetScrollBarInfoFn>(
+                            reinterpret_cast<void*>(GetProcAddress(user32, "GetScrollBarInfo")))
+                      : nullptr;
+    }();
+    return fn;
+}
+
+void RegisterPanelClass() {
+    static const bool registered = [] {
+        WNDCLASSEXW wc{};
+        wc.cbSize = sizeof(wc);
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+        wc.lpszClassName = kPanelClass;
+        return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
+    }();
+    (void)registered;
+}
+
+bool HasImage(const TDataSkinObject* object) { return object && !object->Image.Empty(); }
+
+POINT PointOf(LPARAM lParam) { return POINT{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))}; }
+
+// A part of the bar drawn along its axis from `from` to `to`, `across` thick.
+RECT AlongAxis(bool vertical, int from, int to, int across) {
+    return vertical ? RECT{0, from, across, to} : RECT{from, 0, to, across};
+}
+
+void DrawObject(HDC dc, const RECT& rect, const TDataSkinObject& object, int frame, bool tile) {
+    if (rect.right <= rect.left || rect.bottom <= rect.top) return;
+    TSliceOptions options;
+    options.FrameCount = object.FrameCount;
+    options.FrameIndex = ClampFrame(frame, object.FrameCount);
+    options.Tile = tile && object.Tile == 1;
+    options.LeftWidth = object.LeftWidth;
+    options.TopHeight = object.TopHeight;
+    options.RightWidth = object.RightWidth;
+    options.BottomHeight = object.BottomHeight;
+    DrawNineSlice(dc, rect, object.Image, options, object.Trans != 0);
+}
+
+void DrawCell(HDC dc, const RECT& rect, const TDataSkinObject& strip, int frame) {
+    if (rect.right <= rect.left || rect.bottom <= rect.top) return;
+    TSliceOptions options;
+    options.FrameCount = strip.FrameCount;
+    options.FrameIndex = ClampFrame(frame, strip.FrameCount);
+    DrawStripFrame(dc, rect, strip.Image, options, true);
+}
+
+}  // namespace
+
+TWScrollbar::TWScrollbar(TScrollPanelHost& host, HWND target, bool vertical)
+    : host_(host), target_(target), vertical_(vertical), arrowSize_(GetSystemMetrics(SM_CXHSCROLL)) {
+    RegisterPanelClass();
+    HWND parent = GetParent(target);
+    if (!parent) return;
+    window_.Reset(CreateWindowExW(WS_EX_TOOLWINDOW, kPanelClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
+                                  nullptr, GetModuleHandleW(nullptr), nullptr));
+    if (!window_) return;
+    SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    SetWindowLongPtrW(window_.Get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWScrollbar::Procedure));
+}
+
+TWScrollbar::~TWScrollbar() {
+    *alive_ = false;
+    if (window_ && IsWindow(window_.Get())) SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, 0);
+    else
+        (void)window_.Release();
+}
+
+// ---------------------------------------------------------------- placing
+
+bool TWScrollbar::BarInfo(SCROLLBARINFO& info) const {
+    const GetScrollBarInfoFn get = ScrollBarInfoFunction();
+    if (!get || !IsWindow(target_)) return false;
+    info = SCROLLBARINFO{};
+    info.cbSize = sizeof(info);
+    return get(target_, vertical_ ? OBJID_VSCROLL : OBJID_HSCROLL, &info) != FALSE;
+}
+
+bool TWScrollbar::BarScreenRect(RECT& rect) const {
+    SCROLLBARINFO info;
+    if (!BarInfo(info)) return false;
+    rect = info.rcScrollBar;
+    return true;
+}
+
+void TWScrollbar::Place() {
+    if (!window_) return;
+    SCROLLBARINFO info;
+    if (!BarInfo(info)) {
+        // The target is gone: nothing is left to cover.
+        if (!IsWindow(target_)) HideBar();
+        return;
+    }
+    const TSkinData* data = host_.PanelSkin();
+    const RECT& bar = info.rcScrollBar;
+    if (!(GetWindowLongPtrW(target_, GWL_STYLE) & WS_VISIBLE) || (info.rgstate[0] & STATE_SYSTEM_INVISIBLE) ||
+        bar.right <= bar.left || bar.bottom <= bar.top || !data || !HasImage(data->Scrollbar.get())) {
+        HideBar();
+        return;
+    }
+    POINT topLeft{bar.left, bar.top};
+    ScreenToClient(GetParent(window_.Get()), &topLeft);
+    const HWND above = GetWindow(target_, GW_HWNDPREV);
+    UINT flags = SWP_NOACTIVATE | SWP_SHOWWINDOW;
+    if (above == window_.Get()) flags |= SWP_NOZORDER;
+    SetWindowPos(window_.Get(), above ? above : HWND_TOP, topLeft.x, topLeft.y, bar.right - bar.left,
+                 bar.bottom - bar.top, flags);
+    shown_ = true;
+    Invalidate();
+}
+
+void TWScrollbar::HideBar() {
+    if (window_ && IsWindow(window_.Get())) ShowWindow(window_.Get(), SW_HIDE);
+    shown_ = false;
+}
+
+void TWScrollbar::SetHotPart(int part) {
+    hotPart_ = part == spEndScroll ? spNone : part;
+    if (part == spEndScroll) tracking_ = false;
+    Invalidate();
+    if (shown_ && window_) UpdateWindow(window_.Get());
+}
+
+void TWScrollbar::Invalidate() const {
+    if (window_ && shown_) InvalidateRect(window_.Get(), nullptr, FALSE);
+}
+
+TScrollPart TWScrollbar::HitTest(POINT point) const {
+    SCROLLBARINFO info;
+    if (!BarInfo(info)) return spNone;
+    const RECT& bar = info.rcScrollBar;
+    const int length = vertical_ ? bar.bottom - bar.top : bar.right - bar.left;
+    return ScrollHitTest(vertical_ ? point.y : point.x, arrowSize_, length,
+                         TThumbSpan{info.xyThumbTop, info.xyThumbBottom});
+}
+
+// ---------------------------------------------------------------- painting
+
+void TWScrollbar::Draw(HDC dc) {
+    const TSkinData* data = host_.PanelSkin();
+    if (!dc || !data || !HasImage(data->Scrollbar.get())) return;
+    SCROLLBARINFO info;
+    if (!BarInfo(info) || (info.rgstate[0] & STATE_SYSTEM_INVISIBLE)) return;
+    const bool enabled = (info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) == 0;
+    RECT client{};
+    GetClientRect(window_.Get(), &client);
+    const int width = info.rcScrollBar.right - info.rcScrollBar.left;
+    const int height = info.rcScrollBar.bottom - info.rcScrollBar.top;
+    if (width <= 0 || height <= 0 || width > client.right || height > client.bottom) return;
+    const int length = vertical_ ? height : width;
+    const int panelAcross = vertical_ ? width : height;
+    const TDataSkinObject& strip = *data->Scrollbar;
+    const int cell = strip.Image.Height();
+    const int thickness = std::abs(cell - arrowSize_) > 2 ? arrowSize_ : cell;
+    const int across = std::min(thickness, panelAcross);
+
+    const HBITMAP bitmap = buffer_.For(dc, width, height);
+    if (!bitmap) return;
+    TBitmapDC buffer(dc, bitmap);
+    if (!buffer) return;
+    HDC b = buffer.Get();
+    SetStretchBltMode(b, COLORONCOLOR);
+    {
+        const TBrushHandle face(CreateSolidBrush(ColorToRGB(ResolveColor(data->Colours.ButtonFace))));
+        const RECT whole{0, 0, width, height};
+        if (face) FillRect(b, &whole, face.Get());
+    }
+
+    const int a = ArrowLength(length, arrowSize_);
+    // The track between the arrows, from the skin's own object when it has one.
+    const TDataSkinObject* track = vertical_ ? data->VertScroll.get() : data->HorzScroll.get();
+    if (HasImage(track) && length > 2 * a)
+        DrawObject(b, AlongAxis(vertical_, a, length - a, across), *track, TrackFrame(enabled, track->FrameCount),
+                   true);
+
+    const TScrollPart hot = static_cast<TScrollPart>(hotPart_);
+    DrawCell(b, AlongAxis(vertical_, 0, a, across), strip, ArrowFrame(vertical_, spFirstArrow, hot, tracking_));
+    DrawCell(b, AlongAxis(vertical_, length - a, length, across), strip,
+             ArrowFrame(vertical_, spSecondArrow, hot, tracking_));
+
+    TThumbSpan thumb{info.xyThumbTop, info.xyThumbBottom};
+    if (tracking_ && hotPart_ == spThumb) {
+        // The system moves its thumb only as the window scrolls: ours follows the mouse.
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        const int delta = vertical_ ? cursor.y - pressPoint_.y : cursor.x - pressPoint_.x;
+        thumb = DraggedThumb(thumbStartAtPress_, delta, thumbLengthAtPress_, arrowSize_, length);
+    }
+    const TDataSkinObject* body = vertical_ ? data->VertScrollThumb.get() : data->HorzScrollThumb.get();
+    if (enabled && thumb.Start >= 0 && thumb.End <= length && thumb.End > thumb.Start) {
+        if (HasImage(body))
+            DrawObject(b, AlongAxis(vertical_, thumb.Start, thumb.End, across), *body,
+                       ThumbFrame(hot, tracking_, body->FrameCount), false);
+        const int grip = GripStart(thumb, cell, length);
+        if (grip >= 0 && cell <= panelAcross)
+            DrawCell(b, AlongAxis(vertical_, grip, grip + cell, cell), strip, GripFrame(vertical_, hot, tracking_));
+    }
+    BitBlt(dc, 0, 0, width, height, b, 0, 0, SRCCOPY);
+}
+
+// ---------------------------------------------------------------- messages
+
+LRESULT CALLBACK TWScrollbar::Procedure(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* self = reinterpret_cast<TWScrollbar*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
+    if (!self) return DefWindowProcW(wnd, msg, wParam, lParam);
+    try {
+        return self->Message(msg, wParam, lParam);
+    } catch (...) {
+        return 0;
+    }
+}
+
+LRESULT TWScrollbar::Message(UINT msg, WPARAM wParam, LPARAM lParam) {
+    HWND wnd = window_.Get();
+    switch (msg) {
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_NCDESTROY:
+            // Gone with its parent: the handle is no longer this panel's to destroy.
+            SetWindowLongPtrW(wnd, GWLP_USERDATA, 0);
+            (void)window_.Release();
+            shown_ = false;
+            return DefWindowProcW(wnd, msg, wParam, lParam);
+        case WM_PAINT: {
+            TPaintDC paint(wnd);
+            if (paint.Get()) Draw(paint.Get());
+            return 0;
+        }
+        case WM_PRINTCLIENT:
+            Draw(reinterpret_cast<HDC>(wParam));
+            return 0;
+        case WM_MOUSEMOVE:
+            MouseMove(PointOf(lParam));
+            return 0;
+        case WM_MOUSELEAVE:
+            if (!tracking_ && hotPart_ != spNone) {
+                hotPart_ = spNone;
+                Invalidate();
+            }
+            return 0;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            Press(PointOf(lParam));
+            return 0;
+        case WM_LBUTTONUP:
+            Release(PointOf(lParam));
+            return 0;
+        default:
+            return DefWindowProcW(wnd, msg, wParam, lParam);
+    }
+}
+
+void TWScrollbar::MouseMove(POINT point) {
+    const int part = HitTest(point);
+    if (part != hotPart_) {
+        hotPart_ = part;
+        Invalidate();
+    }
+    TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, window_.Get(), 0};
+    TrackMouseEvent(&tme);
+}
+
+void TWScrollbar::Press(POINT point) {
+    GetCursorPos(&pressPoint_);
+    SCROLLBARINFO info;
+    if (BarInfo(info)) {
+        thumbStartAtPress_ = info.xyThumbTop;
+        thumbLengthAtPress_ = info.xyThumbBottom - info.xyThumbTop;
+    }
+    hotPart_ = HitTest(point);
+    POINT screen = point;
+    ClientToScreen(window_.Get(), &screen);
+    tracking_ = true;
+    Invalidate();
+    ReleaseCapture();
+    // The system's scroll loop runs inside this call until the button is released; a skin
+    // switch or the window's end in that loop may free this panel.
+    const std::shared_ptr<bool> alive = alive_;
+    const HWND target = target_;
+    SendMessageW(target, WM_NCLBUTTONDOWN, vertical_ ? HTVSCROLL : HTHSCROLL,
+                 MAKELPARAM(static_cast<short>(screen.x), static_cast<short>(screen.y)));
+    if (!*alive) return;
+    tracking_ = false;
+    ReleaseCapture();
+    Invalidate();
+}
+
+void TWScrollbar::Release(POINT point) {
+    tracking_ = false;
+    ReleaseCapture();
+    POINT screen = point;
+    ClientToScreen(window_.Get(), &screen);
+    PostMessageW(target_, WM_NCLBUTTONUP, vertical_ ? HTVSCROLL : HTHSCROLL,
+                 MAKELPARAM(static_cast<short>(screen.x), static_cast<short>(screen.y)));
+    Invalidate();
+}
+
+}  // namespace tw

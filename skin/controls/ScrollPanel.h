@@ -1,0 +1,83 @@
+// TWScrollbar: the borderless panel laid over one system scroll bar of a scrolled window. It
+// draws the skinned bar off-screen and hands every press to the real bar, so the system's own
+// scroll loop runs; the skinner that owns it tells it which part the system is operating.
+#pragma once
+
+#include <windows.h>
+
+#include <memory>
+
+#include "framework/win/Handles.h"
+#include "skin/controls/PaintBuffer.h"
+#include "skin/controls/ScrollGeometry.h"
+
+namespace tw {
+
+class TSkinData;
+
+// What a panel asks of the skinner that owns it.
+class TScrollPanelHost {
+public:
+    virtual TSkinData* PanelSkin() const = 0;
+
+protected:
+    ~TScrollPanelHost() = default;
+};
+
+class TWScrollbar {
+public:
+    // A hidden panel for the vertical or horizontal bar of target, a child of target's parent.
+    TWScrollbar(TScrollPanelHost& host, HWND target, bool vertical);
+    // May run while the panel's own press is still inside the system's scroll loop: the
+    // press learns of it and touches nothing afterwards.
+    ~TWScrollbar();
+    TWScrollbar(const TWScrollbar&) = delete;
+    TWScrollbar& operator=(const TWScrollbar&) = delete;
+
+    // Lays the panel over the bar, right above the target in the z-order, or hides it when the
+    // target, the bar or the skin's Scrollbar image is missing.
+    void Place();
+    void HideBar();
+    // Shows the part the system operates (a scroll request code; the end code clears it).
+    void SetHotPart(int part);
+    void Invalidate() const;
+
+    HWND Handle() const { return window_.Get(); }
+    HWND Target() const { return target_; }
+    bool Vertical() const { return vertical_; }
+    bool Shown() const { return shown_; }
+    bool Tracking() const { return tracking_; }
+    int HotPart() const { return hotPart_; }
+    // The bar in screen coordinates now (the window may have moved with its parent since it
+    // was placed); false when the system tells nothing.
+    bool BarScreenRect(RECT& rect) const;
+    // The part under a point of the panel's client area.
+    TScrollPart HitTest(POINT point) const;
+    // Draws the bar into dc at 0,0 (its paint, also for WM_PRINTCLIENT).
+    void Draw(HDC dc);
+
+private:
+    static LRESULT CALLBACK Procedure(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
+    LRESULT Message(UINT msg, WPARAM wParam, LPARAM lParam);
+    bool BarInfo(SCROLLBARINFO& info) const;
+    void MouseMove(POINT point);
+    void Press(POINT point);
+    void Release(POINT point);
+
+    TScrollPanelHost& host_;
+    HWND target_;
+    bool vertical_;
+    TWindowHandle window_;
+    TPaintBuffer buffer_;
+    int arrowSize_ = 0;
+    int hotPart_ = spNone;
+    bool tracking_ = false;
+    bool shown_ = false;
+    POINT pressPoint_{};
+    int thumbStartAtPress_ = 0;
+    int thumbLengthAtPress_ = 0;
+    // Shared with a press on the stack: false once the panel is gone.
+    std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
+};
+
+}  // namespace tw
