@@ -7,8 +7,9 @@
 
 #include "framework/core/ClassInfo.h"
 #include "framework/win/Control.h"
-#include "skin/controls/SkinHeader.h"
 #include "framework/win/Graphics.h"
+#include "skin/controls/ColourSwap.h"
+#include "skin/controls/SkinHeader.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SystemInfo.h"
 #include "skin/form/WinSkinForm.h"
@@ -248,6 +249,18 @@ void TSkinScrollbarH::AfterMessage(TMessage& message) {
             break;
     }
     TScrolledSkinner::AfterMessage(message);
+}
+
+void TSkinListView::DrawSkin(HDC dc, const RECT& rect) {
+    RECT client{};
+    if (dc && GetClientRect(Handle(), &client)) {
+        // The client area in the window coordinates dc has.
+        POINT origin{0, 0};
+        ClientToScreen(Handle(), &origin);
+        OffsetRect(&client, origin.x - windowRect_.left, origin.y - windowRect_.top);
+        SwapColour(dc, client, GetSysColor(COLOR_BTNFACE), FaceColour());
+    }
+    TSkinScrollbar::DrawSkin(dc, rect);
 }
 
 }  // namespace tw

@@ -70,6 +70,11 @@ public:
     void SkinChanged() override;
     TSkinHeader* Header() const { return header_.get(); }
 
+protected:
+    // The system draws a list's grid lines in its own face colour: after the list has painted,
+    // they take the skin's face colour.
+    void DrawSkin(HDC dc, const RECT& rect) override;
+
 private:
     void AttachHeader();
     std::unique_ptr<TSkinHeader> header_;

@@ -25,7 +25,9 @@ count() {  # WHAT N
 unskinned() {
   local tree=$1 handle cls
   shift
-  awk -v classes=" $* " 'index(classes, " " $2 " ") && / visible=1 / { print $1, $2 }' "$tree" |
+  # An edit inside a combo box is the combo's text part: the combo's skinner draws around it.
+  awk -v classes=" $* " '{ depth = match($0, /[^ ]/); cls[depth] = $2 }
+    index(classes, " " $2 " ") && / visible=1 / && !($2 == "Edit" && cls[depth - 2] ~ /ComboBox/) { print $1, $2 }' "$tree" |
     while read -r handle cls; do
       skin_query_is --hwnd "$handle" || echo "$cls $handle"
     done
