@@ -14,7 +14,7 @@ enum TScrollPart : int {
     spTrackBefore = 2,  // page up or left
     spTrackAfter = 3,   // page down or right
     spThumb = 5,
-    spEndScroll = 8,    // the system's end of an operation: nothing is lit
+    spEndScroll = 8,  // the system's end of an operation: nothing is lit
 };
 
 // The thumb's extent along the bar, in bar coordinates.

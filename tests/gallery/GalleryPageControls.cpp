@@ -14,8 +14,7 @@ namespace {
 // 300 rows, enough to scroll: plain, Chinese and very long paths mixed, each with its length
 // and a status.
 std::vector<std::vector<std::wstring>> SampleRows() {
-    static const wchar_t* const folders[] = {L"C:\\Videos\\", L"D:\\影片\\中文 名字\\",
-                                             L"E:\\dvd\\VIDEO_TS\\",
+    static const wchar_t* const folders[] = {L"C:\\Videos\\", L"D:\\影片\\中文 名字\\", L"E:\\dvd\\VIDEO_TS\\",
                                              L"F:\\A very long folder name that runs past the column\\and on\\"};
     static const wchar_t* const names[] = {L"holiday", L"演唱会 现场", L"clip one", L"VTS_01_", L"第一集"};
     static const wchar_t* const types[] = {L".avi", L".rmvb", L".mp4", L".VOB", L".mpg"};
