@@ -26,6 +26,7 @@
 #include "skin/data/SystemInfo.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/package/SkinStore.h"
+#include "tests/controls/SkinnerTest.h"
 #include "tests/support/ApplicationTest.h"
 #include "tests/support/GuiObjectCount.h"
 
@@ -67,25 +68,8 @@ int CountOf(const std::vector<COLORREF>& pixels, COLORREF colour) {
     return n;
 }
 
-class ControlSkinnerTest : public TApplicationTest {
+class ControlSkinnerTest : public TSkinnerTest {
 protected:
-    static void SetUpTestSuite() {
-        TApplicationTest::SetUpTestSuite();
-        store_ = new TSkinStore(nullptr);
-        LoadBuiltInSkins(*store_);
-        InstallControlSkinners();
-    }
-    static void TearDownTestSuite() {
-        delete store_;
-        TApplicationTest::TearDownTestSuite();
-    }
-
-    std::unique_ptr<TSkinData> Skin(int index) {
-        auto data = std::make_unique<TSkinData>(nullptr);
-        data->LoadFromStore(store_, index);
-        return data;
-    }
-
     // A form with a push button, a disabled one, one tagged 99, an edit, a group box with a label
     // and a progress bar.
     struct TSampleForm {
@@ -132,8 +116,6 @@ protected:
         int clicks = 0;
         std::function<void()> onClick;
     };
-
-    static inline TSkinStore* store_ = nullptr;
 };
 
 TEST_F(ControlSkinnerTest, AFrameworkFormsPushButtonsAreSkinnedAndGetTheirOwnProcedureBack) {

@@ -27,6 +27,7 @@
 #include "skin/manage/FormSkinningWin.h"
 #include "skin/manage/SkinManage.h"
 #include "skin/package/SkinStore.h"
+#include "tests/controls/SkinnerTest.h"
 #include "tests/support/ApplicationTest.h"
 #include "tests/support/GuiObjectCount.h"
 
@@ -76,24 +77,8 @@ LRESULT CALLBACK Foreign(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return CallWindowProcW(foreignPrevious, wnd, msg, wParam, lParam);
 }
 
-class EditComboSkinnerTest : public TApplicationTest {
+class EditComboSkinnerTest : public TSkinnerTest {
 protected:
-    static void SetUpTestSuite() {
-        TApplicationTest::SetUpTestSuite();
-        store_ = new TSkinStore(nullptr);
-        LoadBuiltInSkins(*store_);
-        InstallControlSkinners();
-    }
-    static void TearDownTestSuite() {
-        delete store_;
-        TApplicationTest::TearDownTestSuite();
-    }
-
-    static std::unique_ptr<TSkinData> Skin(int index) {
-        auto data = std::make_unique<TSkinData>(nullptr);
-        data->LoadFromStore(store_, index);
-        return data;
-    }
     static void Pump() {
         MSG msg;
         while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
@@ -128,8 +113,6 @@ protected:
         TEdit* edit;
         TEdit* untouched;
     };
-
-    static inline TSkinStore* store_ = nullptr;
 };
 
 TEST_F(EditComboSkinnerTest, EveryComboStyleAndEditIsSkinnedAndGetsItsProceduresBack) {

@@ -29,6 +29,7 @@
 #include "skin/data/SystemInfo.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/package/SkinStore.h"
+#include "tests/controls/SkinnerTest.h"
 #include "tests/support/ApplicationTest.h"
 #include "tests/support/GuiObjectCount.h"
 
@@ -150,24 +151,8 @@ TSkinListView* ListSkinnerOf(TWinSkinForm& form, HWND wnd) {
 
 int TopIndex(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0)); }
 
-class ScrollSkinnerTest : public TApplicationTest {
+class ScrollSkinnerTest : public TSkinnerTest {
 protected:
-    static void SetUpTestSuite() {
-        TApplicationTest::SetUpTestSuite();
-        store_ = new TSkinStore(nullptr);
-        LoadBuiltInSkins(*store_);
-        InstallControlSkinners();
-    }
-    static void TearDownTestSuite() {
-        delete store_;
-        TApplicationTest::TearDownTestSuite();
-    }
-
-    std::unique_ptr<TSkinData> Skin(int index) {
-        auto data = std::make_unique<TSkinData>(nullptr);
-        data->LoadFromStore(store_, index);
-        return data;
-    }
     // The first built-in skin that has the scroll-bar strip.
     int ScrollSkin() {
         for (int i = 0; i < 5; ++i)
@@ -201,8 +186,6 @@ protected:
         TForm* form;
         TListView* list;
     };
-
-    static inline TSkinStore* store_ = nullptr;
 };
 
 TEST_F(ScrollSkinnerTest, PanelsLieOverTheListsBarsFollowItAndItsHeaderIsSkinned) {
