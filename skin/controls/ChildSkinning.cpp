@@ -9,6 +9,7 @@
 #include "skin/controls/FormEdgeColours.h"
 #include "skin/controls/SkinBoxH.h"
 #include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinCheckBox.h"
 #include "skin/controls/SkinComBox.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
@@ -102,6 +103,10 @@ std::unique_ptr<TControlSkinner> MakeSkinner(TSkinnerKind kind) {
             return std::make_unique<TSkinListView>();
         case TSkinnerKind::Scrollbar:
             return std::make_unique<TSkinScrollbar>();
+        case TSkinnerKind::CheckBox:
+            return std::make_unique<TSkinCheckBox>();
+        case TSkinnerKind::RadioButton:
+            return std::make_unique<TSkinRadioButton>();
         default:
             return nullptr;  // the other families are not built in this program yet
     }
