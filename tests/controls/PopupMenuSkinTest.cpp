@@ -16,7 +16,10 @@
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinObjects.h"
 #include "skin/form/WinSkinForm.h"
+#include "skin/manage/FormSkinningWin.h"
+#include "skin/manage/SkinManage.h"
 #include "skin/manage/WinSkinPopMenu.h"
+#include "tests/support/GuiObjectCount.h"
 #include "tests/controls/SkinnerTest.h"
 
 namespace tw {
@@ -25,8 +28,9 @@ namespace {
 constexpr COLORREF kMarker = RGB(1, 2, 3);
 
 // Runs inside the menu loop of a real popup menu with its window, then closes the menu.
-void WithOpenPopup(const std::function<void(HWND popup)>& inside) {
-    static const std::function<void(HWND)>* current = nullptr;
+void WithOpenPopup(const std::function<void(HWND popup, HMENU menu)>& inside) {
+    static const std::function<void(HWND, HMENU)>* current = nullptr;
+    static HMENU shown = nullptr;
     static bool done = false;
     WNDCLASSW wc{};
     wc.lpszClassName = L"PopupTestOwner";
@@ -34,7 +38,7 @@ void WithOpenPopup(const std::function<void(HWND popup)>& inside) {
     wc.lpfnWndProc = [](HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) -> LRESULT {
         if (msg == WM_ENTERIDLE && wParam == MSGF_MENU && !done && current) {
             done = true;
-            (*current)(reinterpret_cast<HWND>(lParam));
+            (*current)(reinterpret_cast<HWND>(lParam), shown);
             EndMenu();
             return 0;
         }
@@ -48,6 +52,7 @@ void WithOpenPopup(const std::function<void(HWND popup)>& inside) {
     AppendMenuW(menu.Get(), MF_STRING, 100, L"First item");
     AppendMenuW(menu.Get(), MF_STRING, 101, L"Second item with a longer caption");
     current = &inside;
+    shown = menu.Get();
     done = false;
     SetForegroundWindow(owner.Get());
     // A timer wakes the loop so that it goes idle once the popup is up.
@@ -100,7 +105,7 @@ TEST_F(PopupMenuSkinTest, PrintAndFramePaintFromTheMenuBackground) {
     data->Options |= SetBit(xoMenuBG);
     const TBitmap& image = data->MenuBackground->Image;
     const COLORREF corner = image.Pixel(0, 0);
-    WithOpenPopup([&](HWND popup) {
+    WithOpenPopup([&](HWND popup, HMENU) {
         ASSERT_TRUE(IsWindow(popup));
         TWinSkinPopMenu wrapper;
         ASSERT_TRUE(wrapper.Wrap(popup, data.get(), nullptr, &On, nullptr));
@@ -147,7 +152,7 @@ TEST_F(PopupMenuSkinTest, WithoutMenuBackgroundOrSkinningTheSystemDraws) {
     auto data = MenuSkin();
     ASSERT_TRUE(data);
     const COLORREF corner = data->MenuBackground->Image.Pixel(0, 0);
-    WithOpenPopup([&](HWND popup) {
+    WithOpenPopup([&](HWND popup, HMENU) {
         {
             TWinSkinPopMenu wrapper;
             ASSERT_TRUE(wrapper.Wrap(popup, data.get(), nullptr, &Off, nullptr));
@@ -166,6 +171,51 @@ TEST_F(PopupMenuSkinTest, WithoutMenuBackgroundOrSkinningTheSystemDraws) {
         EXPECT_EQ(wrapper.Background(), nullptr);
         static_cast<void>(corner);
     });
+}
+
+// Through the manager: a popup menu is wrapped while open and freed with its window, the menu
+// code's binding finds its background, a system menu without xcSystemMenu stays standard, and
+// GDI and USER objects stay flat over 200 openings.
+TEST_F(PopupMenuSkinTest, TheManagerWrapsPopupsOfTheKindsItSkins) {
+    FreeSkinManager();
+    auto data = MenuSkin();
+    ASSERT_TRUE(data);
+    data->SetActive(true);
+    ASSERT_TRUE(SkinManager() && SkinManager()->FSkinning);
+    auto& skinning = static_cast<TWinFormSkinning&>(SkinManager()->FormSkinning());
+    TSkinManage& manager = *SkinManager();
+
+    WithOpenPopup([&](HWND popup, HMENU menu) {
+        EXPECT_EQ(SendMessageW(popup, SKM_QUERY, 0, 0), 1) << "an open popup menu is skinned";
+        EXPECT_TRUE(skinning.IsPopupWrapped(popup));
+        manager.BindPopupMenu(menu);
+        TCanvas canvas(popup);
+        SendMessageW(popup, WM_PRINT, reinterpret_cast<WPARAM>(canvas.Dc.Get()), PRF_NONCLIENT | PRF_CLIENT);
+        EXPECT_NE(manager.PopupBackground(menu), nullptr);
+        EXPECT_EQ(manager.PopupBackground(nullptr), nullptr);
+    });
+    EXPECT_EQ(skinning.PopupCount(), 0) << "the wrapper outlived its window";
+
+    data->SkinControls &= ~SetBit(xcSystemMenu);
+    manager.SetMenuContext(mcSystemMenu);
+    WithOpenPopup([&](HWND popup, HMENU) { EXPECT_NE(SendMessageW(popup, SKM_QUERY, 0, 0), 1); });
+    manager.SetMenuContext(mcPopup);
+
+    const auto open = [&] { WithOpenPopup([&](HWND popup, HMENU) {
+        SendMessageW(popup, WM_NCPAINT, 1, 0);
+    }); };
+    for (int i = 0; i < 5; ++i) open();
+    test::TGuiObjectCount before, after;
+    if (!test::CountGuiObjects(before)) GTEST_SKIP() << "no GDI handle table to read";
+    for (int i = 0; i < 200; ++i) open();
+    ASSERT_TRUE(test::CountGuiObjects(after));
+    EXPECT_EQ(before.Gdi(), after.Gdi());
+    EXPECT_EQ(before.Of(OBJ_BITMAP), after.Of(OBJ_BITMAP));
+    EXPECT_EQ(before.Dcs(), after.Dcs());
+    EXPECT_EQ(before.Windows, after.Windows);
+    EXPECT_EQ(skinning.PopupCount(), 0);
+    data->SetActive(false);
+    FreeSkinManager();
 }
 
 }  // namespace
