@@ -58,6 +58,12 @@ void TWinSkinPopMenu::Route(TMessage& message) {
         case WM_PRINT:
             Print(message);
             return;
+        case WM_PAINT:
+            // Some systems draw the menu's own border with its items: the skin's edges go back
+            // over it.
+            subclass_.CallPrevious(message);
+            RepaintEdges();
+            return;
         default:
             subclass_.CallPrevious(message);
             return;
@@ -103,6 +109,19 @@ void TWinSkinPopMenu::PaintFrame(TMessage& message) {
     const TBitmapDC source(dc, background_);
     if (source) BitBlt(dc, 0, 0, background_.Width(), background_.Height(), source.Get(), 0, 0, SRCCOPY);
     message.Result = 0;
+}
+
+void TWinSkinPopMenu::RepaintEdges() {
+    if (!RenderBackground()) return;
+    const TWindowDC dc = WholeWindowDC(window_);
+    if (!dc) return;
+    const TBitmapDC source(dc.Get(), background_);
+    if (!source) return;
+    const int width = background_.Width(), height = background_.Height();
+    BitBlt(dc.Get(), 0, 0, width, kMenuEdge, source.Get(), 0, 0, SRCCOPY);
+    BitBlt(dc.Get(), 0, height - kMenuEdge, width, kMenuEdge, source.Get(), 0, height - kMenuEdge, SRCCOPY);
+    BitBlt(dc.Get(), 0, 0, kMenuEdge, height, source.Get(), 0, 0, SRCCOPY);
+    BitBlt(dc.Get(), width - kMenuEdge, 0, kMenuEdge, height, source.Get(), width - kMenuEdge, 0, SRCCOPY);
 }
 
 void TWinSkinPopMenu::Print(TMessage& message) {

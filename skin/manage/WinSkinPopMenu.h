@@ -39,6 +39,7 @@ private:
     bool RenderBackground();
     void PaintFrame(TMessage& message);
     void Print(TMessage& message);
+    void RepaintEdges();
     bool Skinning() const { return skinning_ && skinning_(context_); }
 
     HWND window_ = nullptr;
