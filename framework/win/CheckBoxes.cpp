@@ -55,21 +55,20 @@ void TCheckButtonControl::WndProc(TMessage& message) {
 }
 
 const TClassInfo& TCheckBox::StaticClassInfo() {
-    static const TClassInfo info{
-        "TCheckBox",
-        &TCheckButtonControl::StaticClassInfo(),
-        {
-            EnumProp<TCheckBox>(
-                "State", {"cbUnchecked", "cbChecked", "cbGrayed"},
-                [](const TCheckBox& c) { return static_cast<int>(c.State()); },
-                [](TCheckBox& c, int64_t v) { c.SetState(static_cast<TCheckBoxState>(v)); }),
-            BoolProp<TCheckBox>(
-                "Checked", [](const TCheckBox& c) { return c.Checked(); },
-                [](TCheckBox& c, bool v) { c.SetChecked(v); }),
-            BoolProp<TCheckBox>(
-                "AllowGrayed", [](const TCheckBox& c) { return c.AllowGrayed(); },
-                [](TCheckBox& c, bool v) { c.SetAllowGrayed(v); }),
-        }};
+    static const TClassInfo info{"TCheckBox",
+                                 &TCheckButtonControl::StaticClassInfo(),
+                                 {
+                                     EnumProp<TCheckBox>(
+                                         "State", {"cbUnchecked", "cbChecked", "cbGrayed"},
+                                         [](const TCheckBox& c) { return static_cast<int>(c.State()); },
+                                         [](TCheckBox& c, int64_t v) { c.SetState(static_cast<TCheckBoxState>(v)); }),
+                                     BoolProp<TCheckBox>(
+                                         "Checked", [](const TCheckBox& c) { return c.Checked(); },
+                                         [](TCheckBox& c, bool v) { c.SetChecked(v); }),
+                                     BoolProp<TCheckBox>(
+                                         "AllowGrayed", [](const TCheckBox& c) { return c.AllowGrayed(); },
+                                         [](TCheckBox& c, bool v) { c.SetAllowGrayed(v); }),
+                                 }};
     return info;
 }
 
@@ -85,14 +84,13 @@ void TCheckBox::CreateParams(TCreateParams& params) {
 }
 
 const TClassInfo& TRadioButton::StaticClassInfo() {
-    static const TClassInfo info{
-        "TRadioButton",
-        &TCheckButtonControl::StaticClassInfo(),
-        {
-            BoolProp<TRadioButton>(
-                "Checked", [](const TRadioButton& c) { return c.Checked(); },
-                [](TRadioButton& c, bool v) { c.SetChecked(v); }),
-        }};
+    static const TClassInfo info{"TRadioButton",
+                                 &TCheckButtonControl::StaticClassInfo(),
+                                 {
+                                     BoolProp<TRadioButton>(
+                                         "Checked", [](const TRadioButton& c) { return c.Checked(); },
+                                         [](TRadioButton& c, bool v) { c.SetChecked(v); }),
+                                 }};
     return info;
 }
 

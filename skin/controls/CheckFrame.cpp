@@ -31,7 +31,8 @@ int FrameOf(TCheckState state, bool enabled, int frameCount, int groups) {
     } else {
         // The small strip: a grayed box, enabled or not, shows the checked disabled frame.
         if (state == TCheckState::Grayed) index = 4;
-        else index = (state == TCheckState::Checked ? 2 : 1) + (enabled ? 0 : 2);
+        else
+            index = (state == TCheckState::Checked ? 2 : 1) + (enabled ? 0 : 2);
     }
     return ClampFrame(index, frameCount);
 }

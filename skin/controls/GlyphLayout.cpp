@@ -34,7 +34,8 @@ TSize2 GlyphCellSize(int stripWidth, int stripHeight, int numGlyphs) {
 TRect GlyphTextBox(TSize2 client, TSize2 glyph, TGlyphSide side) {
     TRect box(2, 2, client.Width - 2, client.Height - 2);
     if (side == TGlyphSide::Left || side == TGlyphSide::Right) box.Right -= glyph.Width + 2;
-    else box.Bottom -= glyph.Height + 2;
+    else
+        box.Bottom -= glyph.Height + 2;
     return box;
 }
 

@@ -174,7 +174,8 @@ void TSkinCheckMark::DrawCaption(HDC dc, const RECT& textRect, UINT format) {
     RECT at = textRect;
     OffsetRect(&at, 0, ((textRect.bottom - textRect.top) - (measured.bottom - measured.top)) / 2);
     if (Focused() && !caption.empty() && !InSet(skinData_->Options, xoNoFocusRect)) {
-        RECT focus{at.left, at.top, at.left + (measured.right - measured.left), at.top + (measured.bottom - measured.top)};
+        RECT focus{at.left, at.top, at.left + (measured.right - measured.left),
+                   at.top + (measured.bottom - measured.top)};
         if (format & DT_RIGHT) OffsetRect(&focus, (at.right - at.left) - (focus.right - focus.left), 0);
         InflateRect(&focus, 1, 1);
         DrawFocusRect(dc, &focus);

@@ -184,10 +184,17 @@ void TWinFormSkinning::AttachPopup(HWND window) {
     const TSkinControlTypes controls = data->SkinControls;
     bool wanted = true;
     switch (manager_.FMenuContext) {
-        case mcPopup: wanted = InSet(controls, xcPopupMenu); break;
-        case mcMenuBar: wanted = InSet(controls, xcMainMenu) || InSet(controls, xcMenuItem); break;
-        case mcSystemMenu: wanted = InSet(controls, xcSystemMenu); break;
-        default: break;
+        case mcPopup:
+            wanted = InSet(controls, xcPopupMenu);
+            break;
+        case mcMenuBar:
+            wanted = InSet(controls, xcMainMenu) || InSet(controls, xcMenuItem);
+            break;
+        case mcSystemMenu:
+            wanted = InSet(controls, xcSystemMenu);
+            break;
+        default:
+            break;
     }
     if (!wanted) return;
     auto popup = std::make_unique<TWinSkinPopMenu>();
@@ -196,7 +203,8 @@ void TWinFormSkinning::AttachPopup(HWND window) {
 }
 
 void TWinFormSkinning::DetachPopup(HWND window) {
-    const auto found = std::find_if(popups_.begin(), popups_.end(), [window](const auto& p) { return p->Window() == window; });
+    const auto found = std::find_if(popups_.begin(), popups_.end(),
+                                    [window](const auto& p) { return p->Window() == window; });
     if (found == popups_.end()) return;
     popups_.erase(found);
     if (popups_.empty()) manager_.FMenuContext = mcPopup;

@@ -55,9 +55,15 @@ TEST(ButtonLayoutTest, GlyphCountsCellsAndSizes) {
         int numGlyphs, stripWidth, count, cellWidth;
     };
     const Count counts[] = {
-        {1, 16, 1, 16}, {2, 32, 2, 16}, {3, 48, 3, 16}, {4, 64, 4, 16},
+        {1, 16, 1, 16},
+        {2, 32, 2, 16},
+        {3, 48, 3, 16},
+        {4, 64, 4, 16},
         // None, negative, too many, or more cells than the strip has pixels.
-        {0, 64, 1, 64}, {-3, 64, 1, 64}, {5, 64, 4, 16}, {4, 2, 2, 1},
+        {0, 64, 1, 64},
+        {-3, 64, 1, 64},
+        {5, 64, 4, 16},
+        {4, 2, 2, 1},
     };
     for (const Count& c : counts) {
         SCOPED_TRACE(testing::Message() << "NumGlyphs " << c.numGlyphs << " width " << c.stripWidth);

@@ -19,8 +19,8 @@
 #include "skin/manage/FormSkinningWin.h"
 #include "skin/manage/SkinManage.h"
 #include "skin/manage/WinSkinPopMenu.h"
-#include "tests/support/GuiObjectCount.h"
 #include "tests/controls/SkinnerTest.h"
+#include "tests/support/GuiObjectCount.h"
 
 namespace tw {
 namespace {
@@ -116,7 +116,8 @@ TEST_F(PopupMenuSkinTest, PrintAndFramePaintFromTheMenuBackground) {
         const TRegionHandle clip(CreateRectRgn(0, 0, canvas.Width, canvas.Height));
         SelectClipRgn(canvas.Dc.Get(), clip.Get());
         SetBkMode(canvas.Dc.Get(), OPAQUE);
-        SendMessageW(popup, WM_PRINT, reinterpret_cast<WPARAM>(canvas.Dc.Get()), PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
+        SendMessageW(popup, WM_PRINT, reinterpret_cast<WPARAM>(canvas.Dc.Get()),
+                     PRF_NONCLIENT | PRF_CLIENT | PRF_ERASEBKGND);
         EXPECT_EQ(GetPixel(canvas.Dc.Get(), 0, 0), corner) << "frame not from the menu background";
         EXPECT_NE(GetPixel(canvas.Dc.Get(), 1, canvas.Height - 2), kMarker);
         EXPECT_EQ(GetBkMode(canvas.Dc.Get()), OPAQUE);
@@ -201,9 +202,7 @@ TEST_F(PopupMenuSkinTest, TheManagerWrapsPopupsOfTheKindsItSkins) {
     WithOpenPopup([&](HWND popup, HMENU) { EXPECT_NE(SendMessageW(popup, SKM_QUERY, 0, 0), 1); });
     manager.SetMenuContext(mcPopup);
 
-    const auto open = [&] { WithOpenPopup([&](HWND popup, HMENU) {
-        SendMessageW(popup, WM_NCPAINT, 1, 0);
-    }); };
+    const auto open = [&] { WithOpenPopup([&](HWND popup, HMENU) { SendMessageW(popup, WM_NCPAINT, 1, 0); }); };
     for (int i = 0; i < 5; ++i) open();
     test::TGuiObjectCount before, after;
     if (!test::CountGuiObjects(before)) GTEST_SKIP() << "no GDI handle table to read";
