@@ -130,10 +130,16 @@ void TMDIChild::WndProc(TMessage& message) {
     TForm::WndProc(message);
 }
 
-void TMDIChild::Maximise() { SendMessageW(frame_->ClientHandle(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(Handle()), 0); }
+void TMDIChild::Maximise() {
+    SendMessageW(frame_->ClientHandle(), WM_MDIMAXIMIZE, reinterpret_cast<WPARAM>(Handle()), 0);
+}
 
-void TMDIChild::Restore() { SendMessageW(frame_->ClientHandle(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(Handle()), 0); }
+void TMDIChild::Restore() {
+    SendMessageW(frame_->ClientHandle(), WM_MDIRESTORE, reinterpret_cast<WPARAM>(Handle()), 0);
+}
 
-void TMDIChild::Activate() { SendMessageW(frame_->ClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Handle()), 0); }
+void TMDIChild::Activate() {
+    SendMessageW(frame_->ClientHandle(), WM_MDIACTIVATE, reinterpret_cast<WPARAM>(Handle()), 0);
+}
 
 }  // namespace tw

@@ -96,8 +96,8 @@ inline std::string IniText(int objects, uint32_t seed) {
     for (int i = 0; i < objects; ++i)
         ini += "[Object" + std::to_string(i) + "]\r\nImage=img" + std::to_string(rng() % 40) +
                ".bmp\r\nLeftWidth=" + std::to_string(rng() % 9) + "\r\nRightWidth=" + std::to_string(rng() % 9) +
-               "\r\nTile=" + std::to_string(rng() % 2) + "\r\nTrans=1\r\nFontColor=" + std::to_string(rng() % 0xFFFFFF) +
-               "\r\n";
+               "\r\nTile=" + std::to_string(rng() % 2) +
+               "\r\nTrans=1\r\nFontColor=" + std::to_string(rng() % 0xFFFFFF) + "\r\n";
     return ini;
 }
 
