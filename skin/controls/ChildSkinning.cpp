@@ -14,6 +14,8 @@
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinScrollbar.h"
+#include "skin/controls/SkinTab.h"
+#include "skin/controls/SkinTabSheet.h"
 #include "skin/controls/SkinnerKind.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SystemInfo.h"
@@ -102,6 +104,10 @@ std::unique_ptr<TControlSkinner> MakeSkinner(TSkinnerKind kind) {
             return std::make_unique<TSkinListView>();
         case TSkinnerKind::Scrollbar:
             return std::make_unique<TSkinScrollbar>();
+        case TSkinnerKind::Tab:
+            return std::make_unique<TSkinTab>();
+        case TSkinnerKind::TabSheet:
+            return std::make_unique<TSkinTabSheet>();
         default:
             return nullptr;  // the other families are not built in this program yet
     }
