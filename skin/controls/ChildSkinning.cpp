@@ -15,6 +15,8 @@
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinScrollbar.h"
+#include "skin/controls/SkinTab.h"
+#include "skin/controls/SkinTabSheet.h"
 #include "skin/controls/SkinnerKind.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SystemInfo.h"
@@ -107,6 +109,10 @@ std::unique_ptr<TControlSkinner> MakeSkinner(TSkinnerKind kind) {
             return std::make_unique<TSkinCheckBox>();
         case TSkinnerKind::RadioButton:
             return std::make_unique<TSkinRadioButton>();
+        case TSkinnerKind::Tab:
+            return std::make_unique<TSkinTab>();
+        case TSkinnerKind::TabSheet:
+            return std::make_unique<TSkinTabSheet>();
         default:
             return nullptr;  // the other families are not built in this program yet
     }
