@@ -81,7 +81,8 @@ void TSkinTab::PrepareImages() {
     if (!tabs) return;
     if (!tabs->Image.Empty()) tabImage_ = tabs->Image;
     if (tabs->Style == 0 && !tabs->SecondImage.Empty()) paneImage_ = tabs->SecondImage;
-    else if (tabs->Style == 1 && skinData_->TabPane) paneImage_ = skinData_->TabPane->Image;
+    else if (tabs->Style == 1 && skinData_->TabPane)
+        paneImage_ = skinData_->TabPane->Image;
     const TTabImageTurn turn = TabImageTurn(side_);
     Turn(tabImage_, turn);
     Turn(paneImage_, turn);
@@ -222,8 +223,10 @@ void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
                 MoveToEx(b, box.Right - 1, box.Top, nullptr);
                 LineTo(b, box.Left - 1, box.Bottom);
                 if (side_ == TTabSide::Top || side_ == TTabSide::Bottom) textRect.right = box.Left;
-                else if (side_ == TTabSide::Left) textRect.top = box.Bottom;
-                else textRect.bottom = box.Top;
+                else if (side_ == TTabSide::Left)
+                    textRect.top = box.Bottom;
+                else
+                    textRect.bottom = box.Top;
             }
             DrawCaption(b, textRect, text, colour, turnedFont.Get());
         }
