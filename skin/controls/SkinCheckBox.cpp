@@ -1,7 +1,7 @@
 #include "skin/controls/SkinCheckBox.h"
 
+#include "framework/core/PropertyText.h"
 #include "framework/win/Control.h"
-#include "framework/win/PropertyQuery.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinObjects.h"
 #include "skin/data/SystemInfo.h"
