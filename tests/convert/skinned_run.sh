@@ -31,10 +31,10 @@ screen_of() {
   tw_driver tree "${CONV_W[@]}" | awk -v key="$1" 'index($0, key) { for (i = 1; i <= NF; i++)
     if ($i ~ /^screen=/) { split(substr($i, 8), p, /[,x]/); print p[3], p[4], p[1], p[2]; exit } }'
 }
-read -r pw ph px py < <(screen_of "TProgressBar ")
-read -r bw bh bx by < <(screen_of '"新增"')
-read -r cw chh cx cy < <(screen_of '"清空"')
-[ -n "${pw:-}" ] && [ -n "${bw:-}" ] || e2e_fail "no progress bar or add button in the window tree"
+# A read that finds nothing fails under set -e without a word: say which control was missing.
+read -r pw ph px py < <(screen_of "TProgressBar ") || e2e_fail "no progress bar in the window tree"
+read -r bw bh bx by < <(screen_of '"新增"') || e2e_fail "no add button in the window tree"
+read -r cw chh cx cy < <(screen_of '"清空"') || e2e_fail "no clear button in the window tree"
 bar="${pw}x${ph}+${px}+${py}"
 sleep 0.5
 idle=$(e2e_shot idle)
@@ -77,9 +77,11 @@ widths=""
 filled=0
 for round in $(seq 20); do
   case $(tw_driver prop "${CONV_W[@]}" lblInfo.Caption) in 正在转换*) ;; *) break ;; esac
-  read -r pos0 min max < <(tw_driver progress "${CONV_W[@]}" --cclass TProgressBar)
+  read -r pos0 min max < <(tw_driver progress "${CONV_W[@]}" --cclass TProgressBar) ||
+    e2e_fail "the progress bar did not answer"
   shot=$(TW_SETTLE=0.2 e2e_shot "running-$round")
-  read -r pos1 _ _ < <(tw_driver progress "${CONV_W[@]}" --cclass TProgressBar)
+  read -r pos1 _ _ < <(tw_driver progress "${CONV_W[@]}" --cclass TProgressBar) ||
+    e2e_fail "the progress bar did not answer"
   [ "$max" -gt "$min" ] || e2e_fail "round $round: the run ended before the bar was looked at"
   [ "$pos1" -ge "$pos0" ] || break  # the file ended during this look: the bar went back to 0
   got=$(pixels fill "$idle" "$shot" "$bar")
