@@ -5,6 +5,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <functional>
 #include <memory>
 #include <string>
@@ -116,6 +118,9 @@ public:
     // Items drawn by their owner: every item gets MFT_OWNERDRAW.
     bool OwnerDraw() const { return ownerDraw_; }
     void SetOwnerDraw(bool value);
+    // The images of the items' ImageIndex (the caller keeps the list alive); none by default.
+    HIMAGELIST Images() const { return images_; }
+    void SetImages(HIMAGELIST images) { images_ = images; }
     // Called after the menu was built anew (the form puts the new menu on its window).
     std::function<void(TMenu&)> OnChange;
 
@@ -126,6 +131,7 @@ private:
     TMenuHandle handle_;
     bool popup_;
     bool ownerDraw_ = false;
+    HIMAGELIST images_ = nullptr;
     int updating_ = 0;
 };
 

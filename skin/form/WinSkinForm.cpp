@@ -8,6 +8,7 @@
 #include "skin/data/SystemInfo.h"
 #include "skin/form/FormMethodRelay.h"
 #include "skin/form/FormSkinnerHost.h"
+#include "skin/form/WinSkinMenu.h"
 
 namespace tw {
 
@@ -103,6 +104,9 @@ TWinSkinForm::TWinSkinForm(HWND window, TFormSkinnerHost* host) : handle_(window
     painter_.PaintCaptionButtons = [this](HDC titleDC, const RECT& title, const TFrameView&) {
         return LayoutAndDrawButtons(titleDC, title);
     };
+    painter_.PaintMenuBand = [this](HDC dc, const RECT& band) {
+        if (menuBar_) menuBar_->PaintBar(dc, band, active_);
+    };
 }
 
 TWinSkinForm::~TWinSkinForm() {
@@ -174,6 +178,7 @@ void TWinSkinForm::AttachCommon(TSkinData* data) {
 
     if (skinFrame_) {
         menuHandle_ = GetMenu(handle_);
+        CreateMenuBar();
         if (showState_ != ssMinimised) SetCaptionStyle(false);
         RebuildFrame();
     } else {
@@ -199,6 +204,7 @@ void TWinSkinForm::Activate() {
     // Menus of a skin that brings no program icon show the window's.
     if (skinData_ && skinData_->FAppIcon.Empty()) skinData_->FAppIcon = painter_.IconBitmap();
     if (ChildSkinner()) ChildSkinner()(*this);
+    SwitchFormPopups(true);
 
     if (skinState_ == stAttached && !isChildStyle_ && borderKind_ != bkNoCaption && showState_ != ssMinimised) {
         skinState_ = stFirstResize;
@@ -320,6 +326,7 @@ void TWinSkinForm::Detach() {
     hotObject_ = nullptr;
     if (!skinFrame_) {
         FreeSkinners();
+        SwitchFormPopups(false);
         RestoreFormLook();
         TForm* form = form_;
         RestoreProcedures();
@@ -328,7 +335,9 @@ void TWinSkinForm::Detach() {
     }
     RestoreProcedures();
     FreeSkinners();
+    SwitchFormPopups(false);
     RestoreFormLook();
+    GiveMenuBack();
     if (!CaptionToggling() && (styleFlags_ & fsSystemMenu)) {
         LONG_PTR style = GetWindowLongPtrW(handle_, GWL_STYLE);
         SetWindowLongPtrW(handle_, GWL_STYLE, style | WS_SYSMENU);
@@ -348,6 +357,8 @@ void TWinSkinForm::Detach() {
         }
     }
     painter_.DropRegion(handle_, true);
+    menuBar_.reset();
+    painter_.SetMenuHeight(0);
     skinState_ = stAttached;
 }
 
@@ -357,6 +368,11 @@ void TWinSkinForm::DetachQuick() {
     hotObject_ = nullptr;
     RestoreProcedures();
     FreeSkinners();
+    if (menuBar_ && skinState_ == stDestroying && BareWindow()) {
+        // The window would have destroyed its menu with itself.
+        if (IsMenu(menuBar_->MenuHandle())) DestroyMenu(menuBar_->MenuHandle());
+    }
+    menuBar_.reset();
 }
 
 // ---------------------------------------------------------------- control skinners
@@ -471,6 +487,16 @@ bool TWinSkinForm::Stage1(TMessage& message) {
         case SKM_QUERY:
             message.Result = 1;
             return true;
+        case WM_MENUSELECT:
+            if (menuBar_) menuBar_->MenuSelected(message.WParam, message.LParam);
+            PassOn(message);
+            return true;
+        case WM_MEASUREITEM:
+            if (!OnMeasureItem(message)) PassOn(message);
+            return true;
+        case WM_DRAWITEM:
+            if (!OnDrawItem(message)) PassOn(message);
+            return true;
         default:
             return false;
     }
@@ -552,6 +578,7 @@ bool TWinSkinForm::Stage2(TMessage& message) {
 // again when it comes back.
 void TWinSkinForm::OnSysCommand(TMessage& message) {
     UINT command = static_cast<UINT>(message.WParam & 0xFFF0);
+    if (command == SC_KEYMENU && OnKeyMenu(message)) return;
     if (command == SC_KEYMENU && message.LParam == L' ') {
         POINT origin{0, 0};
         ClientToScreen(handle_, &origin);
@@ -616,6 +643,9 @@ void TWinSkinForm::Stage3(TMessage& message) {
         case SKM_REPAINTFRAME:
             RepaintFrame();
             return;
+        case SKM_MENUBARCLICK:
+            OnMenuBarClick(message);
+            return;
         case WM_NCMOUSEMOVE:
             NcMouseMove(message);
             return;
@@ -677,9 +707,13 @@ void TWinSkinForm::NcPaint(TMessage& message) {
         LONG_PTR style = GetWindowLongPtrW(handle_, GWL_STYLE);
         if (style & WS_SYSMENU) SetWindowLongPtrW(handle_, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_SYSMENU));
     }
-    if (borderKind_ == bkNoCaption) PassOn(message);
-    else
+    if (!framePainting_) {
+        // The form is changing its menu: the frame comes again once it has.
+    } else if (borderKind_ == bkNoCaption) {
+        PassOn(message);
+    } else {
         RepaintFrame();
+    }
     message.Result = 0;
 }
 
@@ -704,6 +738,12 @@ void TWinSkinForm::FormProcedure(TMessage& message) {
             return;
         case SKM_PAINTPROBE:
             message.Result = message.LParam == SKM_MAGIC ? SKM_MAGIC : 1;
+            return;
+        case CM_MENUCHANGED:
+            OnMenuChanged(message);
+            return;
+        case CM_DIALOGCHAR:
+            OnDialogChar(message);
             return;
         default:
             relay_->CallSaved(message);

@@ -7,6 +7,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,6 +26,8 @@ class TForm;
 class TSkinData;
 class TFormSkinnerHost;
 class TFormMethodRelay;
+class TWinSkinMenu;
+class TMenuItem;
 
 // The form skinner's private messages.
 enum : UINT {
@@ -129,6 +133,12 @@ public:
     // The popup of the last ShowSystemMenu (kept until the next one or the skinner's end).
     HMENU SystemMenuCopy() const { return systemMenuCopy_.Get(); }
 
+    // The menu bar painted in the band under the title, when the window has a menu.
+    TWinSkinMenu* MenuBar() const { return menuBar_.get(); }
+    TFormSkinnerHost* Host() const { return host_; }
+    // Off while the form changes its menu: the frame is not painted meanwhile.
+    bool FramePainting() const { return framePainting_; }
+
 private:
     friend class TFormMethodRelay;
     // The form frees its components before its window: from here on the window is a bare one.
@@ -180,6 +190,17 @@ private:
     void StopTimer();
     void RestoreProcedures();
     void RestoreFormLook();
+    // The menu bar and the owner-drawn menu items (WinSkinFormMenu.cpp).
+    void CreateMenuBar();
+    void GiveMenuBack();
+    void OnMenuChanged(TMessage& message);
+    bool OnKeyMenu(TMessage& message);
+    void OnDialogChar(TMessage& message);
+    void OnMenuBarClick(TMessage& message);
+    bool OnMeasureItem(TMessage& message);
+    bool OnDrawItem(TMessage& message);
+    TMenuItem* FindFrameworkItem(UINT command, HIMAGELIST* images) const;
+    void SwitchFormPopups(bool ownerDraw);
 
     HWND handle_;
     TFormSkinnerHost* host_;
@@ -196,6 +217,8 @@ private:
     bool titleClicked_ = false;
     DWORD lastTitleClick_ = 0;
     TMenuHandle systemMenuCopy_;
+    std::unique_ptr<TWinSkinMenu> menuBar_;
+    bool framePainting_ = true;
 
     std::wstring className_;
     HWND ownerWindow_ = nullptr;

@@ -8,6 +8,7 @@
 #include "skin/form/FormSkinnerHost.h"
 #include "skin/form/ImageDrawing.h"
 #include "skin/form/WinSkinForm.h"
+#include "skin/form/WinSkinMenu.h"
 
 namespace tw {
 
@@ -134,7 +135,7 @@ TNCObject* TWinSkinForm::FindObject(POINT framePoint) {
         if (button->Visible && button->Action() >= 0 && !button->Image().Empty() &&
             Contains(button->Bounds, framePoint))
             return button.get();
-    // The menu-bar buttons are looked up here once the menu bar is skinned.
+    if (menuBar_) return menuBar_->ItemAt(framePoint);
     return nullptr;
 }
 
@@ -190,6 +191,8 @@ void TWinSkinForm::NcLButtonDown(TMessage& message) {
         if (!active_) SetForegroundWindow(handle_);
         Guarded([&] { object->MouseDown(); });
         Consume(message);
+        // A menu-bar item opens its popup at once; the menu loop runs from here.
+        if (auto* item = dynamic_cast<TMenuBtn*>(object)) Guarded([&] { menuBar_->OpenMenu(item); });
         return;
     }
     // A maximised window is not dragged by its caption.
@@ -221,6 +224,10 @@ void TWinSkinForm::NcLButtonUp(TMessage& message) {
 void TWinSkinForm::NcLButtonDblClk(TMessage& message) {
     TNCObject* object = nullptr;
     Guarded([&] { object = FindObject(ToFrame(ScreenPointOf(message.LParam))); });
+    if (dynamic_cast<TMenuBtn*>(object)) {
+        NcLButtonDown(message);
+        return;
+    }
     if (auto* button = dynamic_cast<TWinSysButton*>(object)) {
         if (DrawsWindowIcon(button->Action())) PostClose(WM_SYSCOMMAND, SC_CLOSE);
         Consume(message);
@@ -386,7 +393,9 @@ namespace {
 
 // Appends to copy what the entries of source say (texts, states, submenus); the system-menu
 // entries' states are then set by the caller from the window's state.
-void CopyMenuEntries(HMENU source, HMENU copy, int depth) {
+// ownerDraw: every entry of the copy drawn by the skin.
+void CopyMenuEntries(HMENU source, HMENU copy, int depth, bool ownerDraw) {
+    const UINT drawn = ownerDraw ? MF_OWNERDRAW : 0;
     const int count = GetMenuItemCount(source);
     for (int i = 0; i < count; ++i) {
         wchar_t text[80] = {};
@@ -397,13 +406,13 @@ void CopyMenuEntries(HMENU source, HMENU copy, int depth) {
         item.cch = 80;
         if (!GetMenuItemInfoW(source, static_cast<UINT>(i), TRUE, &item)) continue;
         if ((item.fType & MFT_SEPARATOR) || text[0] == 0) {
-            AppendMenuW(copy, MF_SEPARATOR, 0, nullptr);
+            AppendMenuW(copy, MF_SEPARATOR | drawn, 0, nullptr);
             continue;
         }
         MENUITEMINFOW entry{};
         entry.cbSize = sizeof(entry);
         entry.fMask = MIIM_STATE | MIIM_ID | MIIM_STRING | MIIM_FTYPE;
-        entry.fType = item.fType & MFT_RADIOCHECK;
+        entry.fType = (item.fType & MFT_RADIOCHECK) | (ownerDraw ? MFT_OWNERDRAW : 0);
         entry.fState = item.fState & (MFS_CHECKED | MFS_GRAYED | MFS_DISABLED);
         entry.wID = item.wID;
         entry.dwTypeData = text;
@@ -411,7 +420,7 @@ void CopyMenuEntries(HMENU source, HMENU copy, int depth) {
             // The new submenu belongs to the copy, which destroys it with itself.
             HMENU submenu = CreatePopupMenu();
             if (!submenu) continue;
-            CopyMenuEntries(item.hSubMenu, submenu, depth + 1);
+            CopyMenuEntries(item.hSubMenu, submenu, depth + 1, ownerDraw);
             entry.fMask |= MIIM_SUBMENU;
             entry.hSubMenu = submenu;
         }
@@ -429,7 +438,8 @@ void TWinSkinForm::BuildSystemMenuCopy() {
     systemMenuCopy_.Reset(CreatePopupMenu());
     if (!systemMenuCopy_) return;
     HMENU copy = systemMenuCopy_.Get();
-    CopyMenuEntries(sysMenuHandle_, copy, 0);
+    const bool ownerDraw = skinData_ && skinData_->MenuItem && InSet(skinData_->SkinControls, xcSystemMenu);
+    CopyMenuEntries(sysMenuHandle_, copy, 0, ownerDraw);
     // The window's own entries are enabled from its state, as the system does when it shows the
     // menu itself; the program's entries keep what the program set.
     const int count = GetMenuItemCount(copy);

@@ -1,0 +1,45 @@
+// Owner-drawn menu items in the skin's look: what an item shows (read from a framework item or
+// from a menu handle alone), its measure, and its drawing from the MenuItem object over the
+// popup's own background, with image, check or radio mark, caption and right-aligned shortcut.
+#pragma once
+
+#include <windows.h>
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "skin/data/MenuItemLayout.h"
+
+namespace tw {
+
+class TSkinData;
+class TMenuItem;
+
+struct TMenuItemView {
+    std::wstring Caption;  // with its "&" mark; "-" is a separator
+    std::wstring ShortCut;
+    bool Enabled = true, Checked = false, Radio = false, Default = false;
+    HIMAGELIST Images = nullptr;
+    int ImageIndex = -1;
+    bool RightToLeft = false;
+    bool IsSeparator() const { return Caption == L"-"; }
+};
+
+TMenuItemView ViewOfItem(const TMenuItem& item, HIMAGELIST images);
+// The entry of menu with that command (by position when byPosition): its text up to a tab is
+// the caption, after it the shortcut; "-" when it has no text.
+TMenuItemView ViewOfRawItem(HMENU menu, UINT item, bool byPosition = false);
+
+// The system menu font, kept for the process (bold for the default item).
+HFONT MenuFont(bool bold);
+
+// Width and height of the item in the menu font with the skin's additions.
+SIZE MeasureMenuItem(const TSkinData& data, const TMenuItemView& view, TMenuItemHome home);
+
+// Draws the item into rect of dc. popupBackground: the skinned popup's whole-window background
+// (its items start 3 pixels in), or none for a fill with the skin's menu colour.
+void DrawMenuItem(HDC dc, const RECT& rect, const TMenuItemView& view, bool selected, const TSkinData& data,
+                  HBITMAP popupBackground);
+
+}  // namespace tw
