@@ -8,9 +8,9 @@ enum class TMenuLoopKey { mkLeft, mkRight, mkOther };
 
 // Where the menu selection stands when a key arrives.
 struct TMenuLoopSelection {
-    bool Known = false;         // a framework item lies under the selection
-    bool InTopLevel = false;    // it is an entry of the open popup itself, not of one of its submenus
-    bool HasSubItems = false;   // it opens a submenu of its own
+    bool Known = false;        // a framework item lies under the selection
+    bool InTopLevel = false;   // it is an entry of the open popup itself, not of one of its submenus
+    bool HasSubItems = false;  // it opens a submenu of its own
 };
 
 // A right-to-left menu reads Left as Right and the reverse.

@@ -142,7 +142,8 @@ void TWinSkinMenu::Layout(const TFrameMetrics& m, int frameWidth) {
     const TSkinData* data = form_.SkinData();
     const TRect band(m.BorderLeft, m.TitleHeight, frameWidth - m.BorderRight, m.TitleHeight + m.MenuHeight);
     std::vector<TMenuBarEntry> entries;
-    for (const auto& item : items_) entries.push_back(TMenuBarEntry{item->Caption, item->TextWidth, item->Enabled, true});
+    for (const auto& item : items_)
+        entries.push_back(TMenuBarEntry{item->Caption, item->TextWidth, item->Enabled, true});
     TMenuBarLook look;
     if (data && data->MenuBar && !data->MenuBar->Image.Empty()) {
         look.HasImage = true;

@@ -20,15 +20,16 @@ TEST(MenuLoopRules, KeysSwitchOnlyWhereThePopupItselfWouldNotMove) {
         TMenuLoopSelection selection;
         int expected;
     } cases[] = {
-        {0, 4, K::mkRight, unknown, 1},    {3, 4, K::mkRight, topPlain, 0},   // wraps at the end
-        {0, 4, K::mkLeft, unknown, 3},     {2, 4, K::mkLeft, topPlain, 1},    // wraps at the start
-        {1, 4, K::mkRight, topWithSub, -1},                                   // Right opens the submenu
-        {1, 4, K::mkLeft, topWithSub, 0},  {1, 4, K::mkLeft, inSubmenu, -1},  // Left closes the submenu
-        {1, 4, K::mkRight, inSubmenu, 2},  {1, 4, K::mkOther, unknown, -1},
-        {0, 1, K::mkRight, unknown, -1},   {-1, 4, K::mkRight, unknown, -1}, {4, 4, K::mkLeft, unknown, -1},
+        {0, 4, K::mkRight, unknown, 1},     {3, 4, K::mkRight, topPlain, 0},   // wraps at the end
+        {0, 4, K::mkLeft, unknown, 3},      {2, 4, K::mkLeft, topPlain, 1},    // wraps at the start
+        {1, 4, K::mkRight, topWithSub, -1},                                    // Right opens the submenu
+        {1, 4, K::mkLeft, topWithSub, 0},   {1, 4, K::mkLeft, inSubmenu, -1},  // Left closes the submenu
+        {1, 4, K::mkRight, inSubmenu, 2},   {1, 4, K::mkOther, unknown, -1},  {0, 1, K::mkRight, unknown, -1},
+        {-1, 4, K::mkRight, unknown, -1},   {4, 4, K::mkLeft, unknown, -1},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "open " << c.open << " of " << c.count << " key " << static_cast<int>(c.key));
+        SCOPED_TRACE(testing::Message() << "open " << c.open << " of " << c.count << " key "
+                                        << static_cast<int>(c.key));
         EXPECT_EQ(c.expected, MenuSwitchForKey(c.open, c.count, c.key, c.selection));
     }
     EXPECT_EQ(K::mkRight, MirroredKey(K::mkLeft, true));
@@ -62,8 +63,8 @@ TEST(MenuItemLayout, MeasuresAndBoxesForEveryKindOfItem) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << "left " << c.leftWidth << " separator " << c.separator << " rtl " << c.rtl);
-        const TMenuItemBoxes boxes = MenuItemContentLayout(item, c.leftWidth, c.imageSize, c.separator, 60,
-                                                           c.shortCut, c.rtl);
+        const TMenuItemBoxes boxes = MenuItemContentLayout(item, c.leftWidth, c.imageSize, c.separator, 60, c.shortCut,
+                                                           c.rtl);
         EXPECT_EQ(c.image, boxes.Image);
         EXPECT_EQ(c.text, boxes.Text);
         EXPECT_EQ(c.shortBox, boxes.ShortCut);

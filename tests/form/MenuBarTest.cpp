@@ -43,8 +43,8 @@ TEST(OwnerDrawSwitch, EveryEntryOfTheTreeGetsItsOwnTypeBack) {
     radio.wID = 3;
     radio.dwTypeData = const_cast<wchar_t*>(L"Radio");
     InsertMenuItemW(root.Get(), 3, TRUE, &radio);
-    const UINT before[] = {TypeOf(root.Get(), 0), TypeOf(root.Get(), 1), TypeOf(root.Get(), 2), TypeOf(root.Get(), 3),
-                           TypeOf(sub, 0), TypeOf(sub, 1)};
+    const UINT before[] = {TypeOf(root.Get(), 0), TypeOf(root.Get(), 1), TypeOf(root.Get(), 2),
+                           TypeOf(root.Get(), 3), TypeOf(sub, 0),        TypeOf(sub, 1)};
     {
         TOwnerDrawSwitch drawn(root.Get());
         EXPECT_TRUE(drawn.Holds(sub));
@@ -54,8 +54,8 @@ TEST(OwnerDrawSwitch, EveryEntryOfTheTreeGetsItsOwnTypeBack) {
         GetMenuStringW(root.Get(), 1, text, 16, MF_BYCOMMAND);
         EXPECT_STREQ(L"&Plain", text);  // the text stays for the accelerators
     }
-    const UINT after[] = {TypeOf(root.Get(), 0), TypeOf(root.Get(), 1), TypeOf(root.Get(), 2), TypeOf(root.Get(), 3),
-                          TypeOf(sub, 0), TypeOf(sub, 1)};
+    const UINT after[] = {TypeOf(root.Get(), 0), TypeOf(root.Get(), 1), TypeOf(root.Get(), 2),
+                          TypeOf(root.Get(), 3), TypeOf(sub, 0),        TypeOf(sub, 1)};
     for (int i = 0; i < 6; ++i) EXPECT_EQ(before[i], after[i]) << i;
 }
 
