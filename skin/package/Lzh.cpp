@@ -3,6 +3,7 @@
 #include <cstring>
 #include <new>
 
+#include "skin/package/LzhPrefixTable.h"
 #include "skin/package/LzhTree.h"
 
 namespace tw {
@@ -59,6 +60,11 @@ public:
     }
 
     unsigned Peek8() const { return static_cast<unsigned>(buf_ >> 56); }
+    unsigned Peek(int n) const { return static_cast<unsigned>(buf_ >> (64 - n)); }
+    void Skip(int n) {
+        buf_ <<= n;
+        count_ -= n;
+    }
     unsigned Take(int n) {
         const unsigned v = static_cast<unsigned>(buf_ >> (64 - n));
         buf_ <<= n;
@@ -103,6 +109,7 @@ std::vector<uint8_t> LzhExpand(const uint8_t* in, size_t inLength, uint32_t expa
     }
 
     TLzhTree tree;
+    TLzhPrefixTable prefixes;
     TBitReader bits(in, in ? inLength : 0);
     const TPositionTables& pt = kPositionTables;
     uint8_t* const base = out.data();
@@ -113,10 +120,14 @@ std::vector<uint8_t> LzhExpand(const uint8_t* in, size_t inLength, uint32_t expa
         // A symbol needs at most about 23 bits (tree depth is bounded by the 0x8000 root
         // count) and a position at most 14, so 40 buffered bits serve both.
         if (bits.Count() < 40) bits.Refill();
-        unsigned c = tree.son[R];
+        prefixes.Refresh(tree);
+        const TLzhPrefixTable::TEntry& start = prefixes.Lookup(bits.Peek(TLzhPrefixTable::kBits));
+        bits.Skip(start.bits);
+        unsigned c = tree.son[start.node];
         while (c < static_cast<unsigned>(T)) c = tree.son[c + bits.Bit()];
         c -= T;
-        tree.Update(static_cast<int>(c));
+        if (tree.NeedsRebuild()) prefixes.Invalidate();
+        tree.Update(c, prefixes);
         if (c < 256) {
             base[n++] = static_cast<uint8_t>(c);
             continue;

@@ -101,7 +101,7 @@ public:
         // Walk from the leaf to the root; an odd node is the second child (bit 1).
         uint64_t code = 0;
         int depth = 0;
-        for (unsigned k = tree_.prnt[c + T]; k != static_cast<unsigned>(R); k = tree_.prnt[k]) {
+        for (unsigned k = tree_.LeafNode(static_cast<unsigned>(c)); k != static_cast<unsigned>(R); k = tree_.Parent(k)) {
             code |= static_cast<uint64_t>(k & 1u) << depth;
             ++depth;
         }
@@ -111,7 +111,7 @@ public:
         } else if (depth > 0) {
             bits_.Put(static_cast<uint32_t>(code), depth);
         }
-        tree_.Update(c);
+        tree_.Update(static_cast<unsigned>(c));
     }
 
     void Position(unsigned p) {

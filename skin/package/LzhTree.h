@@ -48,56 +48,58 @@ inline constexpr TPositionTables MakePositionTables() {
 
 inline constexpr TPositionTables kPositionTables = MakePositionTables();
 
+// Update with nothing to tell about swaps.
+struct TIgnoreSwaps {
+    void Swapped(unsigned, unsigned) {}
+};
+
 class TLzhTree {
 public:
     TLzhTree() { Start(); }
 
     void Start() {
         for (int i = 0; i < N_CHAR; ++i) {
-            freq[i] = 1;
+            node[i].freq = 1;
             son[i] = static_cast<uint16_t>(i + T);
-            prnt[i + T] = static_cast<uint16_t>(i);
+            node[i + T].prnt = static_cast<uint16_t>(i);
         }
         for (int i = 0, j = N_CHAR; j <= R; i += 2, ++j) {
-            freq[j] = static_cast<uint16_t>(freq[i] + freq[i + 1]);
+            node[j].freq = static_cast<uint16_t>(node[i].freq + node[i + 1].freq);
             son[j] = static_cast<uint16_t>(i);
-            prnt[i] = prnt[i + 1] = static_cast<uint16_t>(j);
+            node[i].prnt = node[i + 1].prnt = static_cast<uint16_t>(j);
         }
-        freq[T] = 0xFFFF;
-        prnt[R] = 0;
+        node[T].freq = 0xFFFF;
+        node[R].prnt = 0;
     }
 
-    // Counts symbol s once more, reordering nodes so frequencies stay sorted.
-    void Update(int s) {
-        if (freq[R] == MAX_FREQ) Rebuild();
-        unsigned c = prnt[s + T];
+    bool NeedsRebuild() const { return node[R].freq == MAX_FREQ; }
+
+    // Node index of symbol s's leaf, and the parent of node k.
+    unsigned LeafNode(unsigned s) const { return node[s + T].prnt; }
+    unsigned Parent(unsigned k) const { return node[k].prnt; }
+
+    // Counts symbol s once more, reordering nodes so frequencies stay sorted. Every exchange of
+    // two nodes' subtrees is told to swaps (its son entries at c and l changed).
+    template <class FSwaps = TIgnoreSwaps>
+    void Update(unsigned s, FSwaps&& swaps = FSwaps()) {
+        if (NeedsRebuild()) Rebuild();
+        unsigned c = node[s + T].prnt;
         do {
-            const unsigned k = ++freq[c];
-            if (k > freq[c + 1]) {
-                unsigned l = c + 1;
-                while (k > freq[l + 1]) ++l;
-                freq[c] = freq[l];
-                freq[l] = static_cast<uint16_t>(k);
-                const unsigned i = son[c];
-                prnt[i] = static_cast<uint16_t>(l);
-                if (i < static_cast<unsigned>(T)) prnt[i + 1] = static_cast<uint16_t>(l);
-                const unsigned j = son[l];
-                son[l] = static_cast<uint16_t>(i);
-                prnt[j] = static_cast<uint16_t>(c);
-                if (j < static_cast<unsigned>(T)) prnt[j + 1] = static_cast<uint16_t>(c);
-                son[c] = static_cast<uint16_t>(j);
-                c = l;
-            }
-            c = prnt[c];
+            // Frequency and parent sit side by side: one node is one small load.
+            const unsigned k = ++node[c].freq;
+            if (k > node[c + 1].freq) c = Exchange(c, k, swaps);
+            c = node[c].prnt;
         } while (c != 0);
     }
 
     // Halves all counts and builds the tree afresh from the leaves.
     void Rebuild() {
+        // Frequencies and sons of the rebuild, kept apart while they are shifted as blocks.
+        uint16_t freq[T];
         int j = 0;
         for (int i = 0; i < T; ++i) {
             if (son[i] >= T) {
-                freq[j] = static_cast<uint16_t>((freq[i] + 1u) / 2u);
+                freq[j] = static_cast<uint16_t>((node[i].freq + 1u) / 2u);
                 son[j] = son[i];
                 ++j;
             }
@@ -113,19 +115,44 @@ public:
             std::memmove(&son[k + 1], &son[k], bytes);
             son[k] = static_cast<uint16_t>(i);
         }
+        for (int i = 0; i < T; ++i) node[i].freq = freq[i];
         for (int i = 0; i < T; ++i) {
             const int k = son[i];
             if (k >= T) {
-                prnt[k] = static_cast<uint16_t>(i);
+                node[k].prnt = static_cast<uint16_t>(i);
             } else {
-                prnt[k] = prnt[k + 1] = static_cast<uint16_t>(i);
+                node[k].prnt = node[k + 1].prnt = static_cast<uint16_t>(i);
             }
         }
     }
 
-    uint16_t freq[T + 1];
-    uint16_t prnt[T + N_CHAR];
+    struct TNode {
+        uint16_t freq;  // below T; node[T].freq is a 0xFFFF sentinel
+        uint16_t prnt;  // parent of a node; node[T + s].prnt is the node of leaf s
+    };
+    TNode node[T + N_CHAR];
     uint16_t son[T];
+
+private:
+    // Node c's count rose to k past its right neighbour: moves it up to the last node l still
+    // counting less than k, exchanging the two subtrees. Returns l.
+    template <class FSwaps>
+    unsigned Exchange(unsigned c, unsigned k, FSwaps& swaps) {
+        unsigned l = c + 1;
+        while (k > node[l + 1].freq) ++l;
+        node[c].freq = node[l].freq;
+        node[l].freq = static_cast<uint16_t>(k);
+        const unsigned i = son[c];
+        node[i].prnt = static_cast<uint16_t>(l);
+        if (i < static_cast<unsigned>(T)) node[i + 1].prnt = static_cast<uint16_t>(l);
+        const unsigned j = son[l];
+        son[l] = static_cast<uint16_t>(i);
+        node[j].prnt = static_cast<uint16_t>(c);
+        if (j < static_cast<unsigned>(T)) node[j + 1].prnt = static_cast<uint16_t>(c);
+        son[c] = static_cast<uint16_t>(j);
+        swaps.Swapped(c, l);
+        return l;
+    }
 };
 
 }  // namespace lzh

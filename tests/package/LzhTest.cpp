@@ -5,6 +5,7 @@
 #include "tests/package/ReferenceLzh.h"
 #include "tests/package/TestData.h"
 #include "tests/package/bench/ClassicLzhuf.h"
+#include "tests/package/bench/VariedSkinData.h"
 
 using tw::LzhCompress;
 using tw::LzhExpand;
@@ -137,4 +138,19 @@ TEST(Lzh, RefusesOversizedExpansionBeforeAllocating) {
     } catch (const tw::ElzhException& e) {
         EXPECT_EQ(e.Message(), "LZH : Expanded size too large");
     }
+}
+
+// Skin-like data drives many subtree exchanges near the top of the tree, each of which must
+// send the expander's first-bits lookup back to the tree; the classic decoder walks every bit.
+TEST(Lzh, VariedSkinDataExpandsLikeTheClassicDecoder) {
+    const std::vector<uint8_t> data = benchdata::VariedSkinBytes(1u << 20, TW_SKINS_DIR, {});
+    const std::vector<uint8_t> coded = LzhCompress(data.data(), data.size());
+    const auto size = static_cast<uint32_t>(data.size());
+    const auto ours = Expand(coded, data.size());
+    ASSERT_EQ(ours, data);
+    EXPECT_EQ(classic::ClassicLzhufExpand(coded.data(), coded.size(), size), ours);
+    // Damaged in the middle: both readings must still agree byte for byte.
+    std::vector<uint8_t> damaged = coded;
+    for (size_t i = damaged.size() / 3; i < damaged.size() / 3 + 64; ++i) damaged[i] ^= 0x5A;
+    EXPECT_EQ(Expand(damaged, data.size()), classic::ClassicLzhufExpand(damaged.data(), damaged.size(), size));
 }

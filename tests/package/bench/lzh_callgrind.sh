@@ -1,12 +1,17 @@
 #!/usr/bin/env bash
 # Instructions per expanded byte of our expander and of the classic decoder, by callgrind,
-# on the varied 8 MiB skin-like data. Usage: lzh_callgrind.sh path/to/lzh_vs_classic [extra files]
+# on the varied 8 MiB skin-like data, or with --repeat on one real skin package repeated to 8 MiB.
+# Usage: lzh_callgrind.sh path/to/lzh_vs_classic [extra files | --repeat SkinItemN.skn]
 set -euo pipefail
 bench=$1
 shift
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-"$bench" write "$work/coded" "$@"
+if [ "${1:-}" = --repeat ]; then
+    "$bench" repeat "$work/coded" "$2"
+else
+    "$bench" write "$work/coded" "$@"
+fi
 size=$(od -An -tu4 -N4 "$work/coded" | tr -d ' ')
 measure() {
     valgrind --tool=callgrind --callgrind-out-file="$work/$1.out" --toggle-collect="*ExpandOurs*" \

@@ -1,6 +1,7 @@
 // Our expander against the classic byte-at-a-time decoder on about 8 MiB of varied skin-like
 // bytes. "write FILE [extra...]" codes the data into FILE (size, then coded bytes); "ours FILE"
 // and "classic FILE" expand it once (for callgrind --toggle-collect, see lzh_callgrind.sh);
+// "repeat FILE PACKAGE" codes a real skin package's bytes repeated to 8 MiB instead;
 // "time FILE" checks both give the same bytes and prints MiB/s of each.
 #include <algorithm>
 #include <chrono>
@@ -55,13 +56,27 @@ double MedianSeconds(int runs, F&& f) {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: lzh_vs_classic write|ours|classic|time FILE [extra files for write]\n");
+        std::fprintf(stderr, "usage: lzh_vs_classic write|repeat|ours|classic|time FILE [extra files for write | package for repeat]\n");
         return 2;
     }
     const std::string mode = argv[1];
     if (mode == "write") {
         const std::vector<std::string> extra(argv + 3, argv + argc);
         const std::vector<uint8_t> data = benchdata::VariedSkinBytes(8u << 20, TW_SKINS_DIR, extra);
+        const std::vector<uint8_t> coded = tw::LzhCompress(data.data(), data.size());
+        const uint32_t size = static_cast<uint32_t>(data.size());
+        std::ofstream f(argv[2], std::ios::binary);
+        f.write(reinterpret_cast<const char*>(&size), 4);
+        f.write(reinterpret_cast<const char*>(coded.data()), static_cast<std::streamsize>(coded.size()));
+        std::printf("%u bytes coded into %zu\n", size, coded.size());
+        return 0;
+    }
+    if (mode == "repeat" && argc == 4) {
+        // One real skin package's archive bytes, repeated to 8 MiB.
+        const TCoded package = Load(argv[3]);
+        const std::vector<uint8_t> skin = tw::LzhExpand(package.bytes.data(), package.bytes.size(), package.size);
+        std::vector<uint8_t> data;
+        while (data.size() < (8u << 20)) data.insert(data.end(), skin.begin(), skin.begin() + package.size);
         const std::vector<uint8_t> coded = tw::LzhCompress(data.data(), data.size());
         const uint32_t size = static_cast<uint32_t>(data.size());
         std::ofstream f(argv[2], std::ios::binary);
