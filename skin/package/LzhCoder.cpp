@@ -101,7 +101,8 @@ public:
         // Walk from the leaf to the root; an odd node is the second child (bit 1).
         uint64_t code = 0;
         int depth = 0;
-        for (unsigned k = tree_.LeafNode(static_cast<unsigned>(c)); k != static_cast<unsigned>(R); k = tree_.Parent(k)) {
+        for (unsigned k = tree_.LeafNode(static_cast<unsigned>(c)); k != static_cast<unsigned>(R);
+             k = tree_.Parent(k)) {
             code |= static_cast<uint64_t>(k & 1u) << depth;
             ++depth;
         }

@@ -56,7 +56,9 @@ double MedianSeconds(int runs, F&& f) {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: lzh_vs_classic write|repeat|ours|classic|time FILE [extra files for write | package for repeat]\n");
+        std::fprintf(
+            stderr,
+            "usage: lzh_vs_classic write|repeat|ours|classic|time FILE [extra files for write | package for repeat]\n");
         return 2;
     }
     const std::string mode = argv[1];
