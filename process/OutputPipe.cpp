@@ -18,17 +18,16 @@ namespace {
 // This process and a count of its runs: no two runs, here or anywhere else, share a name.
 std::wstring NewPipeName() {
     static std::atomic<unsigned long> runs{0};
-    return L"\\\\.\\pipe\\TarnwickOutput-" + std::to_wstring(::GetCurrentProcessId()) + L"-" +
-           std::to_wstring(++runs);
+    return L"\\\\.\\pipe\\TarnwickOutput-" + std::to_wstring(::GetCurrentProcessId()) + L"-" + std::to_wstring(++runs);
 }
 
 }  // namespace
 
 TOutputPipe::TOutputPipe(DWORD pipeSize, DWORD readSize) : buffer_(readSize) {
     const std::wstring name = NewPipeName();
-    readEnd_.Reset(::CreateNamedPipeW(name.c_str(), PIPE_ACCESS_INBOUND | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
-                                      PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1,
-                                      0, pipeSize, 0, nullptr));
+    readEnd_.Reset(::CreateNamedPipeW(
+        name.c_str(), PIPE_ACCESS_INBOUND | FILE_FLAG_OVERLAPPED | FILE_FLAG_FIRST_PIPE_INSTANCE,
+        PIPE_TYPE_BYTE | PIPE_READMODE_BYTE | PIPE_WAIT | PIPE_REJECT_REMOTE_CLIENTS, 1, 0, pipeSize, 0, nullptr));
     if (!readEnd_) Fail("read end");
     SECURITY_ATTRIBUTES sa{};
     sa.nLength = sizeof(sa);
