@@ -146,7 +146,7 @@ void TFrmMain::btnConvertClick(TObject*) {
                 if (job->Details.empty()) job->Details = WideFromUtf8(DosCommand1->LastError());
             }
         }
-        lvwFiles->Invalidate();
+        lvwFiles->RepaintRow(i);
     }
     if (Closing()) return;
     ProgressBar1->SetPosition(0);
@@ -232,8 +232,11 @@ void TFrmMain::ShowJobProgress(int position) {
 
 void TFrmMain::WndProc(TMessage& message) {
     if (message.Msg == kProgressMessage) {
+        // The encoder repeats a media time it has not left yet: nothing to paint then.
+        const int shown = ProgressBar1->Position();
         ProgressBar1->SetPosition(static_cast<int>(message.WParam));
-        if (taskbar_ && busy_) taskbar_->Show(Handle(), ProgressBar1->Position(), ProgressBar1->Max());
+        if (taskbar_ && busy_ && ProgressBar1->Position() != shown)
+            taskbar_->Show(Handle(), ProgressBar1->Position(), ProgressBar1->Max());
         if (static_cast<unsigned>(message.LParam) == encoderRun_.load())
             ShowJobProgress(static_cast<int>(message.WParam));
         return;

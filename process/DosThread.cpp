@@ -7,20 +7,25 @@
 #include "process/DosCommand.h"
 #include "process/DosErrors.h"
 #include "process/InheritList.h"
+#include "process/OutputPipe.h"
 #include "process/ProcessTimer.h"
 
 namespace tw {
 
 namespace {
 
-// Large enough that a child writing flat out does not wait on a reader that polls.
+// Large enough that a child writing flat out seldom waits on the reader; one read takes
+// whatever is waiting, up to all of it.
 constexpr DWORD kPipeSize = 1 << 20;
-constexpr size_t kInitialBuffer = 64 * 1024;
-// After output, a few quick looks catch the rest of a burst; then a slower beat, since a poll
-// is a round trip to the system and a child that reports twice a second needs no more.
-constexpr int kShortPausePasses = 10;
-constexpr DWORD kLongPauseMs = 30;
+constexpr DWORD kReadSize = kPipeSize;
+// While output streams in, the reader never waits, so it asks now and then whether the child
+// has ended.
 constexpr unsigned kReadsPerSample = 32;
+// Once the child has gone, a read under way finishes as soon as the system has passed on what
+// the child wrote; one that does not is held open by a process the child left behind.
+constexpr DWORD kDrainWaitMs = 100;
+// Only when the timer has no tick event to wake a reader with a time limit.
+constexpr DWORD kLimitPollMs = 30;
 
 std::string ErrorCodeText(DWORD code) { return " (error " + std::to_string(code) + ")."; }
 
@@ -49,7 +54,6 @@ bool IsMissingProgram(DWORD code) {
 TDosThread::TDosThread(TDosRunSettings settings)
     : settings_(std::move(settings)),
       stopEvent_(NewStopEvent()),
-      buffer_(kInitialBuffer),
       collect_([this](std::string_view line, TOutputType type) {
           if (type == otEntireLine) batch_.Add(line);
       }),
@@ -97,29 +101,11 @@ bool TDosThread::LimitReached() const {
            (settings_.MaxTimeAfterLastOutput > 0 && timer.SecondsSinceOutput.load() > settings_.MaxTimeAfterLastOutput);
 }
 
-// The pipe cannot be waited on, so it is polled: 1 ms pauses while output comes, stretching
-// to the usual timer period after a while of silence, so that a quiet child costs next to
-// no CPU. A stop request or the child's end cuts any pause short. True when the child has
-// ended, which saves the next pass from asking.
-bool TDosThread::Pause(HANDLE process, int idlePasses) {
-    const HANDLE handles[2] = {stopEvent_.Get(), process};
-    const DWORD r = ::WaitForMultipleObjects(2, handles, FALSE, idlePasses < kShortPausePasses ? 1 : kLongPauseMs);
-    if (r == WAIT_OBJECT_0 + 1) return true;
-    return r == WAIT_OBJECT_0 && ::WaitForSingleObject(process, 0) == WAIT_OBJECT_0;
-}
-
-// Reads everything waiting (the buffer grows to fit and never shrinks), cuts it into lines
-// and reports them.
-bool TDosThread::ReadWaiting(HANDLE pipe) {
-    DWORD waiting = 0;
-    if (!::PeekNamedPipe(pipe, nullptr, 0, nullptr, &waiting, nullptr) || waiting == 0) return false;
-    if (waiting > buffer_.size()) buffer_.resize(waiting);
-    DWORD got = 0;
-    if (!::ReadFile(pipe, buffer_.data(), static_cast<DWORD>(buffer_.size()), &got, nullptr) || got == 0) return false;
+void TDosThread::Take(const TOutputPipe& pipe) {
+    if (pipe.Size() == 0) return;
     batch_.Clear();
-    splitter_.Feed(buffer_.data(), got, collect_, &stop_);
+    splitter_.Feed(pipe.Data(), pipe.Size(), collect_, &stop_);
     Deliver(true);
-    return true;
 }
 
 // The lines of one read join Lines under one lock; then each is reported in order, then
@@ -140,24 +126,72 @@ void TDosThread::Deliver(bool reportUnfinished) {
         onNewLine(runner, splitter_.Pending(), otBeginningOfLine);
 }
 
+// The reader sleeps until output arrives, the child ends, a stop is asked for or (with a time
+// limit) the timer ticks: a quiet child costs no CPU, and a line is seen the moment it comes.
+bool TDosThread::ReadWhileRunning(TOutputPipe& pipe, HANDLE process) {
+    const bool limited = settings_.MaxTimeAfterBeginning > 0 || settings_.MaxTimeAfterLastOutput > 0;
+    const HANDLE tick = limited ? settings_.Timer->TickEvent() : nullptr;
+    unsigned readsSinceSample = 0;
+    while (!stop_.load()) {
+        const TOutputPipe::TRead read = pipe.Next();
+        if (read == TOutputPipe::TRead::Data) {
+            Take(pipe);
+            if (++readsSinceSample >= kReadsPerSample) {
+                readsSinceSample = 0;
+                if (::WaitForSingleObject(process, 0) == WAIT_OBJECT_0) return true;
+            }
+            if (LimitReached()) return false;
+            continue;
+        }
+        // Earlier handles win a tie: output is taken before the child's end is acted on.
+        HANDLE handles[4];
+        DWORD count = 0;
+        handles[count++] = stopEvent_.Get();
+        if (read == TOutputPipe::TRead::Pending) handles[count++] = pipe.ReadEvent();
+        const DWORD processIndex = count;
+        handles[count++] = process;
+        if (tick) handles[count++] = tick;
+        const DWORD timeout = limited && !tick ? kLimitPollMs : INFINITE;
+        const DWORD r = ::WaitForMultipleObjects(count, handles, FALSE, timeout);
+        if (r == WAIT_FAILED) throw EDosCommand("The output reader could not wait" + ErrorCodeText(::GetLastError()));
+        if (r == WAIT_OBJECT_0 + processIndex) return true;
+        if (LimitReached()) return false;
+    }
+    return false;
+}
+
+// What the child wrote before it ended is in the pipe or on its way: take it all.
+void TDosThread::DrainAfterExit(TOutputPipe& pipe) {
+    while (!stop_.load()) {
+        const TOutputPipe::TRead read = pipe.Next();
+        if (read == TOutputPipe::TRead::Ended) return;
+        if (read == TOutputPipe::TRead::Data) {
+            Take(pipe);
+            continue;
+        }
+        if (::WaitForSingleObject(pipe.ReadEvent(), kDrainWaitMs) == WAIT_OBJECT_0) continue;
+        if (pipe.CancelRead()) Take(pipe);
+        return;
+    }
+}
+
 void TDosThread::ReadUntilEnd() {
-    THandle inRead, inWrite, outRead, outWrite;
+    THandle inRead, inWrite;
     MakePipe(inRead, inWrite, 0, "input");
-    MakePipe(outRead, outWrite, kPipeSize, "output");
-    // Our own ends stay with us.
+    TOutputPipe output(kPipeSize, kReadSize);
+    // Our own end stays with us.
     ::SetHandleInformation(inWrite.Get(), HANDLE_FLAG_INHERIT, 0);
-    ::SetHandleInformation(outRead.Get(), HANDLE_FLAG_INHERIT, 0);
 
     STARTUPINFOEXW si{};
     si.StartupInfo.cb = sizeof(si);
     si.StartupInfo.dwFlags = STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES;
     si.StartupInfo.wShowWindow = SW_HIDE;
     si.StartupInfo.hStdInput = inRead.Get();
-    si.StartupInfo.hStdOutput = outWrite.Get();
-    si.StartupInfo.hStdError = outWrite.Get();  // one stream, interleaved as written
+    si.StartupInfo.hStdOutput = output.ChildEnd();
+    si.StartupInfo.hStdError = output.ChildEnd();  // one stream, interleaved as written
     // Only its own two pipe ends, so that a child started at the same moment by another runner
     // cannot pick up (and keep open) this run's handles.
-    TInheritList inherit({inRead.Get(), outWrite.Get()});
+    TInheritList inherit({inRead.Get(), output.ChildEnd()});
     si.lpAttributeList = inherit.Get();
 
     DWORD flags = settings_.Priority | CREATE_NEW_CONSOLE | CREATE_SUSPENDED;
@@ -178,41 +212,16 @@ void TDosThread::ReadUntilEnd() {
     ::ResumeThread(mainThread.Get());
     // Only the child holds its ends now; the input pipe stays open but nothing is written.
     inRead.Reset();
-    outWrite.Reset();
+    output.CloseChildEnd();
 
-    bool terminating = false;
-    int idlePasses = 0;
-    bool endedInPause = false;
-    unsigned readsSinceSample = 0;
     try {
-        for (;;) {
-            // The child's end is sampled before the pipe is read, so that what it wrote before
-            // ending is read before the run ends. While output streams in, sampling now and
-            // then is enough; after a pause, the pause has sampled it.
-            bool exited = endedInPause;
-            if (idlePasses == 0 && ++readsSinceSample >= kReadsPerSample) {
-                readsSinceSample = 0;
-                exited = ::WaitForSingleObject(process.Get(), 0) == WAIT_OBJECT_0;
-            }
-            if (ReadWaiting(outRead.Get())) {
-                idlePasses = 0;
-                endedInPause = false;
-            } else if (!exited) {
-                endedInPause = Pause(process.Get(), idlePasses++);
-            }
-            if (stop_.load() && !terminating) {
-                ::TerminateProcess(process.Get(), 0);
-                terminating = true;
-            }
-            if (exited) {
-                // A read may return less than was waiting; take the rest before the last line.
-                while (!stop_.load() && ReadWaiting(outRead.Get())) {
-                }
-                DWORD code = 0;
-                if (!terminating && ::GetExitCodeProcess(process.Get(), &code)) settings_.Runner->RecordExitCode(code);
-                break;
-            }
-            if (LimitReached()) break;
+        if (ReadWhileRunning(output, process.Get())) {
+            DrainAfterExit(output);
+            DWORD code = 0;
+            if (!stop_.load() && ::GetExitCodeProcess(process.Get(), &code)) settings_.Runner->RecordExitCode(code);
+        } else if (stop_.load()) {
+            ::TerminateProcess(process.Get(), 0);
+            ::WaitForSingleObject(process.Get(), INFINITE);
         }
         // The unfinished rest becomes the last complete line.
         batch_.Clear();

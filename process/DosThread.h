@@ -17,6 +17,7 @@
 namespace tw {
 
 class TDosCommand;
+class TOutputPipe;
 class TProcessTimer;
 
 // What a run needs, copied when the run starts so that later changes to the runner do not
@@ -49,15 +50,16 @@ public:
 private:
     void Run() noexcept;
     void ReadUntilEnd();
-    bool ReadWaiting(HANDLE pipe);
+    // Reads until the child ends (true), a time limit is reached or a stop is asked for.
+    bool ReadWhileRunning(TOutputPipe& pipe, HANDLE process);
+    void DrainAfterExit(TOutputPipe& pipe);
+    void Take(const TOutputPipe& pipe);
     void Deliver(bool reportUnfinished);
     bool LimitReached() const;
-    bool Pause(HANDLE process, int idlePasses);
 
     TDosRunSettings settings_;
     std::atomic<bool> stop_{false};
-    THandle stopEvent_;  // set with stop_, so that a pause ends at once
-    std::vector<char> buffer_;
+    THandle stopEvent_;  // set with stop_, so that a wait for output ends at once
     TLineSplitter splitter_;
     TLineSplitter::TSink collect_;  // puts the complete lines of a read into batch_
     TLineBatch batch_;

@@ -25,7 +25,8 @@ const TClassInfo& TProcessTimer::StaticClassInfo() {
     return info;
 }
 
-TProcessTimer::TProcessTimer(TComponent* owner) : TComponent(owner) {
+TProcessTimer::TProcessTimer(TComponent* owner)
+    : TComponent(owner), tickEvent_(::CreateEventW(nullptr, FALSE, FALSE, nullptr)) {
     static std::once_flag registered;
     std::call_once(registered, [] {
         WNDCLASSEXW wc{};
@@ -51,6 +52,7 @@ TProcessTimer::~TProcessTimer() {
 void TProcessTimer::Start() {
     SecondsSinceStart.store(0);
     SecondsSinceOutput.store(0);
+    if (tickEvent_) ::ResetEvent(tickEvent_.Get());  // a tick of the last run says nothing of this one
     enabled_.store(true);
     // Setting the same id again restarts the period from now.
     if (window_) timerSet_ = ::SetTimer(window_.Get(), kTimerId, kIntervalMs, nullptr) != 0;
@@ -64,6 +66,7 @@ void TProcessTimer::Tick() noexcept {
     }
     ++SecondsSinceStart;
     ++SecondsSinceOutput;
+    if (tickEvent_) ::SetEvent(tickEvent_.Get());
 }
 
 LRESULT CALLBACK TProcessTimer::WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {

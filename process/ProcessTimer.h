@@ -29,11 +29,16 @@ public:
     std::atomic<int> SecondsSinceStart{0};
     std::atomic<int> SecondsSinceOutput{0};
 
+    // Set by every tick that counts (auto reset), so that a reader with a time limit wakes to
+    // compare the counters when they change, not on a beat of its own. Null if it could not be made.
+    HANDLE TickEvent() const { return tickEvent_.Get(); }
+
 private:
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     void Tick() noexcept;  // counts only: nothing in it can throw out of the window procedure
 
     TWindowHandle window_;
+    THandle tickEvent_;
     bool timerSet_ = false;
     std::atomic<bool> enabled_{false};
 };

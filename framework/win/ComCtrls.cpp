@@ -241,7 +241,9 @@ void TProgressBar::SetMax(int value) {
 }
 
 void TProgressBar::SetPosition(int value) {
-    position_ = std::clamp(value, min_, max_);
+    const int position = std::clamp(value, min_, max_);
+    if (position == position_) return;  // the control already shows it
+    position_ = position;
     if (HandleAllocated()) SendMessageW(Handle(), PBM_SETPOS, static_cast<WPARAM>(position_), 0);
 }
 

@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <memory>
+#include <mutex>
 
 #include "framework/win/Handles.h"
 #include "process/ProcessTimer.h"
@@ -129,6 +130,39 @@ TEST(DosCommand, StopEndsTheChildAndReturnsAfterTerminated) {
     EXPECT_EQ(log.Terminated(), 1);
     // A stopped child has no exit code of its own to report.
     EXPECT_EQ(dos.ExitCode(), TDosCommand::kNoExitCode);
+}
+
+// The reader sleeps while the child is silent; output after the silence and a stop each wake it
+// at once.
+TEST(DosCommand, OutputAfterSilenceAndAStopWakeTheWaitingReader) {
+    TDosCommand dos(nullptr);
+    std::mutex lock;
+    std::vector<Clock::time_point> arrivals;
+    dos.OnNewLine = [&](TObject*, const std::string&, TOutputType type) {
+        if (type != otEntireLine) return;
+        std::lock_guard<std::mutex> g(lock);
+        arrivals.push_back(Clock::now());
+    };
+    dos.SetCommandLine(ChildCommand(L"out first\\n sleep 1500 out second\\n sleep 30000"));
+    dos.Execute();
+    ASSERT_TRUE(PumpUntil(
+        [&] {
+            std::lock_guard<std::mutex> g(lock);
+            return arrivals.size() >= 2;
+        },
+        15000));
+    {
+        std::lock_guard<std::mutex> g(lock);
+        const double gap = std::chrono::duration<double>(arrivals[1] - arrivals[0]).count();
+        EXPECT_GE(gap, 1.4);
+        EXPECT_LT(gap, 2.5);
+    }
+    PumpUntil([] { return false; }, 300);  // the reader is waiting again
+    const auto start = Clock::now();
+    dos.Stop();
+    EXPECT_LT(SecondsSince(start), 1.0);
+    EXPECT_FALSE(dos.IsRunning());
+    EXPECT_EQ(dos.Lines().Items(), (Lines{"first", "second"}));
 }
 
 TEST(DosCommand, ExitCodeOfAChildThatEndsByItself) {
