@@ -14,9 +14,11 @@
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinProgress.h"
+#include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/SkinTab.h"
 #include "skin/controls/SkinTabSheet.h"
+#include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinnerKind.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SystemInfo.h"
@@ -113,6 +115,10 @@ std::unique_ptr<TControlSkinner> MakeSkinner(TSkinnerKind kind) {
             return std::make_unique<TSkinTab>();
         case TSkinnerKind::TabSheet:
             return std::make_unique<TSkinTabSheet>();
+        case TSkinnerKind::ScControl:
+            return std::make_unique<TSkinScControl>();
+        case TSkinnerKind::TrackBar:
+            return std::make_unique<TSkinTrackBar>();
         default:
             return nullptr;  // the other families are not built in this program yet
     }

@@ -108,6 +108,7 @@ void TControlSkinner::ControlGoing() {
     active_ = false;
     attached_ = false;
     SetLifeState(slGone);
+    WindowGoing();
 }
 
 // ---------------------------------------------------------------- message routing

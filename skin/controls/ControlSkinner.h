@@ -61,6 +61,9 @@ protected:
     virtual bool BeforeMessage(TMessage& message);
     // Post-handler, after the previous procedure ran.
     virtual void AfterMessage(TMessage& message);
+    // The framework control is going and its window with it, unseen by this skinner: windows
+    // of the skinner's own that draw for it go now, not at the next sweep.
+    virtual void WindowGoing() {}
     // Draws the skinned control into dc within rect (window coordinates, origin 0,0).
     virtual void DrawSkin(HDC /*dc*/, const RECT& /*rect*/) {}
 

@@ -75,8 +75,8 @@ void DrawCell(HDC dc, const RECT& rect, const TDataSkinObject& strip, int frame)
 
 }  // namespace
 
-TWScrollbar::TWScrollbar(TScrollPanelHost& host, HWND target, bool vertical)
-    : host_(host), target_(target), vertical_(vertical), arrowSize_(GetSystemMetrics(SM_CXHSCROLL)) {
+TWScrollbar::TWScrollbar(TScrollPanelHost& host, HWND target, bool vertical, bool barControl)
+    : host_(host), target_(target), vertical_(vertical), barControl_(barControl), arrowSize_(GetSystemMetrics(SM_CXHSCROLL)) {
     RegisterPanelClass();
     HWND parent = GetParent(target);
     if (!parent) return;
@@ -96,7 +96,25 @@ TWScrollbar::~TWScrollbar() {
 
 // ---------------------------------------------------------------- placing
 
+bool TWScrollbar::ControlBarInfo(SCROLLBARINFO& info) const {
+    if (!IsWindow(target_)) return false;
+    info = SCROLLBARINFO{};
+    info.cbSize = sizeof(info);
+    if (!GetWindowRect(target_, &info.rcScrollBar)) return false;
+    SCROLLINFO scroll{sizeof(scroll), SIF_ALL, 0, 0, 0, 0, 0};
+    if (!GetScrollInfo(target_, SB_CTL, &scroll)) return false;
+    const RECT& r = info.rcScrollBar;
+    const int length = vertical_ ? r.bottom - r.top : r.right - r.left;
+    const TThumbSpan thumb = ControlThumb(
+        length, arrowSize_, TScrollState{scroll.nMin, scroll.nMax, static_cast<int>(scroll.nPage), scroll.nPos}, true);
+    info.xyThumbTop = thumb.Start;
+    info.xyThumbBottom = thumb.End;
+    if (!IsWindowEnabled(target_)) info.rgstate[0] |= STATE_SYSTEM_UNAVAILABLE;
+    return true;
+}
+
 bool TWScrollbar::BarInfo(SCROLLBARINFO& info) const {
+    if (barControl_) return ControlBarInfo(info);
     const GetScrollBarInfoFn get = ScrollBarInfoFunction();
     if (!get || !IsWindow(target_)) return false;
     info = SCROLLBARINFO{};
@@ -305,8 +323,11 @@ void TWScrollbar::Press(POINT point) {
     // switch or the window's end in that loop may free this panel.
     const std::shared_ptr<bool> alive = alive_;
     const HWND target = target_;
-    SendMessageW(target, WM_NCLBUTTONDOWN, vertical_ ? HTVSCROLL : HTHSCROLL,
-                 MAKELPARAM(static_cast<short>(screen.x), static_cast<short>(screen.y)));
+    if (barControl_)
+        SendMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(static_cast<short>(point.x), static_cast<short>(point.y)));
+    else
+        SendMessageW(target, WM_NCLBUTTONDOWN, vertical_ ? HTVSCROLL : HTHSCROLL,
+                     MAKELPARAM(static_cast<short>(screen.x), static_cast<short>(screen.y)));
     if (!*alive) return;
     tracking_ = false;
     ReleaseCapture();
@@ -316,6 +337,11 @@ void TWScrollbar::Press(POINT point) {
 void TWScrollbar::Release(POINT point) {
     tracking_ = false;
     ReleaseCapture();
+    if (barControl_) {
+        PostMessageW(target_, WM_LBUTTONUP, 0, MAKELPARAM(static_cast<short>(point.x), static_cast<short>(point.y)));
+        Invalidate();
+        return;
+    }
     POINT screen = point;
     ClientToScreen(window_.Get(), &screen);
     PostMessageW(target_, WM_NCLBUTTONUP, vertical_ ? HTVSCROLL : HTHSCROLL,

@@ -26,8 +26,9 @@ protected:
 
 class TWScrollbar {
 public:
-    // A hidden panel for the vertical or horizontal bar of target, a child of target's parent.
-    TWScrollbar(TScrollPanelHost& host, HWND target, bool vertical);
+    // A hidden panel for the vertical or horizontal bar of target, a child of target's parent;
+    // barControl: target is a scroll bar control and the panel covers all of it.
+    TWScrollbar(TScrollPanelHost& host, HWND target, bool vertical, bool barControl = false);
     // May run while the panel's own press is still inside the system's scroll loop: the
     // press learns of it and touches nothing afterwards.
     ~TWScrollbar();
@@ -60,6 +61,8 @@ private:
     static LRESULT CALLBACK Procedure(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
     LRESULT Message(UINT msg, WPARAM wParam, LPARAM lParam);
     bool BarInfo(SCROLLBARINFO& info) const;
+    // A scroll bar control tells no bar information: it is worked out from its scroll state.
+    bool ControlBarInfo(SCROLLBARINFO& info) const;
     void MouseMove(POINT point);
     void Press(POINT point);
     void Release(POINT point);
@@ -67,6 +70,7 @@ private:
     TScrollPanelHost& host_;
     HWND target_;
     bool vertical_;
+    bool barControl_;
     TWindowHandle window_;
     TPaintBuffer buffer_;
     int arrowSize_ = 0;

@@ -38,6 +38,7 @@ protected:
     // After each paint of the window: the panels paint again, a hidden one is placed again
     // once its bar is there.
     void DrawSkin(HDC dc, const RECT& rect) override;
+    void WindowGoing() override { FreePanels(); }
 
     // Shared with the frames of this skinner's own handlers: false once it is gone.
     std::shared_ptr<bool> scrolledAlive_ = std::make_shared<bool>(true);

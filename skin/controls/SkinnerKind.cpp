@@ -34,6 +34,8 @@ constexpr uint32_t kButtonBitmap = 0x00000080;
 constexpr uint32_t kComboSimple = 0x0001;
 constexpr uint32_t kComboTypeMask = 0x0003;
 constexpr uint32_t kTabOwnerDrawFixed = 0x2000;
+constexpr uint32_t kScrollSizeBox = 0x0008;  // SBS_SIZEBOX; SBS_SIZEGRIP (0x10) is always with it
+constexpr uint32_t kScrollSizeGrip = 0x0010;
 
 }  // namespace
 
@@ -46,6 +48,10 @@ TSkinnerChoice ChooseForControl(const TControlFacts& f, uint32_t set, bool hasTa
     if (name == "TTABSHEET" && in(xcTab) && hasTabs) return Gives(TSkinnerKind::TabSheet);
     if (name == "TMVCPANEL") return Gives(TSkinnerKind::None, true);
     if ((name == "TUPDOWN" || name == "TSPINBUTTON") && in(xcSpin)) return Gives(TSkinnerKind::UpDown);
+    // Our own scroll bar control and track bar, and the scrolled memo and list box.
+    if (name == "TSCROLLBAR" && in(xcScrollbar)) return Gives(TSkinnerKind::ScControl);
+    if (name == "TTRACKBAR" && in(xcTrackBar)) return Gives(TSkinnerKind::TrackBar);
+    if ((name == "TMEMO" || name == "TLISTBOX") && in(xcScrollbar)) return Gives(TSkinnerKind::Scrollbar);
     if (f.IsGroupBox && in(xcPanel)) return Gives(TSkinnerKind::GroupBox, true);
     if (f.IsProgressBar && in(xcProgress)) return Gives(TSkinnerKind::Progress);
     if (f.IsComboBox && in(xcCombo)) return Gives(TSkinnerKind::Combo);
@@ -76,7 +82,8 @@ TSkinnerChoice ChooseForSkin3rd(const std::string& rawValue, uint32_t set, bool 
     if (value == "groupbox") return when(xcGroupBox, TSkinnerKind::GroupBox, false, true);
     if (value == "container") return Gives(TSkinnerKind::None, true);
     if (value == "tab") return hasTabs ? when(xcTab, TSkinnerKind::Tab) : Gives(TSkinnerKind::None);
-    if (value == "trackbar" || value == "mediaplayer" || value == "bitbtn" || value == "pngbitbtn" ||
+    if (value == "trackbar") return when(xcButton, TSkinnerKind::TrackBar);
+    if (value == "mediaplayer" || value == "bitbtn" || value == "pngbitbtn" ||
         value == "menubtn")
         return when(xcButton, TSkinnerKind::Other);
     if (value == "speedbutton") return when(xcSpeedButton, TSkinnerKind::Other);
@@ -101,7 +108,10 @@ TSkinnerChoice ChooseForWindow(const std::string& className, uint32_t style) {
         return Gives(TSkinnerKind::Combo);
     }
     if (cls == "comboboxex32") return Gives(TSkinnerKind::Combo);
-    if (cls == "scrollbar") return tabStop ? Gives(TSkinnerKind::None) : Gives(TSkinnerKind::Sizer);
+    if (cls == "scrollbar")
+        return (style & (kScrollSizeBox | kScrollSizeGrip)) ? Gives(TSkinnerKind::Sizer)
+                                                             : Gives(TSkinnerKind::ScControl);
+    if (cls == "msctls_trackbar32") return Gives(TSkinnerKind::TrackBar);
     if (cls == "#32770") return tabStop ? Gives(TSkinnerKind::None) : Gives(TSkinnerKind::Box, true);
     if (cls == "tpanel" || cls == "ttntpanel.unicodeclass" || cls == "ttntsilentpaintpanel.unicodeclass")
         return Gives(TSkinnerKind::None, true, true);

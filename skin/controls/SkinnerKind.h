@@ -24,6 +24,8 @@ enum class TSkinnerKind {
     Tab,
     TabSheet,  // a page of a page control
     Sizer,
+    ScControl,  // a scroll bar control: one panel over the whole control
+    TrackBar,
     Other,  // a kind of skinner this program has no use for (tabs of other families...)
 };
 

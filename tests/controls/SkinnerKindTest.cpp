@@ -61,6 +61,17 @@ TEST(SkinnerKindTest, FrameworkControlsByFamilyThenByName) {
         {Facts("TMvcPanel"), kAll, false, K::None, true, false},
         {Facts("TUpDown"), kAll, false, K::UpDown, false, false},
         {Facts("TWebBrowser"), kAll, false, K::None, false, false},
+        // Our scroll bar control and track bar, each behind its own switch; a memo and a list
+        // box get scroll panels by name, also while their bars are hidden.
+        {Facts("TScrollBar"), kAll, false, K::ScControl, false, false},
+        {Facts("TScrollBar"), kAll & ~SetBit(xcScrollbar), false, K::None, false, false},
+        {Facts("TTrackBar"), kAll, false, K::TrackBar, false, false},
+        {Facts("TTrackBar"), kAll & ~SetBit(xcTrackBar), false, K::None, false, false},
+        {Facts("TMemo", [](TControlFacts& f) { f.IsEdit = true; }), kAll, false, K::Scrollbar, false, false},
+        {Facts("TMemo", [](TControlFacts& f) { f.IsEdit = true; }), kAll & ~SetBit(xcScrollbar), false, K::Edit,
+         false, false},
+        {Facts("TListBox"), kAll, false, K::Scrollbar, false, false},
+        {Facts("TListBox"), kAll & ~SetBit(xcScrollbar), false, K::None, false, false},
     };
     for (const Case& c : cases) {
         TSkinnerChoice got = ChooseForControl(c.facts, c.set, c.tabs);
@@ -82,6 +93,7 @@ TEST(SkinnerKindTest, Skin3rdWordsDecideEvenWhenTheyGiveNothing) {
         {"groupbox", kAll, K::GroupBox}, {"progress", kAll, K::Progress},
         {"combobox", kAll, K::Combo},    {"tab", kAll, K::None},  // no Tabs in the skin
         {"no such word", kAll, K::None},
+        {"trackbar", kAll, K::TrackBar}, {"trackbar", kAll & ~SetBit(xcButton), K::None},
     };
     for (const Case& c : cases) {
         TSkinnerChoice got = ChooseForSkin3rd(c.value, c.set, false);
@@ -112,8 +124,12 @@ TEST(SkinnerKindTest, BareWindowsByClassAndStyle) {
         {"Button", 0x8, K::Button, false},       // user button: any other type
         {"ComboBox", 0x2, K::Combo, false},
         {"ComboBox", 0x1, K::None, false},  // simple
-        {"ScrollBar", 0x0, K::Sizer, false},
-        {"ScrollBar", tabStop, K::None, false},
+        // A scroll bar is a size box or grip (SBS_SIZEBOX, SBS_SIZEGRIP) or a scroll bar control.
+        {"ScrollBar", 0x0, K::ScControl, false},
+        {"ScrollBar", 0x1 | tabStop, K::ScControl, false},  // SBS_VERT
+        {"ScrollBar", 0x8, K::Sizer, false},
+        {"ScrollBar", 0x18, K::Sizer, false},
+        {"msctls_trackbar32", 0x2, K::TrackBar, false},  // TBS_VERT
         {"#32770", 0x0, K::Box, true},
         {"#32770", tabStop, K::None, false},
         {"TPanel", 0x0, K::None, true},

@@ -1,0 +1,98 @@
+#include "skin/controls/SkinScControl.h"
+
+#include "framework/win/Control.h"
+
+namespace tw {
+
+TSkinScControl::~TSkinScControl() { panel_.reset(); }
+
+void TSkinScControl::MakePanel() {
+    const bool vertical = (GetWindowLongPtrW(Handle(), GWL_STYLE) & SBS_VERT) != 0;
+    panel_ = std::make_unique<TWScrollbar>(*this, Handle(), vertical, true);
+    panel_->Place();
+}
+
+void TSkinScControl::AttachControl(TWinSkinForm& form, TSkinData& data, TWinControl& control, bool recolour) {
+    TControlSkinner::AttachControl(form, data, control, recolour);
+    if (Attached()) MakePanel();
+}
+
+void TSkinScControl::AttachWindow(HWND window, TSkinData& data, TWinSkinForm& form) {
+    TControlSkinner::AttachWindow(window, data, form);
+    if (Attached()) MakePanel();
+}
+
+void TSkinScControl::Detach() {
+    panel_.reset();
+    TControlSkinner::Detach();
+}
+
+void TSkinScControl::SkinChanged() {
+    TControlSkinner::SkinChanged();
+    if (panel_) panel_->Place();
+}
+
+bool TSkinScControl::BeforeMessage(TMessage& message) {
+    switch (message.Msg) {
+        case WM_NCDESTROY:
+            panel_.reset();
+            break;
+        case WM_PAINT:
+            // The panel covers the control: the system's own bar never reaches the screen.
+            if (panel_ && panel_->Shown()) {
+                PAINTSTRUCT ps;
+                if (BeginPaint(Handle(), &ps)) EndPaint(Handle(), &ps);
+                panel_->Invalidate();
+                message.Result = 0;
+                return false;
+            }
+            break;
+        case WM_ERASEBKGND:
+            if (panel_ && panel_->Shown()) {
+                message.Result = 1;
+                return false;
+            }
+            break;
+        default:
+            break;
+    }
+    return TControlSkinner::BeforeMessage(message);
+}
+
+void TSkinScControl::AfterMessage(TMessage& message) {
+    if (!panel_) return TControlSkinner::AfterMessage(message);
+    switch (message.Msg) {
+        case WM_WINDOWPOSCHANGED:
+        case WM_NCPAINT:
+        case WM_SHOWWINDOW:
+            panel_->Place();
+            break;
+        case CM_VISIBLECHANGED:
+            if (message.WParam) panel_->Place();
+            else
+                panel_->HideBar();
+            break;
+        case SBM_SETSCROLLINFO:
+        case SBM_SETPOS:
+        case SBM_SETRANGE:
+        case SBM_SETRANGEREDRAW:
+        case SBM_ENABLE_ARROWS:
+        case CN_HSCROLL:
+        case CN_VSCROLL:
+        case WM_ENABLE:
+        case CM_ENABLEDCHANGED:
+        case WM_SETFOCUS:
+        case WM_KILLFOCUS:
+            panel_->Invalidate();
+            break;
+        default:
+            break;
+    }
+    TControlSkinner::AfterMessage(message);
+}
+
+void TSkinScControl::DrawSkin(HDC /*dc*/, const RECT& /*rect*/) {
+    if (panel_) panel_->Invalidate();
+}
+
+}  // namespace tw
