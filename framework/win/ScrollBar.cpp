@@ -56,7 +56,8 @@ void TScrollBar::SetPageSize(int value) {
 
 void TScrollBar::SendInfo() {
     if (!HandleAllocated()) return;
-    SCROLLINFO info{sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS, min_, max_, static_cast<UINT>(pageSize_), position_, 0};
+    SCROLLINFO info{
+        sizeof(info), SIF_RANGE | SIF_PAGE | SIF_POS, min_, max_, static_cast<UINT>(pageSize_), position_, 0};
     SetScrollInfo(Handle(), SB_CTL, &info, TRUE);
 }
 
@@ -74,10 +75,18 @@ void TScrollBar::HandleCreated() {
 void TScrollBar::Scroll(int code) {
     int position = position_;
     switch (code) {
-        case SB_LINEUP: position -= smallChange_; break;
-        case SB_LINEDOWN: position += smallChange_; break;
-        case SB_PAGEUP: position -= largeChange_; break;
-        case SB_PAGEDOWN: position += largeChange_; break;
+        case SB_LINEUP:
+            position -= smallChange_;
+            break;
+        case SB_LINEDOWN:
+            position += smallChange_;
+            break;
+        case SB_PAGEUP:
+            position -= largeChange_;
+            break;
+        case SB_PAGEDOWN:
+            position += largeChange_;
+            break;
         case SB_THUMBPOSITION:
         case SB_THUMBTRACK: {
             // The 32-bit position the thumb is dragged to (the message carries only 16 bits).
@@ -85,9 +94,14 @@ void TScrollBar::Scroll(int code) {
             if (GetScrollInfo(Handle(), SB_CTL, &info)) position = info.nTrackPos;
             break;
         }
-        case SB_TOP: position = min_; break;
-        case SB_BOTTOM: position = max_; break;
-        default: break;
+        case SB_TOP:
+            position = min_;
+            break;
+        case SB_BOTTOM:
+            position = max_;
+            break;
+        default:
+            break;
     }
     if (OnScroll) OnScroll(this, static_cast<TScrollCode>(code), position);
     SetPosition(position);

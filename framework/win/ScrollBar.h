@@ -11,7 +11,17 @@ namespace tw {
 
 enum class TScrollBarKind { sbHorizontal, sbVertical };
 // The scroll requests, in the order of the system's codes (SB_LINEUP ... SB_ENDSCROLL).
-enum class TScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scPosition, scTrack, scTop, scBottom, scEndScroll };
+enum class TScrollCode {
+    scLineUp,
+    scLineDown,
+    scPageUp,
+    scPageDown,
+    scPosition,
+    scTrack,
+    scTop,
+    scBottom,
+    scEndScroll
+};
 
 // A request and the position it leads to, which the handler may change.
 using TScrollEvent = std::function<void(TObject* sender, TScrollCode code, int& position)>;

@@ -12,10 +12,14 @@ const std::vector<std::string> kScrollStyleNames = {"ssNone", "ssHorizontal", "s
 
 DWORD ScrollStyleBits(TScrollStyle style) {
     switch (style) {
-        case TScrollStyle::ssHorizontal: return WS_HSCROLL;
-        case TScrollStyle::ssVertical: return WS_VSCROLL;
-        case TScrollStyle::ssBoth: return WS_HSCROLL | WS_VSCROLL;
-        default: return 0;
+        case TScrollStyle::ssHorizontal:
+            return WS_HSCROLL;
+        case TScrollStyle::ssVertical:
+            return WS_VSCROLL;
+        case TScrollStyle::ssBoth:
+            return WS_HSCROLL | WS_VSCROLL;
+        default:
+            return 0;
     }
 }
 
@@ -86,7 +90,8 @@ const TClassInfo& TListBox::StaticClassInfo() {
                 "ItemIndex", [](const TListBox& c) { return c.ItemIndex(); },
                 [](TListBox& c, int64_t v) { c.SetItemIndex(static_cast<int>(v)); }),
             IntProp<TListBox>(
-                "Count", [](const TListBox& c) { return static_cast<int>(c.Items().size()); }, [](TListBox&, int64_t) {}),
+                "Count", [](const TListBox& c) { return static_cast<int>(c.Items().size()); },
+                [](TListBox&, int64_t) {}),
         }};
     return info;
 }

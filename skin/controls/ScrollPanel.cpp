@@ -76,7 +76,11 @@ void DrawCell(HDC dc, const RECT& rect, const TDataSkinObject& strip, int frame)
 }  // namespace
 
 TWScrollbar::TWScrollbar(TScrollPanelHost& host, HWND target, bool vertical, bool barControl)
-    : host_(host), target_(target), vertical_(vertical), barControl_(barControl), arrowSize_(GetSystemMetrics(SM_CXHSCROLL)) {
+    : host_(host),
+      target_(target),
+      vertical_(vertical),
+      barControl_(barControl),
+      arrowSize_(GetSystemMetrics(SM_CXHSCROLL)) {
     RegisterPanelClass();
     HWND parent = GetParent(target);
     if (!parent) return;
@@ -324,7 +328,8 @@ void TWScrollbar::Press(POINT point) {
     const std::shared_ptr<bool> alive = alive_;
     const HWND target = target_;
     if (barControl_)
-        SendMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(static_cast<short>(point.x), static_cast<short>(point.y)));
+        SendMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON,
+                     MAKELPARAM(static_cast<short>(point.x), static_cast<short>(point.y)));
     else
         SendMessageW(target, WM_NCLBUTTONDOWN, vertical_ ? HTVSCROLL : HTHSCROLL,
                      MAKELPARAM(static_cast<short>(screen.x), static_cast<short>(screen.y)));

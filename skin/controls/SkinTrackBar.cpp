@@ -118,7 +118,7 @@ void TSkinTrackBar::DrawChannel(HDC dc) {
     SendMessageW(Handle(), TBM_GETCHANNELRECT, 0, reinterpret_cast<LPARAM>(&reported));
     const bool vertical = Vertical();
     const TDataSkinObject* image = vertical && HasImage(skinData_->TrackVert.get()) ? skinData_->TrackVert.get()
-                                                                                   : skinData_->Track.get();
+                                                                                    : skinData_->Track.get();
     if (!HasImage(image)) return;
     TRect channel{reported.left, reported.top, reported.right, reported.bottom};
     if (vertical) channel = UprightVerticalChannel(channel);

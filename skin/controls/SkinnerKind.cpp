@@ -83,8 +83,7 @@ TSkinnerChoice ChooseForSkin3rd(const std::string& rawValue, uint32_t set, bool 
     if (value == "container") return Gives(TSkinnerKind::None, true);
     if (value == "tab") return hasTabs ? when(xcTab, TSkinnerKind::Tab) : Gives(TSkinnerKind::None);
     if (value == "trackbar") return when(xcButton, TSkinnerKind::TrackBar);
-    if (value == "mediaplayer" || value == "bitbtn" || value == "pngbitbtn" ||
-        value == "menubtn")
+    if (value == "mediaplayer" || value == "bitbtn" || value == "pngbitbtn" || value == "menubtn")
         return when(xcButton, TSkinnerKind::Other);
     if (value == "speedbutton") return when(xcSpeedButton, TSkinnerKind::Other);
     if (value == "advpagecontrol") return when(xcTab, TSkinnerKind::Other);
@@ -110,7 +109,7 @@ TSkinnerChoice ChooseForWindow(const std::string& className, uint32_t style) {
     if (cls == "comboboxex32") return Gives(TSkinnerKind::Combo);
     if (cls == "scrollbar")
         return (style & (kScrollSizeBox | kScrollSizeGrip)) ? Gives(TSkinnerKind::Sizer)
-                                                             : Gives(TSkinnerKind::ScControl);
+                                                            : Gives(TSkinnerKind::ScControl);
     if (cls == "msctls_trackbar32") return Gives(TSkinnerKind::TrackBar);
     if (cls == "#32770") return tabStop ? Gives(TSkinnerKind::None) : Gives(TSkinnerKind::Box, true);
     if (cls == "tpanel" || cls == "ttntpanel.unicodeclass" || cls == "ttntsilentpaintpanel.unicodeclass")

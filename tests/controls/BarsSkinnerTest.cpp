@@ -64,7 +64,8 @@ protected:
             memo->SetBounds(8, 8, 160, 90);
             memo->SetScrollBars(TScrollStyle::ssBoth);
             std::vector<std::wstring> lines;
-            for (int i = 0; i < 40; ++i) lines.push_back(L"A line of the memo, long enough to scroll sideways " + std::to_wstring(i));
+            for (int i = 0; i < 40; ++i)
+                lines.push_back(L"A line of the memo, long enough to scroll sideways " + std::to_wstring(i));
             memo->SetLines(lines);
             bar = new TScrollBar(form);
             bar->SetParent(form);
@@ -177,9 +178,11 @@ TEST_F(BarsSkinnerTest, AVerticalTrackBarShowsItsChannelUpright) {
         TBitmapDC source(dc.Get(), image->Image);
         const int imageWidth = image->Image.Width(), imageHeight = image->Image.Height();
         const int sx = (channel.right - channel.left) > imageWidth ? imageWidth / 2 : x - channel.left;
-        const COLORREF middle = GetPixel(source.Get(), sx, image->TopHeight + (imageHeight - image->TopHeight - image->BottomHeight) / 2);
+        const COLORREF middle = GetPixel(source.Get(), sx,
+                                         image->TopHeight + (imageHeight - image->TopHeight - image->BottomHeight) / 2);
         int drawn = 0, rows = 0;
-        for (int y = channel.top + (channel.bottom - channel.top) / 2; y < channel.bottom - image->BottomHeight - 2; ++y, ++rows)
+        for (int y = channel.top + (channel.bottom - channel.top) / 2; y < channel.bottom - image->BottomHeight - 2;
+             ++y, ++rows)
             drawn += GetPixel(dc.Get(), x, y) == middle;
         ASSERT_GT(rows, 20) << "skin " << index;
         EXPECT_EQ(rows, drawn) << "skin " << index << ": the lower half of the channel is not the image's middle";

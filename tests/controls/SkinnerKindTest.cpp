@@ -68,8 +68,8 @@ TEST(SkinnerKindTest, FrameworkControlsByFamilyThenByName) {
         {Facts("TTrackBar"), kAll, false, K::TrackBar, false, false},
         {Facts("TTrackBar"), kAll & ~SetBit(xcTrackBar), false, K::None, false, false},
         {Facts("TMemo", [](TControlFacts& f) { f.IsEdit = true; }), kAll, false, K::Scrollbar, false, false},
-        {Facts("TMemo", [](TControlFacts& f) { f.IsEdit = true; }), kAll & ~SetBit(xcScrollbar), false, K::Edit,
-         false, false},
+        {Facts("TMemo", [](TControlFacts& f) { f.IsEdit = true; }), kAll & ~SetBit(xcScrollbar), false, K::Edit, false,
+         false},
         {Facts("TListBox"), kAll, false, K::Scrollbar, false, false},
         {Facts("TListBox"), kAll & ~SetBit(xcScrollbar), false, K::None, false, false},
     };
@@ -88,12 +88,17 @@ TEST(SkinnerKindTest, Skin3rdWordsDecideEvenWhenTheyGiveNothing) {
         K kind;
     };
     const Case cases[] = {
-        {"nil", kAll, K::None},          {"button", kAll, K::Button},
-        {"BUTTON", kAll, K::Button},     {"button", kAll & ~SetBit(xcButton), K::None},
-        {"groupbox", kAll, K::GroupBox}, {"progress", kAll, K::Progress},
-        {"combobox", kAll, K::Combo},    {"tab", kAll, K::None},  // no Tabs in the skin
+        {"nil", kAll, K::None},
+        {"button", kAll, K::Button},
+        {"BUTTON", kAll, K::Button},
+        {"button", kAll & ~SetBit(xcButton), K::None},
+        {"groupbox", kAll, K::GroupBox},
+        {"progress", kAll, K::Progress},
+        {"combobox", kAll, K::Combo},
+        {"tab", kAll, K::None},  // no Tabs in the skin
         {"no such word", kAll, K::None},
-        {"trackbar", kAll, K::TrackBar}, {"trackbar", kAll & ~SetBit(xcButton), K::None},
+        {"trackbar", kAll, K::TrackBar},
+        {"trackbar", kAll & ~SetBit(xcButton), K::None},
     };
     for (const Case& c : cases) {
         TSkinnerChoice got = ChooseForSkin3rd(c.value, c.set, false);

@@ -50,14 +50,16 @@ void BuildBarsPage(TPageBuilder& b) {
     memo.SetScrollBars(TScrollStyle::ssBoth);
     std::vector<std::wstring> lines;
     for (int i = 1; i <= 30; ++i)
-        lines.push_back(L"Line " + std::to_wstring(i) + L" of a memo whose lines are longer than the memo is wide 备注");
+        lines.push_back(L"Line " + std::to_wstring(i) +
+                        L" of a memo whose lines are longer than the memo is wide 备注");
     memo.SetLines(lines);
 
     TListBox& list = b.Make<TListBox>(b.Page(), "lstItems", {320, 196, 312, 130});
     list.SetScrollBars(TScrollStyle::ssBoth);
     std::vector<std::wstring> items;
     for (int i = 1; i <= 30; ++i)
-        items.push_back(L"Item " + std::to_wstring(i) + L": D:\\Videos\\a file whose name is longer than the list 列表.avi");
+        items.push_back(L"Item " + std::to_wstring(i) +
+                        L": D:\\Videos\\a file whose name is longer than the list 列表.avi");
     list.SetItems(items);
     list.SetItemIndex(2);
 }
