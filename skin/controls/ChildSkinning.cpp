@@ -10,10 +10,13 @@
 #include "skin/controls/SkinBoxH.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinComBox.h"
+#include "skin/controls/SkinDateTime.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinScrollbar.h"
+#include "skin/controls/SkinStatusBar.h"
+#include "skin/controls/SkinUpDown.h"
 #include "skin/controls/SkinnerKind.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SystemInfo.h"
@@ -102,6 +105,12 @@ std::unique_ptr<TControlSkinner> MakeSkinner(TSkinnerKind kind) {
             return std::make_unique<TSkinListView>();
         case TSkinnerKind::Scrollbar:
             return std::make_unique<TSkinScrollbar>();
+        case TSkinnerKind::UpDown:
+            return std::make_unique<TSkinUpDown>();
+        case TSkinnerKind::DateTime:
+            return std::make_unique<TSkinDateTime>();
+        case TSkinnerKind::StatusBar:
+            return std::make_unique<TSkinStatusBar>();
         default:
             return nullptr;  // the other families are not built in this program yet
     }

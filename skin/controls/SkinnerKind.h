@@ -23,6 +23,8 @@ enum class TSkinnerKind {
     UpDown,
     Tab,
     Sizer,
+    DateTime,
+    StatusBar,
     Other,  // a kind of skinner this program has no use for (tabs of other families...)
 };
 
