@@ -1,5 +1,7 @@
 #include "framework/win/Forms.h"
 
+#include "framework/win/Menus.h"
+
 #ifdef TW_PROPERTY_QUERIES
 #include "framework/win/PropertyQuery.h"
 #endif
@@ -46,6 +48,9 @@ TForm::TForm(TComponent* owner) : TWinControl(owner) {
 
 TForm::~TForm() {
     if (OnDestroy) OnDestroy(this);
+    // The window never keeps a menu its object has freed (destroying a window frees its menu).
+    if (mainMenu_ && HandleAllocated()) ::SetMenu(Handle(), nullptr);
+    mainMenu_ = nullptr;
     // Components go while the form is still whole: their handlers may reach into it.
     DestroyComponents();
     DestroyHandle();
@@ -148,6 +153,18 @@ void TForm::SetMenu(HMENU menu) {
     Perform(CM_MENUCHANGED);
 }
 
+void TForm::SetMainMenu(TMainMenu* menu) {
+    if (mainMenu_) mainMenu_->OnChange = nullptr;
+    mainMenu_ = menu;
+    if (!menu) {
+        SetMenu(nullptr);
+        return;
+    }
+    HMENU built = menu->Handle();  // built before the form follows its changes: one change here
+    menu->OnChange = [this](TMenu& changed) { SetMenu(changed.Handle()); };
+    SetMenu(built);
+}
+
 void TForm::DoCreate() {
     if (OnCreate) OnCreate(this);
 }
@@ -179,6 +196,15 @@ void TForm::WndProc(TMessage& message) {
             return;
         case CM_RELEASE:
             Release();
+            return;
+        case WM_COMMAND:
+            // A menu choice (no control window, notification 0 or an accelerator's 1).
+            if (message.LParam == 0 && HIWORD(message.WParam) <= 1 && mainMenu_ &&
+                mainMenu_->DispatchCommand(LOWORD(message.WParam))) {
+                message.Result = 0;
+                return;
+            }
+            TWinControl::WndProc(message);
             return;
 #ifdef TW_PROPERTY_QUERIES
         // Test builds only: the driver reads windowless controls through this.

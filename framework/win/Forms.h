@@ -21,6 +21,8 @@ enum class TCloseAction { caNone, caHide, caFree, caMinimize };
 
 using TCloseEvent = std::function<void(TObject* sender, TCloseAction& action)>;
 
+class TMainMenu;
+
 class TForm : public TWinControl {
     TW_CLASS_INFO()
 public:
@@ -42,6 +44,10 @@ public:
 
     HMENU Menu() const { return menu_; }
     void SetMenu(HMENU menu);
+    // The menu object of the menu bar: its items' commands run their clicks, and the bar
+    // follows every change of its items.
+    TMainMenu* MainMenu() const { return mainMenu_; }
+    void SetMainMenu(TMainMenu* menu);
     bool AutoScroll() const { return autoScroll_; }
     void SetAutoScroll(bool value) { autoScroll_ = value; }
 
@@ -71,6 +77,7 @@ private:
     TPosition position_ = TPosition::poDesigned;
     int clientWidth_ = 0, clientHeight_ = 0;
     HMENU menu_ = nullptr;
+    TMainMenu* mainMenu_ = nullptr;
     bool autoScroll_ = true;
 };
 

@@ -1,37 +1,6 @@
 #include "framework/win/PropertyQuery.h"
 
-#include "framework/core/Component.h"
-
 namespace tw {
-
-bool ReadPropertyText(TComponent& root, const std::wstring& path, std::wstring& value) {
-    std::string text = Utf8FromWide(path);
-    size_t dot = text.find('.');
-    TComponent* target = &root;
-    std::string property = text;
-    if (dot != std::string::npos) {
-        target = root.FindComponent(text.substr(0, dot));
-        property = text.substr(dot + 1);
-    }
-    if (!target) return false;
-    const TPropInfo* info = target->ClassInfo().FindProp(property);
-    if (!info) return false;
-    switch (info->Kind) {
-        case TTypeKind::tkInteger:
-            value = std::to_wstring(GetOrdProp(target, property));
-            return true;
-        case TTypeKind::tkEnumeration:
-            value = WideFromUtf8(GetEnumProp(target, property));
-            return true;
-        case TTypeKind::tkString:
-        case TTypeKind::tkWString:
-            value = GetWideTextProp(target, property);
-            return true;
-        case TTypeKind::tkClass:
-            return false;
-    }
-    return false;
-}
 
 bool AnswerPropertyQuery(TComponent& root, WPARAM wParam, LPARAM lParam, LRESULT& result) {
     auto* data = reinterpret_cast<const COPYDATASTRUCT*>(lParam);

@@ -5,20 +5,14 @@
 
 #include <windows.h>
 
-#include <string>
+#include "framework/core/PropertyText.h"
 
 namespace tw {
-
-class TComponent;
 
 // WM_COPYDATA tags: the query carries "Component.Property" (or "Property" for the form itself)
 // as UTF-16; the answer goes back to the window in wParam as UTF-16 text.
 constexpr ULONG_PTR kPropertyQueryTag = 0x54575051;   // 'TWPQ'
 constexpr ULONG_PTR kPropertyAnswerTag = 0x54575052;  // 'TWPR'
-
-// The value of a published property as text (integers in decimal, enumerations as their
-// identifier); false when there is no such component or property.
-bool ReadPropertyText(TComponent& root, const std::wstring& path, std::wstring& value);
 
 // Handles a WM_COPYDATA query; true when the message was a query (answered or not).
 bool AnswerPropertyQuery(TComponent& root, WPARAM wParam, LPARAM lParam, LRESULT& result);

@@ -9,12 +9,15 @@
 #include "skin/controls/FormEdgeColours.h"
 #include "skin/controls/SkinBoxH.h"
 #include "skin/controls/SkinButton.h"
+#include "skin/controls/SkinCheckBox.h"
 #include "skin/controls/SkinComBox.h"
 #include "skin/controls/SkinDateTime.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinScrollbar.h"
+#include "skin/controls/SkinTab.h"
+#include "skin/controls/SkinTabSheet.h"
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinUpDown.h"
 #include "skin/controls/SkinnerKind.h"
@@ -105,6 +108,14 @@ std::unique_ptr<TControlSkinner> MakeSkinner(TSkinnerKind kind) {
             return std::make_unique<TSkinListView>();
         case TSkinnerKind::Scrollbar:
             return std::make_unique<TSkinScrollbar>();
+        case TSkinnerKind::CheckBox:
+            return std::make_unique<TSkinCheckBox>();
+        case TSkinnerKind::RadioButton:
+            return std::make_unique<TSkinRadioButton>();
+        case TSkinnerKind::Tab:
+            return std::make_unique<TSkinTab>();
+        case TSkinnerKind::TabSheet:
+            return std::make_unique<TSkinTabSheet>();
         case TSkinnerKind::UpDown:
             return std::make_unique<TSkinUpDown>();
         case TSkinnerKind::DateTime:

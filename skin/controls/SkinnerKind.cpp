@@ -41,6 +41,9 @@ TSkinnerChoice ChooseForControl(const TControlFacts& f, uint32_t set, bool hasTa
     const std::string name = Upper(f.ClassName);
     auto in = [set](int member) { return InSet(set, member); };
     if ((name == "TTABSET" || name == "TTABBEDNOTEBOOK") && in(xcTab) && hasTabs) return Gives(TSkinnerKind::Tab);
+    // Our own tab and page controls and their pages.
+    if ((name == "TTABCONTROL" || name == "TPAGECONTROL") && in(xcTab) && hasTabs) return Gives(TSkinnerKind::Tab);
+    if (name == "TTABSHEET" && in(xcTab) && hasTabs) return Gives(TSkinnerKind::TabSheet);
     if (name == "TMVCPANEL") return Gives(TSkinnerKind::None, true);
     if ((name == "TUPDOWN" || name == "TSPINBUTTON") && in(xcSpin)) return Gives(TSkinnerKind::UpDown);
     // A spin edit is an edit whose arrows are a child of its own, reached through the edit.

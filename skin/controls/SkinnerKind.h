@@ -22,6 +22,7 @@ enum class TSkinnerKind {
     Box,  // panels, inner forms, bare inner dialogs
     UpDown,
     Tab,
+    TabSheet,  // a page of a page control
     Sizer,
     DateTime,
     StatusBar,

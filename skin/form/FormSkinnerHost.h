@@ -13,6 +13,11 @@ public:
     virtual void AttachingStarted() = 0;
     // A menu of this kind is about to open in a skinned window.
     virtual void SetMenuContext(int context) = 0;
+    // The menu (HMENU) about to be drawn belongs to the newest skinned popup not bound yet.
+    virtual void BindPopupMenu(void* /*menu*/) {}
+    // The background bitmap (HBITMAP) of the skinned popup showing menu, or null: item
+    // backgrounds drawn from it match the popup's.
+    virtual void* PopupBackground(void* /*menu*/) const { return nullptr; }
 
 protected:
     ~TFormSkinnerHost() = default;

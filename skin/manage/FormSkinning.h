@@ -36,6 +36,9 @@ public:
     virtual void ForgetSkinData(TSkinData& data) = 0;
     // The manager is going: every skinner detached, the last attached first, the hook last.
     virtual void Shutdown() = 0;
+    // Popup menus (menu handles): bind the newest unbound popup to menu; its background bitmap.
+    virtual void BindPopupMenu(void* /*menu*/) {}
+    virtual void* PopupBackground(void* /*menu*/) const { return nullptr; }
 };
 
 using TFormSkinningFactory = std::function<std::unique_ptr<TFormSkinning>(TSkinManage& manager)>;

@@ -10,6 +10,7 @@
 #include "skin/data/SkinData.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/manage/SkinManage.h"
+#include "skin/manage/WinSkinPopMenu.h"
 
 namespace tw {
 
@@ -169,6 +170,59 @@ void TWinFormSkinning::WindowCreated(HWND window, const CREATESTRUCTW& create) {
         case TCreationKind::None:
             break;
     }
+}
+
+bool TWinFormSkinning::IsPopupWrapped(HWND window) const {
+    return std::any_of(popups_.begin(), popups_.end(), [window](const auto& p) { return p->Window() == window; });
+}
+
+void TWinFormSkinning::AttachPopup(HWND window) {
+    if (!manager_.FSkinning || Inert() || IsPopupWrapped(window)) return;
+    if (SendMessageW(window, SKM_QUERY, 0, 0) == 1) return;
+    TSkinData* data = ChooseSkinData(manager_.SkinDatas(), DescribeWindow(window));
+    if (!data || data->FNoSkin) return;
+    const TSkinControlTypes controls = data->SkinControls;
+    bool wanted = true;
+    switch (manager_.FMenuContext) {
+        case mcPopup:
+            wanted = InSet(controls, xcPopupMenu);
+            break;
+        case mcMenuBar:
+            wanted = InSet(controls, xcMainMenu) || InSet(controls, xcMenuItem);
+            break;
+        case mcSystemMenu:
+            wanted = InSet(controls, xcSystemMenu);
+            break;
+        default:
+            break;
+    }
+    if (!wanted) return;
+    auto popup = std::make_unique<TWinSkinPopMenu>();
+    auto skinning = [](void* context) { return static_cast<TSkinManage*>(context)->FSkinning; };
+    if (popup->Wrap(window, data, nullptr, skinning, &manager_)) popups_.push_back(std::move(popup));
+}
+
+void TWinFormSkinning::DetachPopup(HWND window) {
+    const auto found = std::find_if(popups_.begin(), popups_.end(),
+                                    [window](const auto& p) { return p->Window() == window; });
+    if (found == popups_.end()) return;
+    popups_.erase(found);
+    if (popups_.empty()) manager_.FMenuContext = mcPopup;
+}
+
+void TWinFormSkinning::BindPopupMenu(void* menu) {
+    for (auto it = popups_.rbegin(); it != popups_.rend(); ++it) {
+        if ((*it)->Menu()) continue;
+        (*it)->BindMenu(static_cast<HMENU>(menu));
+        return;
+    }
+}
+
+void* TWinFormSkinning::PopupBackground(void* menu) const {
+    if (!menu) return nullptr;
+    for (const auto& popup : popups_)
+        if (popup->Menu() == static_cast<HMENU>(menu)) return popup->Background();
+    return nullptr;
 }
 
 void TWinFormSkinning::SkinSizeGrip(HWND window) {
@@ -374,6 +428,7 @@ void TWinFormSkinning::ForgetSkinData(TSkinData& data) {
 void TWinFormSkinning::Shutdown() {
     if (shutDown_) return;
     shutDown_ = true;
+    popups_.clear();
     // Nothing of ours may be on the stack now; one that is anyway is detached and left alone
     // rather than freed under its own procedure.
     auto release = [](std::unique_ptr<TWinSkinForm>& skinner) {

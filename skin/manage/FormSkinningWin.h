@@ -20,6 +20,7 @@ namespace tw {
 
 class TForm;
 class TWinSkinForm;
+class TWinSkinPopMenu;
 
 class TWinFormSkinning final : public TFormSkinning {
 public:
@@ -51,6 +52,13 @@ public:
     // What the filter chain knows of window.
     TWindowFacts DescribeWindow(HWND window) const;
 
+    // For the menu code: the newest wrapped popup without a menu gets this one; the background
+    // bitmap of the popup showing menu (null when none is bound to it or not painted yet).
+    void BindPopupMenu(void* menu) override;
+    void* PopupBackground(void* menu) const override;
+    bool IsPopupWrapped(HWND window) const;
+    int PopupCount() const { return static_cast<int>(popups_.size()); }
+
     HHOOK Hook() const { return hook_.Get(); }
     int SkinnerCount() const { return static_cast<int>(forms_.size()); }
     // Detached skinners waiting for their procedures to return.
@@ -76,9 +84,11 @@ private:
     // then skinned by the dialog's form skinner.
     void SkinSizeGrip(HWND window);
     void SizeGripCreated(HWND window);
-    // Seams for popup menus and MDI children.
-    void AttachPopup(HWND) {}
-    void DetachPopup(HWND) {}
+    // A popup menu window being created is wrapped when its kind of menu is skinned; the
+    // wrapper goes when the window is destroyed.
+    void AttachPopup(HWND window);
+    void DetachPopup(HWND window);
+    // Seam for MDI children.
     void AttachMdiChild(HWND) {}
 
     TSkinManage& manager_;
@@ -87,6 +97,7 @@ private:
     std::vector<std::unique_ptr<TWinSkinForm>> retired_;
     std::vector<std::unique_ptr<TShowWatch>> watches_;
     std::vector<std::unique_ptr<TGripWatch>> gripWatches_;
+    std::vector<std::unique_ptr<TWinSkinPopMenu>> popups_;
     bool shutDown_ = false;
 };
 

@@ -59,6 +59,8 @@ public:
     // What the form skinners tell it.
     void AttachingStarted() override { FActivation = 1; }
     void SetMenuContext(int context) override { FMenuContext = context; }
+    void BindPopupMenu(void* menu) override { skinning_->BindPopupMenu(menu); }
+    void* PopupBackground(void* menu) const override { return skinning_->PopupBackground(menu); }
 
     int FAction = saNone;
     TSkinData* FPendingData = nullptr;

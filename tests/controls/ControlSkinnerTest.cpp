@@ -363,7 +363,7 @@ TEST_F(ControlSkinnerTest, ABareWindowsPushButtonsAreSkinnedByClassAndStyle) {
         {BS_PUSHBUTTON | WS_TABSTOP, IDCANCEL, 1},
         {BS_GROUPBOX, 10, 0},
         {BS_OWNERDRAW, 11, 0},
-        {BS_AUTORADIOBUTTON, 12, 0},  // radio buttons have no skinner here yet
+        {BS_AUTORADIOBUTTON, 12, 1},
     };
     std::vector<HWND> buttons;
     for (const Child& c : children)

@@ -13,7 +13,7 @@ e2e_init convert-skinned "${1:?usage: skinned_run.sh Tarnwick.exe}"
 . "$here/convert-lib.sh"
 
 [ -f "$TW_BUILD/bin/codecs/ffmpeg.exe" ] || e2e_fail "no Windows FFmpeg in $TW_BUILD/bin/codecs (build tw_codecs)"
-long=$(conv_long_source 120)
+long=$(conv_long_source 300)  # long enough for three looks even on a loaded machine
 
 e2e_start
 tw_driver wait "${CONV_W[@]}" --timeout 30000 >/dev/null || e2e_fail "the main window did not appear"
@@ -81,6 +81,7 @@ for round in $(seq 20); do
   shot=$(TW_SETTLE=0.2 e2e_shot "running-$round")
   read -r pos1 _ _ < <(tw_driver progress "${CONV_W[@]}" --cclass TProgressBar)
   [ "$max" -gt "$min" ] || e2e_fail "round $round: the run ended before the bar was looked at"
+  [ "$pos1" -ge "$pos0" ] || break  # the file ended during this look: the bar went back to 0
   got=$(pixels fill "$idle" "$shot" "$bar")
   lo=$(( (pw * (pos0 - min)) / (max - min) - 4 ))
   hi=$(( (pw * (pos1 - min)) / (max - min) + 4 ))

@@ -10,6 +10,7 @@ const std::vector<TGalleryPage>& GalleryPages() {
     static const std::vector<TGalleryPage> pages = {
         {L"Controls", &BuildControlsPage},
         {L"Disabled", &BuildDisabledPage},
+        {L"Tabs", &BuildTabsPage},
         {L"Spin", &BuildSpinPage},
     };
     return pages;

@@ -77,6 +77,7 @@ inline int GalleryPageCount() { return static_cast<int>(GalleryPages().size()); 
 // Page builders, one file each.
 void BuildControlsPage(TPageBuilder& builder);
 void BuildDisabledPage(TPageBuilder& builder);
+void BuildTabsPage(TPageBuilder& builder);
 void BuildSpinPage(TPageBuilder& builder);
 
 }  // namespace tw::gallery

@@ -4,6 +4,7 @@
 #include "skin/package/LzhCoder.h"
 #include "tests/package/ReferenceLzh.h"
 #include "tests/package/TestData.h"
+#include "tests/package/bench/ClassicLzhuf.h"
 
 using tw::LzhCompress;
 using tw::LzhExpand;
@@ -110,6 +111,7 @@ TEST(Lzh, ArbitraryBitsExpandLikeThePlainExpander) {
         const auto fast = Expand(coded, size);
         const auto plain = reference::Expand(coded, size);
         ASSERT_EQ(fast, plain) << "seed " << seed;
+        ASSERT_EQ(classic::ClassicLzhufExpand(coded.data(), coded.size(), size), plain) << "seed " << seed;
         EXPECT_GE(fast.size(), size);
         EXPECT_LE(fast.size(), size + 59u);
     }

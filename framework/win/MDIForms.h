@@ -1,0 +1,72 @@
+// TMDIForm and TMDIChild: a frame window with its MDI client, and the child forms inside it.
+#pragma once
+
+#include <windows.h>
+
+#include <vector>
+
+#include "framework/win/Forms.h"
+#include "framework/win/Handles.h"
+
+namespace tw {
+
+class TMDIChild;
+
+// The first command id the MDI client gives the children it lists in the window menu.
+constexpr UINT kFirstMDIChildId = 0xFF00;
+
+class TMDIForm : public TForm {
+    TW_CLASS_INFO()
+public:
+    explicit TMDIForm(TComponent* owner);
+
+    // The "MDICLIENT" window that holds the children; made with the frame.
+    HWND ClientHandle() const { return client_; }
+    // The popup menu the client appends its list of children to (set before the handle is made,
+    // or merged in at once when the handle is there).
+    HMENU WindowMenu() const { return windowMenu_; }
+    void SetWindowMenu(HMENU menu);
+
+    void Tile();
+    void Cascade();
+    void ArrangeIcons();
+    void Next();
+    void Previous();
+    TMDIChild* ActiveMDIChild() const;
+    bool ActiveChildMaximised() const;
+    // The children in the client's z-order, the active one first.
+    std::vector<TMDIChild*> MDIChildren() const;
+    int MDIChildCount() const { return static_cast<int>(MDIChildren().size()); }
+
+protected:
+    void CreateWnd() override;
+    void DefaultHandler(TMessage& message) override;
+
+private:
+    HWND client_ = nullptr;  // a child of the frame: goes with it
+    HMENU windowMenu_ = nullptr;
+};
+
+class TMDIChild : public TForm {
+    TW_CLASS_INFO()
+public:
+    // frame is owner and host: the child lives in its client and goes with it.
+    explicit TMDIChild(TMDIForm* frame);
+
+    TMDIForm* Frame() const { return frame_; }
+    void Maximise();
+    void Restore();
+    void Activate();
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void DestroyWnd() override;
+    void DefaultHandler(TMessage& message) override;
+    void WndProc(TMessage& message) override;
+
+private:
+    TMDIForm* frame_;
+};
+
+}  // namespace tw

@@ -1,0 +1,30 @@
+// Where a skinned track bar draws its channel: the channel rectangle made upright for a vertical
+// bar, and the three slices (two ends kept at their size, a stretched middle) of the channel image.
+// Pure, so the shapes the system hands back and the degenerate channels are tested without windows.
+#pragma once
+
+#include "skin/data/Rect.h"
+
+namespace tw {
+
+// A vertical bar's channel as drawn: tall and narrow. Windows reports it with x and y exchanged
+// (wide and flat), Wine reports it upright; the rectangle's shape tells which, so both are
+// handled. A square rectangle is left as it is.
+TRect UprightVerticalChannel(const TRect& reported);
+
+// One piece of the channel image and where it goes.
+struct TChannelSlice {
+    TRect Source;
+    TRect Dest;
+};
+
+// The slices of an image imageWidth x imageHeight drawn into channel. Horizontal: the first
+// startCut columns at the left, the last endCut at the right, the middle stretched between, all
+// centred across the channel when the image is thinner than it (else at its top). Vertical: the
+// same with rows, startCut the top rows and endCut the bottom ones. A channel or an image with a
+// width or height of 0 or less gives no slices; an end or middle left with no extent is dropped.
+// Returns how many of out[0..2] were filled.
+int ChannelSlices(bool vertical, const TRect& channel, int imageWidth, int imageHeight, int startCut, int endCut,
+                  TChannelSlice out[3]);
+
+}  // namespace tw
