@@ -19,6 +19,7 @@ const TClassInfo& TDateTimePicker::StaticClassInfo() {
 }
 
 TDateTimePicker::TDateTimePicker(TComponent* owner) : TWinControl(owner) {
+    color_ = clWindow;  // the field is a text field: the picker asks its parent for this colour
     SetTabStop(true);
     // The date classes are not among those the application registers for every program.
     INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_DATE_CLASSES};

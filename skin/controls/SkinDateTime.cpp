@@ -1,5 +1,6 @@
 #include "skin/controls/SkinDateTime.h"
 
+#include "framework/win/Graphics.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SystemInfo.h"
 
@@ -26,6 +27,18 @@ void TSkinDateTime::PlaceArrow() {
 void TSkinDateTime::Detach() {
     arrow_.reset();  // the button goes with the skin, the picker's own arrow shows again
     TControlSkinner::Detach();
+}
+
+bool TSkinDateTime::BeforeMessage(TMessage& message) {
+    if (message.Msg == WM_ERASEBKGND && message.WParam && !WindowEnabled()) {
+        // A disabled picker fills its field with the system's face, asking no one: the skin's here.
+        RECT client{};
+        GetClientRect(Handle(), &client);
+        FillFace(reinterpret_cast<HDC>(message.WParam), client);
+        message.Result = 1;
+        return false;
+    }
+    return TControlSkinner::BeforeMessage(message);
 }
 
 void TSkinDateTime::DrawSkin(HDC dc, const RECT& rect) {

@@ -16,6 +16,7 @@ public:
     void Detach() override;
 
 protected:
+    bool BeforeMessage(TMessage& message) override;
     void DrawSkin(HDC dc, const RECT& rect) override;
 
 private:

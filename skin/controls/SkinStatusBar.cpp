@@ -6,6 +6,7 @@
 
 #include "framework/win/Handles.h"
 #include "framework/win/StatusBar.h"
+#include "framework/win/Graphics.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinObjects.h"
 #include "skin/data/SystemInfo.h"

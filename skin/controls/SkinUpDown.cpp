@@ -2,7 +2,12 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
+#include "framework/win/Control.h"
+
 #include "framework/win/Handles.h"
+#include "framework/win/Graphics.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinObjects.h"
 #include "skin/data/SystemInfo.h"
@@ -32,7 +37,30 @@ void DrawPlainArrow(HDC dc, const RECT& half, TArrowKind kind, COLORREF colour) 
     Polygon(dc, p, 3);
 }
 
+// The arrows' rectangle kept at least kEditInset pixels inside the parent edit's edges.
+constexpr int kEditInset = 3;
+
+RECT EmbeddedArrowRect(HWND arrows, const RECT& rect) {
+    RECT mine{}, edit{};
+    GetWindowRect(arrows, &mine);
+    GetWindowRect(GetParent(arrows), &edit);
+    RECT r = rect;
+    r.top += std::max(0, kEditInset - static_cast<int>(mine.top - edit.top));
+    r.bottom -= std::max(0, kEditInset - static_cast<int>(edit.bottom - mine.bottom));
+    r.right -= std::max(0, kEditInset - static_cast<int>(edit.right - mine.right));
+    return r;
+}
+
 }  // namespace
+
+bool TSkinUpDown::InsideEdit() const {
+    HWND parent = GetParent(Handle());
+    if (!parent) return false;
+    if (TWinControl* owner = FindControlOfWindow(parent)) return owner->InheritsFrom("TCustomEdit");
+    wchar_t name[16] = {};
+    GetClassNameW(parent, name, 16);
+    return lstrcmpiW(name, L"Edit") == 0;
+}
 
 bool TSkinUpDown::BeforeMessage(TMessage& message) {
     switch (message.Msg) {
@@ -66,7 +94,13 @@ void TSkinUpDown::AfterMessage(TMessage& message) {
     if (message.Msg == WM_MOUSEMOVE && Attached()) PaintFrame(nullptr);
 }
 
-void TSkinUpDown::DrawSkin(HDC dc, const RECT& rect) {
+void TSkinUpDown::DrawSkin(HDC dc, const RECT& given) {
+    RECT rect = given;
+    if (InsideEdit()) {
+        // Arrows inside an edit stay clear of the edit's skinned frame: white where they give way.
+        FillColour(dc, given, RGB(255, 255, 255));
+        rect = EmbeddedArrowRect(Handle(), given);
+    }
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
     if (width <= 0 || height <= 0 || !skinData_) return;
     const HBITMAP bitmap = buffer_.For(dc, width, height);
@@ -80,6 +114,8 @@ void TSkinUpDown::DrawSkin(HDC dc, const RECT& rect) {
     POINT cursor{};
     GetCursorPos(&cursor);
     ScreenToClient(Handle(), &cursor);
+    cursor.x -= rect.left;
+    cursor.y -= rect.top;
     const bool horizontal = (GetWindowLongPtrW(Handle(), GWL_STYLE) & UDS_HORZ) != 0;
     RECT halves[2];
     TArrowKind kinds[2];
@@ -94,7 +130,7 @@ void TSkinUpDown::DrawSkin(HDC dc, const RECT& rect) {
         kinds[0] = akUp;
         kinds[1] = akDown;
     }
-    const TDataSkinObject* object = horizontal ? skinData_->UpDownHorz.get() : skinData_->UpDownVert.get();
+    const TDataSkinBorder* object = horizontal ? skinData_->UpDownHorz.get() : skinData_->UpDownVert.get();
     const bool hasObject = object && !object->Image.Empty();
     for (int i = 0; i < 2; ++i) {
         int state = 1;
@@ -105,7 +141,14 @@ void TSkinUpDown::DrawSkin(HDC dc, const RECT& rect) {
         }
         if (!enabled) state = 3;
         if (hasObject) {
-            DrawSkinObject(b, halves[i], 8, state + 4 * (kinds[i] % 2), *object);
+            const int frame = state + 4 * (kinds[i] % 2);
+            DrawSkinObject(b, halves[i], 8, frame, *object);
+            if (!object->SecondImage.Empty()) {
+                TSliceOptions glyph;
+                glyph.FrameCount = 8;
+                glyph.FrameIndex = frame;
+                DrawStripCentered(b, halves[i], object->SecondImage, glyph, true);
+            }
         } else {
             const COLORREF dark = ColorToRGB(ResolveColor(skinData_->Colours.ButtonDkShadow));
             const TPenHandle pen(CreatePen(PS_SOLID, 1, dark));

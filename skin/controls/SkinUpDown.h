@@ -14,6 +14,8 @@ protected:
     void DrawSkin(HDC dc, const RECT& rect) override;
 
 private:
+    // The arrows are a child of an edit (a spin edit's own, or a bare edit's).
+    bool InsideEdit() const;
     TPaintBuffer buffer_;
 };
 
