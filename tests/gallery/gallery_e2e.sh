@@ -37,7 +37,7 @@ skin_file=$(winpath "$E2E_OUT/皮肤 文件/胡桃 木.skn")
 
 # Refusals come before any window.
 e2e_expect "exit code of --page 99" 3 "$(exit_code --page 99)"
-e2e_expect "exit code of --page 4" 3 "$(exit_code --page 4)"
+e2e_expect "exit code of --page 5" 3 "$(exit_code --page 5)"
 e2e_expect "exit code of an unknown argument" 2 "$(exit_code --colour red)"
 e2e_expect "exit code of --page 0" 2 "$(exit_code --page 0)"
 e2e_expect "exit code of --skin without a value" 2 "$(exit_code --skin)"
