@@ -11,6 +11,7 @@
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckBox.h"
 #include "skin/controls/SkinComBox.h"
+#include "skin/controls/SkinDateTime.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinProgress.h"
@@ -19,6 +20,8 @@
 #include "skin/controls/SkinTab.h"
 #include "skin/controls/SkinTabSheet.h"
 #include "skin/controls/SkinTrackBar.h"
+#include "skin/controls/SkinStatusBar.h"
+#include "skin/controls/SkinUpDown.h"
 #include "skin/controls/SkinnerKind.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SystemInfo.h"
@@ -119,6 +122,12 @@ std::unique_ptr<TControlSkinner> MakeSkinner(TSkinnerKind kind) {
             return std::make_unique<TSkinScControl>();
         case TSkinnerKind::TrackBar:
             return std::make_unique<TSkinTrackBar>();
+        case TSkinnerKind::UpDown:
+            return std::make_unique<TSkinUpDown>();
+        case TSkinnerKind::DateTime:
+            return std::make_unique<TSkinDateTime>();
+        case TSkinnerKind::StatusBar:
+            return std::make_unique<TSkinStatusBar>();
         default:
             return nullptr;  // the other families are not built in this program yet
     }

@@ -52,6 +52,10 @@ TSkinnerChoice ChooseForControl(const TControlFacts& f, uint32_t set, bool hasTa
     if (name == "TSCROLLBAR" && in(xcScrollbar)) return Gives(TSkinnerKind::ScControl);
     if (name == "TTRACKBAR" && in(xcTrackBar)) return Gives(TSkinnerKind::TrackBar);
     if ((name == "TMEMO" || name == "TLISTBOX") && in(xcScrollbar)) return Gives(TSkinnerKind::Scrollbar);
+    // A spin edit is an edit whose arrows are a child of its own, reached through the edit.
+    if (name == "TSPINEDIT" && in(xcEdit)) return Gives(TSkinnerKind::Edit, true);
+    if (name == "TDATETIMEPICKER" && in(xcCombo)) return Gives(TSkinnerKind::DateTime);
+    if (name == "TSTATUSBAR" && in(xcStatusBar)) return Gives(TSkinnerKind::StatusBar);
     if (f.IsGroupBox && in(xcPanel)) return Gives(TSkinnerKind::GroupBox, true);
     if (f.IsProgressBar && in(xcProgress)) return Gives(TSkinnerKind::Progress);
     if (f.IsComboBox && in(xcCombo)) return Gives(TSkinnerKind::Combo);
@@ -122,6 +126,9 @@ TSkinnerChoice ChooseForWindow(const std::string& className, uint32_t style) {
     if (cls == "systabcontrol32")
         return (style & kTabOwnerDrawFixed) ? Gives(TSkinnerKind::None) : Gives(TSkinnerKind::Tab);
     if (cls == "edit") return Gives(TSkinnerKind::Edit);
+    if (cls == "msctls_updown32") return Gives(TSkinnerKind::UpDown);
+    if (cls == "sysdatetimepick32") return Gives(TSkinnerKind::DateTime);
+    if (cls == "msctls_statusbar32") return Gives(TSkinnerKind::StatusBar);
     return Gives(TSkinnerKind::None);
 }
 

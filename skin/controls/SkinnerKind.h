@@ -26,6 +26,8 @@ enum class TSkinnerKind {
     Sizer,
     ScControl,  // a scroll bar control: one panel over the whole control
     TrackBar,
+    DateTime,
+    StatusBar,
     Other,  // a kind of skinner this program has no use for (tabs of other families...)
 };
 

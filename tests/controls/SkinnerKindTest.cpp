@@ -60,6 +60,13 @@ TEST(SkinnerKindTest, FrameworkControlsByFamilyThenByName) {
         {Facts("TTabSet"), kAll, false, K::None, false, false},
         {Facts("TMvcPanel"), kAll, false, K::None, true, false},
         {Facts("TUpDown"), kAll, false, K::UpDown, false, false},
+        {Facts("TUpDown"), kAll & ~(1u << xcSpin), false, K::None, false, false},
+        // A spin edit's arrows are its child: the edit dispatches them.
+        {Facts("TSpinEdit", [](TControlFacts& f) { f.IsEdit = true; }), kAll, false, K::Edit, true, false},
+        {Facts("TDateTimePicker"), kAll, false, K::DateTime, false, false},
+        {Facts("TDateTimePicker"), kAll & ~(1u << xcCombo), false, K::None, false, false},
+        {Facts("TStatusBar"), kAll, false, K::StatusBar, false, false},
+        {Facts("tstatusbar"), kAll & ~(1u << xcStatusBar), false, K::None, false, false},
         {Facts("TWebBrowser"), kAll, false, K::None, false, false},
         // Our scroll bar control and track bar, each behind its own switch; a memo and a list
         // box get scroll panels by name, also while their bars are hidden.
@@ -143,6 +150,9 @@ TEST(SkinnerKindTest, BareWindowsByClassAndStyle) {
         {"SysTabControl32", 0x2000, K::None, false},
         {"Edit", 0x0, K::Edit, false},
         {"ToolbarWindow32", 0x0, K::None, false},
+        {"msctls_updown32", 0x0, K::UpDown, false},
+        {"SysDateTimePick32", 0x0, K::DateTime, false},
+        {"msctls_statusbar32", 0x100, K::StatusBar, false},
     };
     for (const Case& c : cases) {
         TSkinnerChoice got = ChooseForWindow(c.cls, c.style);

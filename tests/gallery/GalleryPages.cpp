@@ -12,6 +12,7 @@ const std::vector<TGalleryPage>& GalleryPages() {
         {L"Disabled", &BuildDisabledPage},
         {L"Tabs", &BuildTabsPage},
         {L"Bars", &BuildBarsPage},
+        {L"Spin", &BuildSpinPage},
     };
     return pages;
 }

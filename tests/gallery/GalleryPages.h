@@ -79,5 +79,6 @@ void BuildControlsPage(TPageBuilder& builder);
 void BuildDisabledPage(TPageBuilder& builder);
 void BuildTabsPage(TPageBuilder& builder);
 void BuildBarsPage(TPageBuilder& builder);
+void BuildSpinPage(TPageBuilder& builder);
 
 }  // namespace tw::gallery
