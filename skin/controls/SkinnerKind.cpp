@@ -83,7 +83,8 @@ TSkinnerChoice ChooseForSkin3rd(const std::string& rawValue, uint32_t set, bool 
     if (value == "tab") return hasTabs ? when(xcTab, TSkinnerKind::Tab) : Gives(TSkinnerKind::None);
     if (value == "bitbtn") return when(xcButton, TSkinnerKind::BitButton);
     if (value == "menubtn") return when(xcButton, TSkinnerKind::MenuButton);
-    if (value == "trackbar" || value == "mediaplayer" || value == "pngbitbtn") return when(xcButton, TSkinnerKind::Other);
+    if (value == "trackbar" || value == "mediaplayer" || value == "pngbitbtn")
+        return when(xcButton, TSkinnerKind::Other);
     if (value == "speedbutton") return when(xcSpeedButton, TSkinnerKind::SpeedButton);
     if (value == "advpagecontrol") return when(xcTab, TSkinnerKind::Other);
     if (value == "radiogroup" || value == "checkgroup" || value == "embedscrollbar") return Gives(TSkinnerKind::Other);

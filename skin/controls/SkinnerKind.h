@@ -27,7 +27,7 @@ enum class TSkinnerKind {
     BitButton,    // a push button with a glyph
     MenuButton,   // a push button that drops a menu
     SpeedButton,  // a windowless tool button, painted in its parent's paint
-    Other,  // a kind of skinner this program has no use for (tabs of other families...)
+    Other,        // a kind of skinner this program has no use for (tabs of other families...)
 };
 
 // What the framework tells of one control: its class name and which family it belongs to.

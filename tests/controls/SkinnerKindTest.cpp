@@ -158,8 +158,7 @@ TEST(SkinnerKindTest, ButtonFamiliesEachBehindTheirOwnSwitch) {
         {Facts("TRadioButton", [](TControlFacts& f) { f.IsRadioButton = true; }), kAll, K::RadioButton},
         {Facts("TRadioButton", [](TControlFacts& f) { f.IsRadioButton = true; }), without(xcRadioButton), K::None},
         // A check box switch does not reach radio buttons, nor the other way round.
-        {Facts("TRadioButton", [](TControlFacts& f) { f.IsRadioButton = true; }), without(xcCheckBox),
-         K::RadioButton},
+        {Facts("TRadioButton", [](TControlFacts& f) { f.IsRadioButton = true; }), without(xcCheckBox), K::RadioButton},
         // A speed button has no window: the windowed rules never give it a skinner.
         {Facts("TSpeedButton", [](TControlFacts& f) { f.IsSpeedButton = true; }), kAll, K::None},
     };
