@@ -81,6 +81,10 @@ TControlFacts FactsOf(TWinControl& control) {
     f.IsEdit = control.InheritsFrom("TCustomEdit");
     f.IsPanel = control.InheritsFrom("TCustomPanel");
     f.IsForm = control.InheritsFrom("TForm");
+    f.IsCheckBox = control.InheritsFrom("TCheckBox");
+    f.IsRadioButton = control.InheritsFrom("TRadioButton");
+    f.IsBitButton = control.InheritsFrom("TBitBtn");
+    f.IsMenuButton = control.InheritsFrom("TMenuButton");
     if (control.HandleAllocated()) {
         const LONG_PTR style = GetWindowLongPtrW(control.Handle(), GWL_STYLE);
         f.HasScrollStyle = (style & (WS_HSCROLL | WS_VSCROLL)) != 0;
@@ -93,6 +97,10 @@ TControlFacts FactsOf(TWinControl& control) {
 std::unique_ptr<TControlSkinner> MakeSkinner(TSkinnerKind kind) {
     switch (kind) {
         case TSkinnerKind::Button:
+        // Glyph and menu buttons get the push button's face and caption until their own
+        // skinners draw the glyph and the arrow.
+        case TSkinnerKind::BitButton:
+        case TSkinnerKind::MenuButton:
             return std::make_unique<TSkinButton>();
         case TSkinnerKind::GroupBox:
             return std::make_unique<TSkinGroupBox>();

@@ -22,6 +22,12 @@ std::string Narrow(const std::wstring& w) {
     return s;
 }
 
+// Published Booleans read as their identifier, "True" or "False", in any case.
+bool IsTrue(const std::wstring& value) {
+    return value.size() == 4 && (value[0] | 0x20) == L't' && (value[1] | 0x20) == L'r' && (value[2] | 0x20) == L'u' &&
+           (value[3] | 0x20) == L'e';
+}
+
 }  // namespace
 
 void TSkinCheckMark::AttachControl(TWinSkinForm& form, TSkinData& data, TWinControl& control, bool recolour) {
@@ -59,13 +65,13 @@ TCheckLook TSkinCheckMark::LookNow() const {
     std::wstring value;
     if (radio_) {
         if (control_ && ReadPropertyText(*control_, L"Checked", value))
-            look.State = value == L"true" ? TCheckState::Checked : TCheckState::Unchecked;
+            look.State = IsTrue(value) ? TCheckState::Checked : TCheckState::Unchecked;
         return look;
     }
     if (control_) {
         if (ReadPropertyText(*control_, L"State", value)) look.State = CheckStateFromName(Narrow(value));
         else if (ReadPropertyText(*control_, L"Checked", value))
-            look.State = value == L"true" ? TCheckState::Checked : TCheckState::Unchecked;
+            look.State = IsTrue(value) ? TCheckState::Checked : TCheckState::Unchecked;
         if (ReadPropertyText(*control_, L"DataField", value) && dataState_ != 0)
             look.State = dataState_ == 1 ? TCheckState::Unchecked
                                          : (dataState_ == 2 ? TCheckState::Checked : TCheckState::Grayed);

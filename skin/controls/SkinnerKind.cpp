@@ -63,7 +63,12 @@ TSkinnerChoice ChooseForControl(const TControlFacts& f, uint32_t set, bool hasTa
     if (f.IsPanel && in(xcPanel)) return Gives(TSkinnerKind::Box, true, true);
     if (f.IsListView && in(xcScrollbar)) return Gives(TSkinnerKind::ListView);
     if (in(xcScrollbar) && f.HasScrollStyle) return Gives(TSkinnerKind::Scrollbar);
+    // Our own glyph and menu buttons are push buttons too: they come first.
+    if ((f.IsMenuButton || name == "TMENUBUTTON") && in(xcButton)) return Gives(TSkinnerKind::MenuButton);
+    if ((f.IsBitButton || name == "TBITBTN") && in(xcButton)) return Gives(TSkinnerKind::BitButton);
     if (f.IsPushButton && in(xcButton)) return Gives(TSkinnerKind::Button);
+    if (f.IsCheckBox && in(xcCheckBox)) return Gives(TSkinnerKind::CheckBox);
+    if (f.IsRadioButton && in(xcRadioButton)) return Gives(TSkinnerKind::RadioButton);
     if (f.IsEdit && in(xcEdit)) return Gives(TSkinnerKind::Edit);
     if (f.IsForm) return Gives(TSkinnerKind::Box, true, true);
     return TSkinnerChoice{};
@@ -87,12 +92,25 @@ TSkinnerChoice ChooseForSkin3rd(const std::string& rawValue, uint32_t set, bool 
     if (value == "container") return Gives(TSkinnerKind::None, true);
     if (value == "tab") return hasTabs ? when(xcTab, TSkinnerKind::Tab) : Gives(TSkinnerKind::None);
     if (value == "trackbar") return when(xcButton, TSkinnerKind::TrackBar);
-    if (value == "mediaplayer" || value == "bitbtn" || value == "pngbitbtn" || value == "menubtn")
+    if (value == "bitbtn") return when(xcButton, TSkinnerKind::BitButton);
+    if (value == "menubtn") return when(xcButton, TSkinnerKind::MenuButton);
+    if (value == "mediaplayer" || value == "pngbitbtn")
         return when(xcButton, TSkinnerKind::Other);
-    if (value == "speedbutton") return when(xcSpeedButton, TSkinnerKind::Other);
+    if (value == "speedbutton") return when(xcSpeedButton, TSkinnerKind::SpeedButton);
     if (value == "advpagecontrol") return when(xcTab, TSkinnerKind::Other);
     if (value == "radiogroup" || value == "checkgroup" || value == "embedscrollbar") return Gives(TSkinnerKind::Other);
     return Gives(TSkinnerKind::None);  // "nil" and any word not known
+}
+
+TSkinnerChoice ChooseForWindowless(const TControlFacts& f, const std::string& mapped, uint32_t set) {
+    if (!mapped.empty()) {
+        const TSkinnerChoice choice = ChooseForSkin3rd(mapped, set, false);
+        // Only the speed button's skinner paints without a window of its own.
+        return choice.Kind == TSkinnerKind::SpeedButton ? choice : Gives(TSkinnerKind::None);
+    }
+    if ((f.IsSpeedButton || Upper(f.ClassName) == "TSPEEDBUTTON") && InSet(set, xcSpeedButton))
+        return Gives(TSkinnerKind::SpeedButton);
+    return TSkinnerChoice{};
 }
 
 TSkinnerChoice ChooseForWindow(const std::string& className, uint32_t style) {

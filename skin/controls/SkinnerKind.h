@@ -24,11 +24,14 @@ enum class TSkinnerKind {
     Tab,
     TabSheet,  // a page of a page control
     Sizer,
-    ScControl,  // a scroll bar control: one panel over the whole control
+    ScControl,    // a scroll bar control: one panel over the whole control
     TrackBar,
     DateTime,
     StatusBar,
-    Other,  // a kind of skinner this program has no use for (tabs of other families...)
+    BitButton,    // a push button with a glyph
+    MenuButton,   // a push button that drops a menu
+    SpeedButton,  // a windowless tool button, painted in its parent's paint
+    Other,        // a kind of skinner this program has no use for (tabs of other families...)
 };
 
 // What the framework tells of one control: its class name and which family it belongs to.
@@ -37,6 +40,8 @@ struct TControlFacts {
     bool IsGroupBox = false, IsProgressBar = false, IsComboBox = false, IsListView = false;
     bool IsPushButton = false, IsEdit = false, IsPanel = false, IsForm = false;
     bool HasScrollStyle = false;  // WS_HSCROLL or WS_VSCROLL
+    bool IsCheckBox = false, IsRadioButton = false;
+    bool IsBitButton = false, IsMenuButton = false, IsSpeedButton = false;
 };
 
 // The decision for one control: the skinner, and whether its children are dispatched too (a
@@ -55,6 +60,10 @@ TSkinnerChoice ChooseForControl(const TControlFacts& facts, uint32_t skinControl
 // What a Skin3rd value (lower case) gives; Decided is always true for a value that came from
 // the map, whatever it gives.
 TSkinnerChoice ChooseForSkin3rd(const std::string& value, uint32_t skinControls, bool hasTabs);
+
+// The rule for a windowless control (it has no window, so only a skinner that paints it in its
+// parent's paint can serve it); mapped is its Skin3rd value (lower case) or empty.
+TSkinnerChoice ChooseForWindowless(const TControlFacts& facts, const std::string& mapped, uint32_t skinControls);
 
 // The rules for a bare child window: its class name (any case) and style.
 TSkinnerChoice ChooseForWindow(const std::string& className, uint32_t style);

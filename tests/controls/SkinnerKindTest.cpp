@@ -161,6 +161,69 @@ TEST(SkinnerKindTest, BareWindowsByClassAndStyle) {
     }
 }
 
+TEST(SkinnerKindTest, ButtonFamiliesEachBehindTheirOwnSwitch) {
+    struct Case {
+        TControlFacts facts;
+        uint32_t set;
+        K kind;
+    };
+    auto without = [](int member) { return kAll & ~SetBit(member); };
+    auto bit = [](TControlFacts& f) {
+        f.IsPushButton = true;
+        f.IsBitButton = true;
+    };
+    auto menu = [](TControlFacts& f) {
+        f.IsPushButton = true;
+        f.IsMenuButton = true;
+    };
+    const Case cases[] = {
+        // Glyph and menu buttons are push buttons, but their own rules come first.
+        {Facts("TBitBtn", bit), kAll, K::BitButton},
+        {Facts("TMyBitBtn", bit), kAll, K::BitButton},
+        {Facts("TBitBtn", bit), without(xcButton), K::None},
+        {Facts("TMenuButton", menu), kAll, K::MenuButton},
+        {Facts("TMenuButton", menu), without(xcButton), K::None},
+        {Facts("tbitbtn"), kAll, K::BitButton},  // by name alone
+        {Facts("TCheckBox", [](TControlFacts& f) { f.IsCheckBox = true; }), kAll, K::CheckBox},
+        {Facts("TCheckBox", [](TControlFacts& f) { f.IsCheckBox = true; }), without(xcCheckBox), K::None},
+        {Facts("TRadioButton", [](TControlFacts& f) { f.IsRadioButton = true; }), kAll, K::RadioButton},
+        {Facts("TRadioButton", [](TControlFacts& f) { f.IsRadioButton = true; }), without(xcRadioButton), K::None},
+        // A check box switch does not reach radio buttons, nor the other way round.
+        {Facts("TRadioButton", [](TControlFacts& f) { f.IsRadioButton = true; }), without(xcCheckBox), K::RadioButton},
+        // A speed button has no window: the windowed rules never give it a skinner.
+        {Facts("TSpeedButton", [](TControlFacts& f) { f.IsSpeedButton = true; }), kAll, K::None},
+    };
+    for (const Case& c : cases) EXPECT_EQ(c.kind, ChooseForControl(c.facts, c.set, false).Kind) << c.facts.ClassName;
+
+    struct Windowless {
+        const char* name;
+        bool speed;
+        const char* mapped;
+        uint32_t set;
+        K kind;
+    };
+    const Windowless windowless[] = {
+        {"TSpeedButton", true, "", kAll, K::SpeedButton},
+        {"TToolSpeed", true, "", kAll, K::SpeedButton},
+        {"tspeedbutton", false, "", kAll, K::SpeedButton},
+        {"TSpeedButton", true, "", without(xcSpeedButton), K::None},
+        {"TLabel", false, "", kAll, K::None},
+        // A mapped word decides; only the speed button's skinner can paint without a window.
+        {"TOtherTool", false, "speedbutton", kAll, K::SpeedButton},
+        {"TSpeedButton", true, "button", kAll, K::None},
+        {"TSpeedButton", true, "nil", kAll, K::None},
+    };
+    for (const Windowless& w : windowless) {
+        TControlFacts f = Facts(w.name);
+        f.IsSpeedButton = w.speed;
+        EXPECT_EQ(w.kind, ChooseForWindowless(f, w.mapped, w.set).Kind) << w.name << " " << w.mapped;
+    }
+    EXPECT_EQ(K::BitButton, ChooseForSkin3rd("bitbtn", kAll, false).Kind);
+    EXPECT_EQ(K::MenuButton, ChooseForSkin3rd("menubtn", kAll, false).Kind);
+    EXPECT_EQ(K::SpeedButton, ChooseForSkin3rd("speedbutton", kAll, false).Kind);
+    EXPECT_EQ(K::None, ChooseForSkin3rd("speedbutton", without(xcSpeedButton), false).Kind);
+}
+
 TEST(SkinnerKindTest, ButtonFrameForEveryState) {
     // Rows: pressed, hot, focused, enabled -> frame. Disabled wins, then pressed, hot, focused.
     const struct {

@@ -13,6 +13,7 @@ const std::vector<TGalleryPage>& GalleryPages() {
         {L"Tabs", &BuildTabsPage},
         {L"Bars", &BuildBarsPage},
         {L"Spin", &BuildSpinPage},
+        {L"Buttons", &BuildButtonsPage},
     };
     return pages;
 }

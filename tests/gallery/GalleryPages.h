@@ -80,5 +80,6 @@ void BuildDisabledPage(TPageBuilder& builder);
 void BuildTabsPage(TPageBuilder& builder);
 void BuildBarsPage(TPageBuilder& builder);
 void BuildSpinPage(TPageBuilder& builder);
+void BuildButtonsPage(TPageBuilder& builder);
 
 }  // namespace tw::gallery
