@@ -24,7 +24,9 @@ enum class TSkinnerKind {
     Tab,
     TabSheet,  // a page of a page control
     Sizer,
-    Other,  // a kind of skinner this program has no use for (tabs of other families...)
+    TabButtons,  // a tab control whose tabs are buttons
+    Header,      // a stand-alone header
+    Other,       // a kind of skinner this program has no use for (tabs of other families...)
 };
 
 // What the framework tells of one control: its class name and which family it belongs to.
@@ -33,6 +35,7 @@ struct TControlFacts {
     bool IsGroupBox = false, IsProgressBar = false, IsComboBox = false, IsListView = false;
     bool IsPushButton = false, IsEdit = false, IsPanel = false, IsForm = false;
     bool HasScrollStyle = false;  // WS_HSCROLL or WS_VSCROLL
+    bool TabButtons = false;      // a tab control with TCS_BUTTONS
 };
 
 // The decision for one control: the skinner, and whether its children are dispatched too (a

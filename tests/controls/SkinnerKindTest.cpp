@@ -60,6 +60,13 @@ TEST(SkinnerKindTest, FrameworkControlsByFamilyThenByName) {
         {Facts("TTabSet"), kAll, false, K::None, false, false},
         {Facts("TMvcPanel"), kAll, false, K::None, true, false},
         {Facts("TUpDown"), kAll, false, K::UpDown, false, false},
+        // Our tab controls with button tabs, and our stand-alone header.
+        {Facts("TTabControl", [](TControlFacts& f) { f.TabButtons = true; }), kAll, true, K::TabButtons, false, false},
+        {Facts("TTabControl"), kAll, true, K::Tab, false, false},
+        {Facts("TPageControl", [](TControlFacts& f) { f.TabButtons = true; }), kAll, true, K::Tab, false, false},
+        {Facts("TTabControl", [](TControlFacts& f) { f.TabButtons = true; }), kAll, false, K::None, false, false},
+        {Facts("THeaderControl"), kAll, false, K::Header, false, false},
+        {Facts("THeaderControl"), noPanel, false, K::None, false, false},
         {Facts("TWebBrowser"), kAll, false, K::None, false, false},
     };
     for (const Case& c : cases) {
@@ -120,6 +127,9 @@ TEST(SkinnerKindTest, BareWindowsByClassAndStyle) {
         {"SysTreeView32", 0x0, K::None, false},
         {"SysTabControl32", 0x0, K::Tab, false},
         {"SysTabControl32", 0x2000, K::None, false},
+        {"SysTabControl32", 0x0100, K::TabButtons, false},
+        {"SysTabControl32", 0x0108, K::TabButtons, false},
+        {"SysHeader32", 0x0, K::Header, false},
         {"Edit", 0x0, K::Edit, false},
         {"ToolbarWindow32", 0x0, K::None, false},
     };
