@@ -11,6 +11,7 @@ const std::vector<TGalleryPage>& GalleryPages() {
         {L"Controls", &BuildControlsPage},
         {L"Disabled", &BuildDisabledPage},
         {L"Tabs", &BuildTabsPage},
+        {L"Tabs 2", &BuildTabs2Page},
     };
     return pages;
 }

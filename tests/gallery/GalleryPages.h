@@ -78,5 +78,6 @@ inline int GalleryPageCount() { return static_cast<int>(GalleryPages().size()); 
 void BuildControlsPage(TPageBuilder& builder);
 void BuildDisabledPage(TPageBuilder& builder);
 void BuildTabsPage(TPageBuilder& builder);
+void BuildTabs2Page(TPageBuilder& builder);
 
 }  // namespace tw::gallery

@@ -13,7 +13,7 @@ set -euo pipefail
 
 e2e_init gallery "${1:?usage: gallery_e2e.sh SkinGallery.exe}"
 G=(--class TFrmGallery)
-TITLE="Skin Gallery - page 1 of 3"
+TITLE="Skin Gallery - page 1 of 4"
 LABELS=("Linen Classic" "Graphite" "Azure Glass" "Walnut" "Slate Flat")
 
 # winpath UNIX-PATH: the same file as Wine's Z: drive names it.
@@ -189,7 +189,7 @@ for i in 0 1 2 3 4; do
   no_dialog "the message box over skin $i"
   # Page 2: the same controls disabled, skinned too.
   tw_driver click "${G[@]}" --text "2 Disabled"
-  wait_title "Skin Gallery - page 2 of 3 - ${LABELS[$i]}"
+  wait_title "Skin Gallery - page 2 of 4 - ${LABELS[$i]}"
   skinned 1 "${G[@]}" --text "Push button"
   skinned 1 "${G[@]}" --text "Default button 默认"
   e2e_shot "skin$i-disabled" >/dev/null
