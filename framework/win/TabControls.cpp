@@ -17,6 +17,10 @@ const TClassInfo& TCustomTabControl::StaticClassInfo() {
                 "TabPosition", {"tpTop", "tpBottom", "tpLeft", "tpRight"},
                 [](const TCustomTabControl& c) { return static_cast<int>(c.TabPosition()); },
                 [](TCustomTabControl& c, int64_t v) { c.SetTabPosition(static_cast<TTabPosition>(v)); }),
+            EnumProp<TCustomTabControl>(
+                "Style", {"tsTabs", "tsButtons", "tsFlatButtons"},
+                [](const TCustomTabControl& c) { return static_cast<int>(c.Style()); },
+                [](TCustomTabControl& c, int64_t v) { c.SetStyle(static_cast<TTabStyle>(v)); }),
             IntProp<TCustomTabControl>(
                 "TabIndex", [](const TCustomTabControl& c) { return c.TabIndex(); },
                 [](TCustomTabControl& c, int64_t v) { c.SetTabIndex(static_cast<int>(v)); }),
@@ -40,6 +44,12 @@ TCustomTabControl::TCustomTabControl(TComponent* owner) : TWinControl(owner) { S
 void TCustomTabControl::SetTabPosition(TTabPosition value) {
     if (value == tabPosition_) return;
     tabPosition_ = value;
+    if (HandleAllocated()) RecreateWnd();
+}
+
+void TCustomTabControl::SetStyle(TTabStyle value) {
+    if (value == style_) return;
+    style_ = value;
     if (HandleAllocated()) RecreateWnd();
 }
 
@@ -94,6 +104,8 @@ void TCustomTabControl::CreateParams(TCreateParams& params) {
             break;
     }
     if (tabWidth_ > 0) params.Style |= TCS_FIXEDWIDTH;
+    if (style_ != TTabStyle::tsTabs) params.Style |= TCS_BUTTONS;
+    if (style_ == TTabStyle::tsFlatButtons) params.Style |= TCS_FLATBUTTONS;
 }
 
 void TCustomTabControl::HandleCreated() {

@@ -12,6 +12,8 @@
 namespace tw {
 
 enum class TTabPosition { tpTop, tpBottom, tpLeft, tpRight };
+// Tabs, or tabs drawn as push buttons (TCS_BUTTONS), or as flat buttons (TCS_FLATBUTTONS too).
+enum class TTabStyle { tsTabs, tsButtons, tsFlatButtons };
 
 class TCustomTabControl : public TWinControl {
     TW_CLASS_INFO()
@@ -20,6 +22,8 @@ public:
 
     TTabPosition TabPosition() const { return tabPosition_; }
     void SetTabPosition(TTabPosition value);
+    TTabStyle Style() const { return style_; }
+    void SetStyle(TTabStyle value);
     // Every tab as wide as this (0: each as wide as its caption).
     int TabWidth() const { return tabWidth_; }
     void SetTabWidth(int value);
@@ -46,6 +50,7 @@ private:
 
     std::vector<std::wstring> tabs_;
     TTabPosition tabPosition_ = TTabPosition::tpTop;
+    TTabStyle style_ = TTabStyle::tsTabs;
     int tabWidth_ = 0;
     int tabIndex_ = -1;
 };

@@ -1,5 +1,7 @@
 #include "skin/controls/ChildSkinning.h"
 
+#include <commctrl.h>
+
 #include <algorithm>
 #include <string>
 #include <vector>
@@ -14,10 +16,12 @@
 #include "skin/controls/SkinDateTime.h"
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
+#include "skin/controls/SkinHeader.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/SkinTab.h"
+#include "skin/controls/SkinTabBtn.h"
 #include "skin/controls/SkinTabSheet.h"
 #include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinStatusBar.h"
@@ -88,6 +92,7 @@ TControlFacts FactsOf(TWinControl& control) {
     if (control.HandleAllocated()) {
         const LONG_PTR style = GetWindowLongPtrW(control.Handle(), GWL_STYLE);
         f.HasScrollStyle = (style & (WS_HSCROLL | WS_VSCROLL)) != 0;
+        f.TabButtons = (style & TCS_BUTTONS) != 0;
     }
     return f;
 }
@@ -136,6 +141,10 @@ std::unique_ptr<TControlSkinner> MakeSkinner(TSkinnerKind kind) {
             return std::make_unique<TSkinDateTime>();
         case TSkinnerKind::StatusBar:
             return std::make_unique<TSkinStatusBar>();
+        case TSkinnerKind::TabButtons:
+            return std::make_unique<TSkinTabBtn>();
+        case TSkinnerKind::Header:
+            return std::make_unique<TSkinHeader>();
         default:
             return nullptr;  // the other families are not built in this program yet
     }

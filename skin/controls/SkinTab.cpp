@@ -70,6 +70,7 @@ void TSkinTab::AttachWindow(HWND window, TSkinData& data, TWinSkinForm& form) {
 void TSkinTab::SkinChanged() {
     TControlSkinner::SkinChanged();
     PrepareImages();
+    if (arrows_) arrows_->SkinChanged();
 }
 
 void TSkinTab::PrepareImages() {
@@ -191,6 +192,10 @@ void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
         const bool enabled = WindowEnabled();
         const COLORREF face = ColorToRGB(FaceColour());
         const HWND arrows = FindWindowExW(window, nullptr, UPDOWN_CLASSW, nullptr);
+        if (arrows && (!arrows_ || arrows_->Handle() != arrows || !arrows_->Attached())) {
+            arrows_ = std::make_unique<TSkinTabArrows>();
+            arrows_->AttachWindow(arrows, *skinData_, *form_);
+        }
         for (int i = 0; i < count; ++i) {
             RECT r{};
             if (!SendMessageW(window, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r))) continue;

@@ -3,10 +3,12 @@
 // a page control tagged 7777 shows a close box on each tab and closes the page it is clicked on.
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "skin/controls/ControlSkinner.h"
 #include "skin/controls/PaintBuffer.h"
+#include "skin/controls/SkinTabArrows.h"
 #include "skin/controls/TabGeometry.h"
 #include "skin/data/Bitmap.h"
 
@@ -43,6 +45,8 @@ private:
     TBitmap tabImage_, paneImage_;
     TPaintBuffer buffer_;
     std::vector<TRect> closeBoxes_;
+    // The scroll arrows the system shows when the tabs do not fit, skinned once they appear.
+    std::unique_ptr<TSkinTabArrows> arrows_;
 };
 
 }  // namespace tw

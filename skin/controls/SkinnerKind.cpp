@@ -36,6 +36,7 @@ constexpr uint32_t kComboTypeMask = 0x0003;
 constexpr uint32_t kTabOwnerDrawFixed = 0x2000;
 constexpr uint32_t kScrollSizeBox = 0x0008;  // SBS_SIZEBOX; SBS_SIZEGRIP (0x10) is always with it
 constexpr uint32_t kScrollSizeGrip = 0x0010;
+constexpr uint32_t kTabButtons = 0x0100;
 
 }  // namespace
 
@@ -44,7 +45,10 @@ TSkinnerChoice ChooseForControl(const TControlFacts& f, uint32_t set, bool hasTa
     auto in = [set](int member) { return InSet(set, member); };
     if ((name == "TTABSET" || name == "TTABBEDNOTEBOOK") && in(xcTab) && hasTabs) return Gives(TSkinnerKind::Tab);
     // Our own tab and page controls and their pages.
+    if (name == "TTABCONTROL" && f.TabButtons && in(xcTab) && hasTabs) return Gives(TSkinnerKind::TabButtons);
     if ((name == "TTABCONTROL" || name == "TPAGECONTROL") && in(xcTab) && hasTabs) return Gives(TSkinnerKind::Tab);
+    // Our stand-alone header, drawn as a list's header is.
+    if (name == "THEADERCONTROL" && in(xcPanel)) return Gives(TSkinnerKind::Header);
     if (name == "TTABSHEET" && in(xcTab) && hasTabs) return Gives(TSkinnerKind::TabSheet);
     if (name == "TMVCPANEL") return Gives(TSkinnerKind::None, true);
     if ((name == "TUPDOWN" || name == "TSPINBUTTON") && in(xcSpin)) return Gives(TSkinnerKind::UpDown);
@@ -141,8 +145,12 @@ TSkinnerChoice ChooseForWindow(const std::string& className, uint32_t style) {
     if (cls == "tcombobox") return Gives(TSkinnerKind::Combo);
     if (cls == "tbutton") return Gives(TSkinnerKind::Button);
     if (cls == "tprogressbar") return Gives(TSkinnerKind::Progress);
-    if (cls == "systabcontrol32")
-        return (style & kTabOwnerDrawFixed) ? Gives(TSkinnerKind::None) : Gives(TSkinnerKind::Tab);
+    if (cls == "systabcontrol32") {
+        if (style & kTabOwnerDrawFixed) return Gives(TSkinnerKind::None);
+        return (style & kTabButtons) ? Gives(TSkinnerKind::TabButtons) : Gives(TSkinnerKind::Tab);
+    }
+    // A header met as a child of a bare window is not a list's (those are skinned with the list).
+    if (cls == "sysheader32") return Gives(TSkinnerKind::Header);
     if (cls == "edit") return Gives(TSkinnerKind::Edit);
     if (cls == "msctls_updown32") return Gives(TSkinnerKind::UpDown);
     if (cls == "sysdatetimepick32") return Gives(TSkinnerKind::DateTime);

@@ -31,6 +31,8 @@ enum class TSkinnerKind {
     BitButton,    // a push button with a glyph
     MenuButton,   // a push button that drops a menu
     SpeedButton,  // a windowless tool button, painted in its parent's paint
+    TabButtons,   // a tab control whose tabs are buttons
+    Header,       // a stand-alone header
     Other,        // a kind of skinner this program has no use for (tabs of other families...)
 };
 
@@ -42,6 +44,7 @@ struct TControlFacts {
     bool HasScrollStyle = false;  // WS_HSCROLL or WS_VSCROLL
     bool IsCheckBox = false, IsRadioButton = false;
     bool IsBitButton = false, IsMenuButton = false, IsSpeedButton = false;
+    bool TabButtons = false;      // a tab control with TCS_BUTTONS
 };
 
 // The decision for one control: the skinner, and whether its children are dispatched too (a

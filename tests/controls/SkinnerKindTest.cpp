@@ -67,6 +67,13 @@ TEST(SkinnerKindTest, FrameworkControlsByFamilyThenByName) {
         {Facts("TDateTimePicker"), kAll & ~(1u << xcCombo), false, K::None, false, false},
         {Facts("TStatusBar"), kAll, false, K::StatusBar, false, false},
         {Facts("tstatusbar"), kAll & ~(1u << xcStatusBar), false, K::None, false, false},
+        // Our tab controls with button tabs, and our stand-alone header.
+        {Facts("TTabControl", [](TControlFacts& f) { f.TabButtons = true; }), kAll, true, K::TabButtons, false, false},
+        {Facts("TTabControl"), kAll, true, K::Tab, false, false},
+        {Facts("TPageControl", [](TControlFacts& f) { f.TabButtons = true; }), kAll, true, K::Tab, false, false},
+        {Facts("TTabControl", [](TControlFacts& f) { f.TabButtons = true; }), kAll, false, K::None, false, false},
+        {Facts("THeaderControl"), kAll, false, K::Header, false, false},
+        {Facts("THeaderControl"), noPanel, false, K::None, false, false},
         {Facts("TWebBrowser"), kAll, false, K::None, false, false},
         // Our scroll bar control and track bar, each behind its own switch; a memo and a list
         // box get scroll panels by name, also while their bars are hidden.
@@ -148,6 +155,9 @@ TEST(SkinnerKindTest, BareWindowsByClassAndStyle) {
         {"SysTreeView32", 0x0, K::None, false},
         {"SysTabControl32", 0x0, K::Tab, false},
         {"SysTabControl32", 0x2000, K::None, false},
+        {"SysTabControl32", 0x0100, K::TabButtons, false},
+        {"SysTabControl32", 0x0108, K::TabButtons, false},
+        {"SysHeader32", 0x0, K::Header, false},
         {"Edit", 0x0, K::Edit, false},
         {"ToolbarWindow32", 0x0, K::None, false},
         {"msctls_updown32", 0x0, K::UpDown, false},

@@ -22,7 +22,7 @@ controls() {
 box_of() { controls | awk -v c="$1" '$2 ~ "^"c { print $3 }' | head -"${2:-1}" | tail -1; }
 split() { sed 's/\([0-9]*\)x\([0-9]*\)+\([-0-9]*\)+\([-0-9]*\)/\1 \2 \3 \4/' <<<"$1"; }
 start() {
-  e2e_start --skin "$1" --page 4
+  e2e_start --skin "$1" --page 5
   tw_driver wait "${G[@]}" --timeout 30000 >/dev/null || e2e_fail "no gallery under skin $1"
   local i handle
   for i in $(seq 50); do

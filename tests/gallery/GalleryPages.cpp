@@ -14,6 +14,7 @@ const std::vector<TGalleryPage>& GalleryPages() {
         {L"Bars", &BuildBarsPage},
         {L"Spin", &BuildSpinPage},
         {L"Buttons", &BuildButtonsPage},
+        {L"Tabs 2", &BuildTabs2Page},
     };
     return pages;
 }

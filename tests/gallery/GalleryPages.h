@@ -81,5 +81,6 @@ void BuildTabsPage(TPageBuilder& builder);
 void BuildBarsPage(TPageBuilder& builder);
 void BuildSpinPage(TPageBuilder& builder);
 void BuildButtonsPage(TPageBuilder& builder);
+void BuildTabs2Page(TPageBuilder& builder);
 
 }  // namespace tw::gallery

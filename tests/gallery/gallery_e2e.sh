@@ -13,7 +13,7 @@ set -euo pipefail
 
 e2e_init gallery "${1:?usage: gallery_e2e.sh SkinGallery.exe}"
 G=(--class TFrmGallery)
-TITLE="Skin Gallery - page 1 of 4"
+TITLE="Skin Gallery - page 1 of 7"
 LABELS=("Linen Classic" "Graphite" "Azure Glass" "Walnut" "Slate Flat")
 
 # winpath UNIX-PATH: the same file as Wine's Z: drive names it.
@@ -37,7 +37,7 @@ skin_file=$(winpath "$E2E_OUT/皮肤 文件/胡桃 木.skn")
 
 # Refusals come before any window.
 e2e_expect "exit code of --page 99" 3 "$(exit_code --page 99)"
-e2e_expect "exit code of --page 5" 3 "$(exit_code --page 5)"
+e2e_expect "exit code of --page 8" 3 "$(exit_code --page 8)"
 e2e_expect "exit code of an unknown argument" 2 "$(exit_code --colour red)"
 e2e_expect "exit code of --page 0" 2 "$(exit_code --page 0)"
 e2e_expect "exit code of --skin without a value" 2 "$(exit_code --skin)"
@@ -189,7 +189,7 @@ for i in 0 1 2 3 4; do
   no_dialog "the message box over skin $i"
   # Page 2: the same controls disabled, skinned too.
   tw_driver click "${G[@]}" --text "2 Disabled"
-  wait_title "Skin Gallery - page 2 of 4 - ${LABELS[$i]}"
+  wait_title "Skin Gallery - page 2 of 7 - ${LABELS[$i]}"
   skinned 1 "${G[@]}" --text "Push button"
   skinned 1 "${G[@]}" --text "Default button 默认"
   e2e_shot "skin$i-disabled" >/dev/null
