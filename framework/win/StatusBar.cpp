@@ -5,21 +5,22 @@
 namespace tw {
 
 const TClassInfo& TStatusBar::StaticClassInfo() {
-    static const TClassInfo info{
-        "TStatusBar",
-        &TWinControl::StaticClassInfo(),
-        {
-            WStrProp<TStatusBar>(
-                "PanelTexts", [](const TStatusBar& c) { return c.PanelTexts(); }, [](TStatusBar&, const std::wstring&) {}),
-            WStrProp<TStatusBar>(
-                "SimpleText", [](const TStatusBar& c) { return c.SimpleText(); },
-                [](TStatusBar& c, const std::wstring& v) { c.SetSimpleText(v); }),
-            BoolProp<TStatusBar>(
-                "SimplePanel", [](const TStatusBar& c) { return c.SimplePanel(); },
-                [](TStatusBar& c, bool v) { c.SetSimplePanel(v); }),
-            BoolProp<TStatusBar>(
-                "SizeGrip", [](const TStatusBar& c) { return c.SizeGrip(); }, [](TStatusBar& c, bool v) { c.SetSizeGrip(v); }),
-        }};
+    static const TClassInfo info{"TStatusBar",
+                                 &TWinControl::StaticClassInfo(),
+                                 {
+                                     WStrProp<TStatusBar>(
+                                         "PanelTexts", [](const TStatusBar& c) { return c.PanelTexts(); },
+                                         [](TStatusBar&, const std::wstring&) {}),
+                                     WStrProp<TStatusBar>(
+                                         "SimpleText", [](const TStatusBar& c) { return c.SimpleText(); },
+                                         [](TStatusBar& c, const std::wstring& v) { c.SetSimpleText(v); }),
+                                     BoolProp<TStatusBar>(
+                                         "SimplePanel", [](const TStatusBar& c) { return c.SimplePanel(); },
+                                         [](TStatusBar& c, bool v) { c.SetSimplePanel(v); }),
+                                     BoolProp<TStatusBar>(
+                                         "SizeGrip", [](const TStatusBar& c) { return c.SizeGrip(); },
+                                         [](TStatusBar& c, bool v) { c.SetSizeGrip(v); }),
+                                 }};
     return info;
 }
 

@@ -12,9 +12,11 @@ const TClassInfo& TUpDown::StaticClassInfo() {
         &TWinControl::StaticClassInfo(),
         {
             IntProp<TUpDown>(
-                "Min", [](const TUpDown& c) { return c.Min(); }, [](TUpDown& c, int64_t v) { c.SetMin(static_cast<int>(v)); }),
+                "Min", [](const TUpDown& c) { return c.Min(); },
+                [](TUpDown& c, int64_t v) { c.SetMin(static_cast<int>(v)); }),
             IntProp<TUpDown>(
-                "Max", [](const TUpDown& c) { return c.Max(); }, [](TUpDown& c, int64_t v) { c.SetMax(static_cast<int>(v)); }),
+                "Max", [](const TUpDown& c) { return c.Max(); },
+                [](TUpDown& c, int64_t v) { c.SetMax(static_cast<int>(v)); }),
             IntProp<TUpDown>(
                 "Position", [](const TUpDown& c) { return c.Position(); },
                 [](TUpDown& c, int64_t v) { c.SetPosition(static_cast<int>(v)); }),

@@ -91,7 +91,8 @@ LRESULT TArrowButton::Handle(UINT msg, WPARAM wParam, LPARAM lParam) {
             RECT mine{};
             GetWindowRect(wnd, &mine);
             MapWindowPoints(HWND_DESKTOP, picker_, reinterpret_cast<POINT*>(&mine), 2);
-            const LPARAM at = MAKELPARAM(static_cast<short>(LOWORD(lParam)) + mine.left, static_cast<short>(HIWORD(lParam)) + mine.top);
+            const LPARAM at = MAKELPARAM(static_cast<short>(LOWORD(lParam)) + mine.left,
+                                         static_cast<short>(HIWORD(lParam)) + mine.top);
             PostMessageW(picker_, WM_LBUTTONDOWN, MK_LBUTTON, at);
             PostMessageW(picker_, WM_LBUTTONUP, 0, at);
             InvalidateRect(wnd, nullptr, TRUE);

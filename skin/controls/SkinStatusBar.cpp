@@ -4,9 +4,9 @@
 
 #include <vector>
 
+#include "framework/win/Graphics.h"
 #include "framework/win/Handles.h"
 #include "framework/win/StatusBar.h"
-#include "framework/win/Graphics.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinObjects.h"
 #include "skin/data/SystemInfo.h"

@@ -6,8 +6,8 @@
 
 #include "framework/win/Control.h"
 
-#include "framework/win/Handles.h"
 #include "framework/win/Graphics.h"
+#include "framework/win/Handles.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinObjects.h"
 #include "skin/data/SystemInfo.h"
@@ -25,10 +25,26 @@ void DrawPlainArrow(HDC dc, const RECT& half, TArrowKind kind, COLORREF colour) 
     const int cx = (half.left + half.right) / 2, cy = (half.top + half.bottom) / 2;
     POINT p[3];
     switch (kind) {
-        case akUp: p[0] = {cx - 3, cy + 1}; p[1] = {cx + 3, cy + 1}; p[2] = {cx, cy - 2}; break;
-        case akDown: p[0] = {cx - 3, cy - 1}; p[1] = {cx + 3, cy - 1}; p[2] = {cx, cy + 2}; break;
-        case akLeft: p[0] = {cx + 1, cy - 3}; p[1] = {cx + 1, cy + 3}; p[2] = {cx - 2, cy}; break;
-        case akRight: p[0] = {cx - 1, cy - 3}; p[1] = {cx - 1, cy + 3}; p[2] = {cx + 2, cy}; break;
+        case akUp:
+            p[0] = {cx - 3, cy + 1};
+            p[1] = {cx + 3, cy + 1};
+            p[2] = {cx, cy - 2};
+            break;
+        case akDown:
+            p[0] = {cx - 3, cy - 1};
+            p[1] = {cx + 3, cy - 1};
+            p[2] = {cx, cy + 2};
+            break;
+        case akLeft:
+            p[0] = {cx + 1, cy - 3};
+            p[1] = {cx + 1, cy + 3};
+            p[2] = {cx - 2, cy};
+            break;
+        case akRight:
+            p[0] = {cx - 1, cy - 3};
+            p[1] = {cx - 1, cy + 3};
+            p[2] = {cx + 2, cy};
+            break;
     }
     const TPenHandle pen(CreatePen(PS_SOLID, 1, colour));
     const TBrushHandle brush(CreateSolidBrush(colour));

@@ -98,8 +98,7 @@ TSkinnerChoice ChooseForSkin3rd(const std::string& rawValue, uint32_t set, bool 
     if (value == "trackbar") return when(xcButton, TSkinnerKind::TrackBar);
     if (value == "bitbtn") return when(xcButton, TSkinnerKind::BitButton);
     if (value == "menubtn") return when(xcButton, TSkinnerKind::MenuButton);
-    if (value == "mediaplayer" || value == "pngbitbtn")
-        return when(xcButton, TSkinnerKind::Other);
+    if (value == "mediaplayer" || value == "pngbitbtn") return when(xcButton, TSkinnerKind::Other);
     if (value == "speedbutton") return when(xcSpeedButton, TSkinnerKind::SpeedButton);
     if (value == "advpagecontrol") return when(xcTab, TSkinnerKind::Other);
     if (value == "radiogroup" || value == "checkgroup" || value == "embedscrollbar") return Gives(TSkinnerKind::Other);

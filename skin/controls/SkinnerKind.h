@@ -24,7 +24,7 @@ enum class TSkinnerKind {
     Tab,
     TabSheet,  // a page of a page control
     Sizer,
-    ScControl,    // a scroll bar control: one panel over the whole control
+    ScControl,  // a scroll bar control: one panel over the whole control
     TrackBar,
     DateTime,
     StatusBar,
@@ -44,7 +44,7 @@ struct TControlFacts {
     bool HasScrollStyle = false;  // WS_HSCROLL or WS_VSCROLL
     bool IsCheckBox = false, IsRadioButton = false;
     bool IsBitButton = false, IsMenuButton = false, IsSpeedButton = false;
-    bool TabButtons = false;      // a tab control with TCS_BUTTONS
+    bool TabButtons = false;  // a tab control with TCS_BUTTONS
 };
 
 // The decision for one control: the skinner, and whether its children are dispatched too (a

@@ -8,12 +8,8 @@ namespace tw::gallery {
 
 const std::vector<TGalleryPage>& GalleryPages() {
     static const std::vector<TGalleryPage> pages = {
-        {L"Controls", &BuildControlsPage},
-        {L"Disabled", &BuildDisabledPage},
-        {L"Tabs", &BuildTabsPage},
-        {L"Bars", &BuildBarsPage},
-        {L"Spin", &BuildSpinPage},
-        {L"Buttons", &BuildButtonsPage},
+        {L"Controls", &BuildControlsPage}, {L"Disabled", &BuildDisabledPage}, {L"Tabs", &BuildTabsPage},
+        {L"Bars", &BuildBarsPage},         {L"Spin", &BuildSpinPage},         {L"Buttons", &BuildButtonsPage},
         {L"Tabs 2", &BuildTabs2Page},
     };
     return pages;
