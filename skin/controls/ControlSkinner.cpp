@@ -220,6 +220,20 @@ void TControlSkinner::PaintMessage(TMessage& message) {
     }
 }
 
+bool TControlSkinner::PaintWholeWindow(TMessage& message) {
+    switch (message.Msg) {
+        case WM_PAINT:
+        case WM_PRINTCLIENT:
+            PaintMessage(message);
+            return true;
+        case WM_ERASEBKGND:
+            message.Result = 1;
+            return true;
+        default:
+            return false;
+    }
+}
+
 void TControlSkinner::Repaint() {
     HWND h = Handle();
     if (!h || !IsWindow(h)) return;

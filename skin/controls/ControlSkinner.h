@@ -13,6 +13,8 @@
 
 #include "framework/win/Messages.h"
 #include "framework/win/Subclass.h"
+#include "skin/controls/PaintBuffer.h"
+#include "skin/form/BitmapDC.h"
 #include "skin/form/SkinControl.h"
 
 namespace tw {
@@ -73,6 +75,38 @@ protected:
     void PaintFrame(HDC dc);
     // WM_PAINT and WM_PRINTCLIENT: the skin into the DC given, or between BeginPaint and EndPaint.
     void PaintMessage(TMessage& message);
+    // The messages of a skinner that paints its whole window: WM_PAINT and WM_PRINTCLIENT are
+    // painted through DrawSkin, WM_ERASEBKGND erases nothing (the paint covers everything).
+    // False for any other message.
+    bool PaintWholeWindow(TMessage& message);
+    // Composes rect's picture off-screen, draw(bufferDC, width, height) with its origin at 0,0,
+    // and copies it to dc at rect's corner; nothing is drawn when no buffer can be made.
+    template <class Draw>
+    void PaintBuffered(HDC dc, const RECT& rect, Draw&& draw) {
+        const int width = rect.right - rect.left, height = rect.bottom - rect.top;
+        if (width <= 0 || height <= 0) return;
+        const HBITMAP bitmap = buffer_.For(dc, width, height);
+        if (!bitmap) return;
+        TBitmapDC buffer(dc, bitmap);
+        if (!buffer) return;
+        draw(buffer.Get(), width, height);
+        BitBlt(dc, rect.left, rect.top, width, height, buffer.Get(), 0, 0, SRCCOPY);
+    }
+    // Follows the pointer over the control's items: on WM_MOUSEMOVE the item itemAt(point)
+    // names (-1 for none) becomes hot, on WM_MOUSELEAVE none is; a change repaints the control.
+    template <class ItemAt>
+    void FollowHotItem(const TMessage& message, int& hot, ItemAt&& itemAt) {
+        int now = hot;
+        if (message.Msg == WM_MOUSEMOVE) {
+            now = itemAt(POINT{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))});
+            TrackLeave();
+        } else if (message.Msg == WM_MOUSELEAVE) {
+            now = -1;
+        }
+        if (now == hot) return;
+        hot = now;
+        Repaint();
+    }
     // Invalidates the whole window with erasing and paints it now.
     void Repaint();
     // Asks for WM_MOUSELEAVE once the pointer leaves the window.
@@ -100,6 +134,7 @@ protected:
     unsigned mouseState_ = 0;
     RECT windowRect_{};
     int classMode_ = 0;
+    TPaintBuffer buffer_;  // the off-screen picture, kept while the window keeps its size
 
 private:
     void ParentBackgroundStep(bool attaching);

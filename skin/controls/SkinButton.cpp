@@ -49,14 +49,8 @@ bool TSkinButton::HasImage() const { return skinData_ && skinData_->Buttons && !
 bool TSkinButton::BeforeMessage(TMessage& message) {
     // Without an image to draw the button keeps its own look and its own handling of the mouse.
     if (!HasImage()) return TControlSkinner::BeforeMessage(message);
+    if (PaintWholeWindow(message)) return false;
     switch (message.Msg) {
-        case WM_PAINT:
-        case WM_PRINTCLIENT:
-            PaintMessage(message);
-            return false;
-        case WM_ERASEBKGND:
-            message.Result = 1;
-            return false;
         case WM_TIMER:
             KillTimer(Handle(), 1);
             return false;
@@ -148,35 +142,29 @@ void TSkinButton::DrawSkin(HDC dc, const RECT& rect) {
     look.Enabled = (style & WS_DISABLED) == 0;
     const int frame = ButtonFrameFor(look);
     lastFrame_ = frame;
+    PaintBuffered(dc, rect, [&](HDC b, int width, int height) {
+        const RECT local{0, 0, width, height};
+        if (parentImage_ && control_) {
+            // What lies behind can change at any time: composed afresh.
+            if (!PaintControlTo(*control_, b)) FillFace(b, local);
+            DrawSkinObject(b, local, kButtonFrameCount, frame, button);
+        } else if (HBITMAP composed = ComposedFrame(dc, frame, width, height)) {
+            TBitmapDC source(dc, composed);
+            if (source) BitBlt(b, 0, 0, width, height, source.Get(), 0, 0, SRCCOPY);
+        }
 
-    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    const HBITMAP bitmap = buffer_.For(dc, width, height);
-    if (!bitmap) return;
-    TBitmapDC buffer(dc, bitmap);
-    if (!buffer) return;
-    HDC b = buffer.Get();
-    const RECT local{0, 0, width, height};
-    if (parentImage_ && control_) {
-        // What lies behind can change at any time: composed afresh.
-        if (!PaintControlTo(*control_, b)) FillFace(b, local);
-        DrawSkinObject(b, local, kButtonFrameCount, frame, button);
-    } else if (HBITMAP composed = ComposedFrame(dc, frame, width, height)) {
-        TBitmapDC source(dc, composed);
-        if (source) BitBlt(b, 0, 0, width, height, source.Get(), 0, 0, SRCCOPY);
-    }
-
-    // Font and colour of the caption.
-    HFONT font = control_ ? control_->Font().Handle()
-                          : reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
-    const TSelection selectFont = Select(b, font);
-    TColor colour = control_ ? control_->Font().Color() : skinData_->Colours.ButtonText;
-    if (frame == bfNormal && button.HasNormalColour2) colour = button.NormalColour2;
-    if (frame == bfHot && button.HasMouseOverColour2) colour = button.MouseOverColour2;
-    if (frame == bfPressed && button.HasPressedColour2) colour = button.PressedColour2;
-    if (!look.Enabled) colour = skinData_->Colours.ButtonShadow;
-    SetTextColor(b, ColorToRGB(ResolveColor(colour)));
-    DrawCaption(b, local, CaptionText(), Focused());
-    BitBlt(dc, rect.left, rect.top, width, height, b, 0, 0, SRCCOPY);
+        // Font and colour of the caption.
+        HFONT font = control_ ? control_->Font().Handle()
+                              : reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
+        const TSelection selectFont = Select(b, font);
+        TColor colour = control_ ? control_->Font().Color() : skinData_->Colours.ButtonText;
+        if (frame == bfNormal && button.HasNormalColour2) colour = button.NormalColour2;
+        if (frame == bfHot && button.HasMouseOverColour2) colour = button.MouseOverColour2;
+        if (frame == bfPressed && button.HasPressedColour2) colour = button.PressedColour2;
+        if (!look.Enabled) colour = skinData_->Colours.ButtonShadow;
+        SetTextColor(b, ColorToRGB(ResolveColor(colour)));
+        DrawCaption(b, local, CaptionText(), Focused());
+    });
 }
 
 void TSkinButton::SkinChanged() {

@@ -10,7 +10,6 @@
 #include "framework/win/Handles.h"
 #include "skin/controls/ButtonFrame.h"
 #include "skin/controls/ControlSkinner.h"
-#include "skin/controls/PaintBuffer.h"
 
 namespace tw {
 
@@ -37,7 +36,6 @@ private:
     // composing the nine slices is most of a paint.
     HBITMAP ComposedFrame(HDC dc, int frame, int width, int height);
 
-    TPaintBuffer buffer_;
     bool parentImage_ = false;
     int lastFrame_ = 0;
     std::array<TBitmapHandle, kButtonFrameCount + 1> frames_;

@@ -9,57 +9,44 @@ namespace tw {
 
 bool TSkinGroupBox::BeforeMessage(TMessage& message) {
     if (!control_) return TControlSkinner::BeforeMessage(message);
-    switch (message.Msg) {
-        case WM_PAINT:
-        case WM_PRINTCLIENT:
-            PaintMessage(message);
-            return false;
-        case WM_ERASEBKGND:
-            message.Result = 1;  // the paint covers the whole box
-            return false;
-        default:
-            return TControlSkinner::BeforeMessage(message);
-    }
+    if (PaintWholeWindow(message)) return false;
+    return TControlSkinner::BeforeMessage(message);
 }
 
 void TSkinGroupBox::DrawSkin(HDC dc, const RECT& rect) {
     if (!control_ || rect.right <= rect.left || rect.bottom <= rect.top) return;
-    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    const HBITMAP bitmap = buffer_.For(dc, width, height);
-    if (!bitmap) return;
-    TBitmapDC buffer(dc, bitmap);
-    if (!buffer) return;
-    HDC b = buffer.Get();
-    FillFace(b, RECT{0, 0, width, height});
+    PaintBuffered(dc, rect, [&](HDC b, int width, int height) {
+        FillFace(b, RECT{0, 0, width, height});
 
-    const TSelection selectFont = Select(b, control_->Font().Handle());
-    TEXTMETRICW tm{};
-    GetTextMetricsW(b, &tm);
-    const int top = tm.tmHeight / 2 - 1;
-    {
-        const TPenHandle pen(CreatePen(PS_SOLID, 1, ColorToRGB(ResolveColor(skinData_->Colours.ButtonShadow))));
-        const TSelection selectPen = Select(b, pen.Get());
-        const TSelection selectBrush = Select(b, GetStockObject(NULL_BRUSH));
-        RoundRect(b, 1, top, width - 1, height - 1, 5, 5);
-    }
-    const std::wstring text = CaptionText();
-    if (!text.empty()) {
-        // The caption sits on the line, on the face, as a group box's caption does.
-        SIZE extent{};
-        GetTextExtentPoint32W(b, text.c_str(), static_cast<int>(text.size()), &extent);
-        const bool right = (GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & WS_EX_RIGHT) != 0;
-        RECT box = right ? RECT{width - 8 - extent.cx - 4, 0, width - 8, tm.tmHeight}
-                         : RECT{8, 0, 8 + extent.cx + 4, tm.tmHeight};
-        FillFace(b, box);
-        InflateRect(&box, -2, 0);
-        SetBkMode(b, TRANSPARENT);
-        const bool enabled = control_->EffectivelyEnabled();
-        SetTextColor(b, ColorToRGB(enabled ? control_->Font().Color() : ResolveColor(skinData_->Colours.ButtonShadow)));
-        DrawTextW(b, text.c_str(), static_cast<int>(text.size()), &box,
-                  TextFormat(DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS | (right ? DT_RIGHT : DT_LEFT)));
-    }
-    control_->PaintWindowlessChildren(b);
-    BitBlt(dc, rect.left, rect.top, width, height, b, 0, 0, SRCCOPY);
+        const TSelection selectFont = Select(b, control_->Font().Handle());
+        TEXTMETRICW tm{};
+        GetTextMetricsW(b, &tm);
+        const int top = tm.tmHeight / 2 - 1;
+        {
+            const TPenHandle pen(CreatePen(PS_SOLID, 1, ColorToRGB(ResolveColor(skinData_->Colours.ButtonShadow))));
+            const TSelection selectPen = Select(b, pen.Get());
+            const TSelection selectBrush = Select(b, GetStockObject(NULL_BRUSH));
+            RoundRect(b, 1, top, width - 1, height - 1, 5, 5);
+        }
+        const std::wstring text = CaptionText();
+        if (!text.empty()) {
+            // The caption sits on the line, on the face, as a group box's caption does.
+            SIZE extent{};
+            GetTextExtentPoint32W(b, text.c_str(), static_cast<int>(text.size()), &extent);
+            const bool right = (GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & WS_EX_RIGHT) != 0;
+            RECT box = right ? RECT{width - 8 - extent.cx - 4, 0, width - 8, tm.tmHeight}
+                             : RECT{8, 0, 8 + extent.cx + 4, tm.tmHeight};
+            FillFace(b, box);
+            InflateRect(&box, -2, 0);
+            SetBkMode(b, TRANSPARENT);
+            const bool enabled = control_->EffectivelyEnabled();
+            SetTextColor(
+                b, ColorToRGB(enabled ? control_->Font().Color() : ResolveColor(skinData_->Colours.ButtonShadow)));
+            DrawTextW(b, text.c_str(), static_cast<int>(text.size()), &box,
+                      TextFormat(DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS | (right ? DT_RIGHT : DT_LEFT)));
+        }
+        control_->PaintWindowlessChildren(b);
+    });
 }
 
 }  // namespace tw

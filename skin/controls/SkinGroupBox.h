@@ -5,7 +5,6 @@
 
 #include "framework/win/Handles.h"
 #include "skin/controls/ControlSkinner.h"
-#include "skin/controls/PaintBuffer.h"
 
 namespace tw {
 
@@ -15,7 +14,6 @@ protected:
     void DrawSkin(HDC dc, const RECT& rect) override;
 
 private:
-    TPaintBuffer buffer_;
 };
 
 class TSkinBox : public TControlSkinner {};

@@ -23,47 +23,16 @@ void TSkinHeader::AttachWindow(HWND window, TSkinData& data, TWinSkinForm& form)
 bool TSkinHeader::HasImage() const { return skinData_ && skinData_->Headerbar && !skinData_->Headerbar->Image.Empty(); }
 
 bool TSkinHeader::BeforeMessage(TMessage& message) {
-    switch (message.Msg) {
-        case WM_PAINT:
-            if (!HasImage()) break;
-            PaintMessage(message);
-            return false;
-        case WM_ERASEBKGND:
-            if (!HasImage()) break;
-            message.Result = 1;
-            return false;
-        default:
-            break;
-    }
+    if (HasImage() && PaintWholeWindow(message)) return false;
     return TControlSkinner::BeforeMessage(message);
 }
 
 void TSkinHeader::AfterMessage(TMessage& message) {
-    switch (message.Msg) {
-        case WM_MOUSEMOVE: {
-            const POINT pt{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
-            int hot = -1;
-            for (size_t i = 0; i < itemRects_.size(); ++i)
-                if (PtInRect(&itemRects_[i], pt)) {
-                    hot = static_cast<int>(i);
-                    break;
-                }
-            if (hot != hotItem_) {
-                hotItem_ = hot;
-                Repaint();
-            }
-            TrackLeave();
-            break;
-        }
-        case WM_MOUSELEAVE:
-            if (hotItem_ != -1) {
-                hotItem_ = -1;
-                Repaint();
-            }
-            break;
-        default:
-            break;
-    }
+    FollowHotItem(message, hotItem_, [this](POINT point) {
+        for (size_t i = 0; i < itemRects_.size(); ++i)
+            if (PtInRect(&itemRects_[i], point)) return static_cast<int>(i);
+        return -1;
+    });
     TControlSkinner::AfterMessage(message);
 }
 
@@ -98,31 +67,26 @@ void TSkinHeader::DrawItem(HDC dc, int index, const RECT& rect, HFONT font) {
 
 void TSkinHeader::DrawSkin(HDC dc, const RECT& rect) {
     if (!HasImage()) return;
-    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    if (width <= 0 || height <= 0) return;
-    const HBITMAP bitmap = buffer_.For(dc, width, height);
-    if (!bitmap) return;
-    TBitmapDC buffer(dc, bitmap);
-    if (!buffer) return;
-    HDC b = buffer.Get();
-    SetBkMode(b, TRANSPARENT);
-    const auto font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
-    const int count = static_cast<int>(SendMessageW(Handle(), HDM_GETITEMCOUNT, 0, 0));
-    itemRects_.assign(static_cast<size_t>(count > 0 ? count : 0), RECT{});
-    int right = 0;
-    for (int i = 0; i < count; ++i) {
-        RECT r{};
-        if (!SendMessageW(Handle(), HDM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r))) continue;
-        if (r.right <= r.left) continue;
-        DrawItem(b, i, r, font);
-        itemRects_[static_cast<size_t>(i)] = RECT{r.left + 3, r.top, r.right - 3, r.bottom};
-        if (r.right > right) right = r.right;
-    }
-    if (right < width) {
-        const TDataSkinObject& bar = *skinData_->Headerbar;
-        DrawSkinObject(b, RECT{right, 0, width, height}, bar.FrameCount, 1, bar);
-    }
-    BitBlt(dc, rect.left, rect.top, width, height, b, 0, 0, SRCCOPY);
+    PaintBuffered(dc, rect, [&](HDC b, int width, int height) {
+        SetBkMode(b, TRANSPARENT);
+        const auto font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
+        const int count = static_cast<int>(SendMessageW(Handle(), HDM_GETITEMCOUNT, 0, 0));
+        itemRects_.assign(static_cast<size_t>(count > 0 ? count : 0), RECT{});
+        int right = 0;
+        for (int i = 0; i < count; ++i) {
+            RECT r{};
+            if (!SendMessageW(Handle(), HDM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r)))
+                continue;
+            if (r.right <= r.left) continue;
+            DrawItem(b, i, r, font);
+            itemRects_[static_cast<size_t>(i)] = RECT{r.left + 3, r.top, r.right - 3, r.bottom};
+            if (r.right > right) right = r.right;
+        }
+        if (right < width) {
+            const TDataSkinObject& bar = *skinData_->Headerbar;
+            DrawSkinObject(b, RECT{right, 0, width, height}, bar.FrameCount, 1, bar);
+        }
+    });
 }
 
 }  // namespace tw

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "skin/controls/ControlSkinner.h"
-#include "skin/controls/PaintBuffer.h"
 
 namespace tw {
 
@@ -28,7 +27,6 @@ private:
 
     std::vector<RECT> itemRects_;  // each column inset by 3 pixels left and right
     int hotItem_ = -1;
-    TPaintBuffer buffer_;
 };
 
 }  // namespace tw

@@ -4,7 +4,6 @@
 
 #include "framework/win/Handles.h"
 #include "skin/controls/ControlSkinner.h"
-#include "skin/controls/PaintBuffer.h"
 #include "skin/controls/ProgressFill.h"
 
 namespace tw {
@@ -16,7 +15,6 @@ protected:
 
 private:
     bool HasImage() const;
-    TPaintBuffer buffer_;
 };
 
 }  // namespace tw

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "skin/controls/ControlSkinner.h"
-#include "skin/controls/PaintBuffer.h"
 
 namespace tw {
 
@@ -15,7 +14,6 @@ protected:
 private:
     // bevel: 1 lowered, 2 raised, 3 none.
     void DrawBevel(HDC dc, const RECT& rect, int bevel) const;
-    TPaintBuffer buffer_;
 };
 
 }  // namespace tw

@@ -90,14 +90,8 @@ void TSkinTab::PrepareImages() {
 }
 
 bool TSkinTab::BeforeMessage(TMessage& message) {
+    if (PaintWholeWindow(message)) return false;
     switch (message.Msg) {
-        case WM_PAINT:
-        case WM_PRINTCLIENT:
-            PaintMessage(message);
-            return false;
-        case WM_ERASEBKGND:
-            message.Result = 1;  // the paint covers the whole control
-            return false;
         case WM_LBUTTONDOWN:
             if (closable_ && CloseAt(POINT{static_cast<short>(LOWORD(message.LParam)),
                                            static_cast<short>(HIWORD(message.LParam))})) {
@@ -152,98 +146,94 @@ void TSkinTab::DrawCaption(HDC dc, const RECT& tab, const std::wstring& text, CO
 void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
     if (!skinData_ || rect.right <= rect.left || rect.bottom <= rect.top) return;
     HWND window = Handle();
-    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    const HBITMAP bitmap = buffer_.For(dc, width, height);
-    if (!bitmap) return;
-    TBitmapDC buffer(dc, bitmap);
-    if (!buffer) return;
-    HDC b = buffer.Get();
-    FillFace(b, RECT{0, 0, width, height});
+    PaintBuffered(dc, rect, [&](HDC b, int width, int height) {
+        FillFace(b, RECT{0, 0, width, height});
 
-    side_ = TabSideOfStyle(static_cast<uint32_t>(GetWindowLongPtrW(window, GWL_STYLE)));
-    RECT display{0, 0, width, height};
-    SendMessageW(window, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
-    const TRect page = TabPageArea(side_, FromRect(display));
+        side_ = TabSideOfStyle(static_cast<uint32_t>(GetWindowLongPtrW(window, GWL_STYLE)));
+        RECT display{0, 0, width, height};
+        SendMessageW(window, TCM_ADJUSTRECT, FALSE, reinterpret_cast<LPARAM>(&display));
+        const TRect page = TabPageArea(side_, FromRect(display));
 
-    const TDataSkinBorder* tabs = skinData_->Tabs.get();
-    if (!paneImage_.Empty()) {
-        TSliceOptions pane;
-        if (tabs && tabs->Style != 0 && skinData_->TabPane) pane = UprightSlice(*skinData_->TabPane, 1, 1);
-        else {
-            pane.LeftWidth = 4;
-            pane.TopHeight = 5;
-            pane.RightWidth = 4;
-            pane.BottomHeight = 4;
-        }
-        DrawNineSlice(b, ToRect(page), paneImage_, TabSlice(side_, pane), false);
-    }
-
-    const int count = static_cast<int>(SendMessageW(window, TCM_GETITEMCOUNT, 0, 0));
-    const int selected = static_cast<int>(SendMessageW(window, TCM_GETCURSEL, 0, 0));
-    closeBoxes_.assign(static_cast<size_t>(count > 0 ? count : 0), TRect{});
-    if (tabs && !tabImage_.Empty() && count > 0) {
-        HFONT font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
-        if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
-        LOGFONTW turned{};
-        GetObjectW(font, sizeof(turned), &turned);
-        turned.lfEscapement = turned.lfOrientation = side_ == TTabSide::Left ? 900 : 2700;
-        const TFontHandle turnedFont(CreateFontIndirectW(&turned));
-        const TSelection selectFont = Select(b, font);
-        const bool enabled = WindowEnabled();
-        const COLORREF face = ColorToRGB(FaceColour());
-        const HWND arrows = FindWindowExW(window, nullptr, UPDOWN_CLASSW, nullptr);
-        if (arrows && (!arrows_ || arrows_->Handle() != arrows || !arrows_->Attached())) {
-            arrows_ = std::make_unique<TSkinTabArrows>();
-            arrows_->AttachWindow(arrows, *skinData_, *form_);
-        }
-        for (int i = 0; i < count; ++i) {
-            RECT r{};
-            if (!SendMessageW(window, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r))) continue;
-            const bool isSelected = i == selected;
-            if (isSelected) {
-                // The selected tab stands out toward the page, as the system draws it.
-                InflateRect(&r, side_ == TTabSide::Top || side_ == TTabSide::Bottom ? 2 : 0,
-                            side_ == TTabSide::Left || side_ == TTabSide::Right ? 2 : 0);
+        const TDataSkinBorder* tabs = skinData_->Tabs.get();
+        if (!paneImage_.Empty()) {
+            TSliceOptions pane;
+            if (tabs && tabs->Style != 0 && skinData_->TabPane) pane = UprightSlice(*skinData_->TabPane, 1, 1);
+            else {
+                pane.LeftWidth = 4;
+                pane.TopHeight = 5;
+                pane.RightWidth = 4;
+                pane.BottomHeight = 4;
             }
-            const TSliceOptions slice = TabSlice(side_, UprightSlice(*tabs, 5, isSelected ? 2 : 1));
-            DrawNineSlice(b, r, tabImage_, slice, tabs->Trans != 0);
-            COLORREF colour = ColorToRGB(ResolveColor(isSelected ? tabs->MouseOverColour2 : tabs->NormalColour2));
-            if (!enabled) colour = ColorToRGB(Blend(static_cast<TColor>(colour), static_cast<TColor>(face), 50));
-            wchar_t text[81] = {};
-            TCITEMW item{};
-            item.mask = TCIF_TEXT;
-            item.pszText = text;
-            item.cchTextMax = 80;
-            SendMessageW(window, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
-            RECT textRect = r;
-            if (closable_) {
-                const TRect box = TabCloseBox(side_, FromRect(r));
-                closeBoxes_[static_cast<size_t>(i)] = box;
-                const TPenHandle pen(CreatePen(PS_SOLID, 1, colour));
-                const TSelection selectPen = Select(b, pen.Get());
-                const TSelection selectBrush = Select(b, GetStockObject(NULL_BRUSH));
-                Rectangle(b, box.Left, box.Top, box.Right, box.Bottom);
-                MoveToEx(b, box.Left, box.Top, nullptr);
-                LineTo(b, box.Right, box.Bottom);
-                MoveToEx(b, box.Right - 1, box.Top, nullptr);
-                LineTo(b, box.Left - 1, box.Bottom);
-                if (side_ == TTabSide::Top || side_ == TTabSide::Bottom) textRect.right = box.Left;
-                else if (side_ == TTabSide::Left)
-                    textRect.top = box.Bottom;
-                else
-                    textRect.bottom = box.Top;
+            DrawNineSlice(b, ToRect(page), paneImage_, TabSlice(side_, pane), false);
+        }
+
+        const int count = static_cast<int>(SendMessageW(window, TCM_GETITEMCOUNT, 0, 0));
+        const int selected = static_cast<int>(SendMessageW(window, TCM_GETCURSEL, 0, 0));
+        closeBoxes_.assign(static_cast<size_t>(count > 0 ? count : 0), TRect{});
+        if (tabs && !tabImage_.Empty() && count > 0) {
+            HFONT font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+            if (!font) font = static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+            LOGFONTW turned{};
+            GetObjectW(font, sizeof(turned), &turned);
+            turned.lfEscapement = turned.lfOrientation = side_ == TTabSide::Left ? 900 : 2700;
+            const TFontHandle turnedFont(CreateFontIndirectW(&turned));
+            const TSelection selectFont = Select(b, font);
+            const bool enabled = WindowEnabled();
+            const COLORREF face = ColorToRGB(FaceColour());
+            const HWND arrows = FindWindowExW(window, nullptr, UPDOWN_CLASSW, nullptr);
+            if (arrows && (!arrows_ || arrows_->Handle() != arrows || !arrows_->Attached())) {
+                arrows_ = std::make_unique<TSkinTabArrows>();
+                arrows_->AttachWindow(arrows, *skinData_, *form_);
             }
-            DrawCaption(b, textRect, text, colour, turnedFont.Get());
+            for (int i = 0; i < count; ++i) {
+                RECT r{};
+                if (!SendMessageW(window, TCM_GETITEMRECT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&r)))
+                    continue;
+                const bool isSelected = i == selected;
+                if (isSelected) {
+                    // The selected tab stands out toward the page, as the system draws it.
+                    InflateRect(&r, side_ == TTabSide::Top || side_ == TTabSide::Bottom ? 2 : 0,
+                                side_ == TTabSide::Left || side_ == TTabSide::Right ? 2 : 0);
+                }
+                const TSliceOptions slice = TabSlice(side_, UprightSlice(*tabs, 5, isSelected ? 2 : 1));
+                DrawNineSlice(b, r, tabImage_, slice, tabs->Trans != 0);
+                COLORREF colour = ColorToRGB(ResolveColor(isSelected ? tabs->MouseOverColour2 : tabs->NormalColour2));
+                if (!enabled) colour = ColorToRGB(Blend(static_cast<TColor>(colour), static_cast<TColor>(face), 50));
+                wchar_t text[81] = {};
+                TCITEMW item{};
+                item.mask = TCIF_TEXT;
+                item.pszText = text;
+                item.cchTextMax = 80;
+                SendMessageW(window, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+                RECT textRect = r;
+                if (closable_) {
+                    const TRect box = TabCloseBox(side_, FromRect(r));
+                    closeBoxes_[static_cast<size_t>(i)] = box;
+                    const TPenHandle pen(CreatePen(PS_SOLID, 1, colour));
+                    const TSelection selectPen = Select(b, pen.Get());
+                    const TSelection selectBrush = Select(b, GetStockObject(NULL_BRUSH));
+                    Rectangle(b, box.Left, box.Top, box.Right, box.Bottom);
+                    MoveToEx(b, box.Left, box.Top, nullptr);
+                    LineTo(b, box.Right, box.Bottom);
+                    MoveToEx(b, box.Right - 1, box.Top, nullptr);
+                    LineTo(b, box.Left - 1, box.Bottom);
+                    if (side_ == TTabSide::Top || side_ == TTabSide::Bottom) textRect.right = box.Left;
+                    else if (side_ == TTabSide::Left)
+                        textRect.top = box.Bottom;
+                    else
+                        textRect.bottom = box.Top;
+                }
+                DrawCaption(b, textRect, text, colour, turnedFont.Get());
+            }
+            if (arrows && IsWindowVisible(arrows)) {
+                // The scroll arrows paint themselves: the copy leaves their place alone.
+                RECT a{};
+                GetWindowRect(arrows, &a);
+                MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&a), 2);
+                ExcludeClipRect(dc, a.left, a.top, a.right, a.bottom);
+            }
         }
-        if (arrows && IsWindowVisible(arrows)) {
-            // The scroll arrows paint themselves: the copy leaves their place alone.
-            RECT a{};
-            GetWindowRect(arrows, &a);
-            MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&a), 2);
-            ExcludeClipRect(dc, a.left, a.top, a.right, a.bottom);
-        }
-    }
-    BitBlt(dc, rect.left, rect.top, width, height, b, 0, 0, SRCCOPY);
+    });
 }
 
 }  // namespace tw

@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "skin/controls/ControlSkinner.h"
-#include "skin/controls/PaintBuffer.h"
 #include "skin/controls/SkinTabArrows.h"
 #include "skin/controls/TabGeometry.h"
 #include "skin/data/Bitmap.h"
@@ -43,7 +42,6 @@ private:
     TTabSide side_ = TTabSide::Top;
     bool closable_ = false;
     TBitmap tabImage_, paneImage_;
-    TPaintBuffer buffer_;
     std::vector<TRect> closeBoxes_;
     // The scroll arrows the system shows when the tabs do not fit, skinned once they appear.
     std::unique_ptr<TSkinTabArrows> arrows_;

@@ -40,14 +40,8 @@ void DrawArrowLines(HDC dc, const RECT& r, int direction, COLORREF colour) {
 }  // namespace
 
 bool TSkinTabArrows::BeforeMessage(TMessage& message) {
+    if (PaintWholeWindow(message)) return false;
     switch (message.Msg) {
-        case WM_PAINT:
-        case WM_PRINTCLIENT:
-            PaintMessage(message);
-            return false;
-        case WM_ERASEBKGND:
-            message.Result = 1;
-            return false;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK: {
             // The control starts its own stepping first; the arrow then shows pressed.
@@ -85,51 +79,45 @@ void TSkinTabArrows::AfterMessage(TMessage& message) {
 
 void TSkinTabArrows::DrawSkin(HDC dc, const RECT& rect) {
     if (!skinData_) return;
-    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    if (width <= 0 || height <= 0) return;
-    const HBITMAP bitmap = buffer_.For(dc, width, height);
-    if (!bitmap) return;
-    TBitmapDC buffer(dc, bitmap);
-    if (!buffer) return;
-    HDC b = buffer.Get();
-    FillFace(b, RECT{0, 0, width, height});
+    PaintBuffered(dc, rect, [&](HDC b, int width, int height) {
+        FillFace(b, RECT{0, 0, width, height});
 
-    const auto style = static_cast<uint32_t>(GetWindowLongPtrW(Handle(), GWL_STYLE));
-    const bool horizontal = horizontal_ || (style & UDS_HORZ) != 0;
-    const bool enabled = WindowEnabled();
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    ScreenToClient(Handle(), &cursor);
-    const TArrowHalves h = SplitArrows(width, height, horizontal);
-    const RECT halves[2] = {RECT{h.FirstLeft, h.FirstTop, h.FirstRight, h.FirstBottom},
-                            RECT{h.SecondLeft, h.SecondTop, h.SecondRight, h.SecondBottom}};
-    const TDataSkinBorder* object = horizontal ? skinData_->UpDownHorz.get() : skinData_->UpDownVert.get();
-    for (int k = 0; k < 2; ++k) {
-        const RECT& half = halves[k];
-        const int state = ArrowState(enabled, PtInRect(&half, cursor) != 0, pressed_);
-        if (object && !object->Image.Empty()) {
-            const int frame = ArrowFrame(state, k == 1);
-            TSliceOptions options;
-            options.FrameCount = 8;
-            options.FrameIndex = frame;
-            DrawNineSlice(b, half, object->Image, options, object->Trans != 0);
-            if (!object->SecondImage.Empty()) {
-                TSliceOptions glyph;
-                glyph.FrameCount = 8;
-                glyph.FrameIndex = frame;
-                DrawStripCentered(b, half, object->SecondImage, glyph, true);
+        const auto style = static_cast<uint32_t>(GetWindowLongPtrW(Handle(), GWL_STYLE));
+        const bool horizontal = horizontal_ || (style & UDS_HORZ) != 0;
+        const bool enabled = WindowEnabled();
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        ScreenToClient(Handle(), &cursor);
+        const TArrowHalves h = SplitArrows(width, height, horizontal);
+        const RECT halves[2] = {RECT{h.FirstLeft, h.FirstTop, h.FirstRight, h.FirstBottom},
+                                RECT{h.SecondLeft, h.SecondTop, h.SecondRight, h.SecondBottom}};
+        const TDataSkinBorder* object = horizontal ? skinData_->UpDownHorz.get() : skinData_->UpDownVert.get();
+        for (int k = 0; k < 2; ++k) {
+            const RECT& half = halves[k];
+            const int state = ArrowState(enabled, PtInRect(&half, cursor) != 0, pressed_);
+            if (object && !object->Image.Empty()) {
+                const int frame = ArrowFrame(state, k == 1);
+                TSliceOptions options;
+                options.FrameCount = 8;
+                options.FrameIndex = frame;
+                DrawNineSlice(b, half, object->Image, options, object->Trans != 0);
+                if (!object->SecondImage.Empty()) {
+                    TSliceOptions glyph;
+                    glyph.FrameCount = 8;
+                    glyph.FrameIndex = frame;
+                    DrawStripCentered(b, half, object->SecondImage, glyph, true);
+                }
+                continue;
             }
-            continue;
+            // No up-down in the skin: a framed face button with a line arrow, in the skin's colours.
+            const TSkinColours& c = skinData_->Colours;
+            FillColour(b, half, ColorToRGB(ResolveColor(state == 2 || state == 4 ? c.ButtonShadow : c.ButtonFace)));
+            const TBrushHandle edge(CreateSolidBrush(ColorToRGB(ResolveColor(c.ButtonDkShadow))));
+            FrameRect(b, &half, edge.Get());
+            const int direction = horizontal ? 2 + k : k;
+            DrawArrowLines(b, half, direction, ColorToRGB(ResolveColor(state == 3 ? c.ButtonShadow : c.ButtonText)));
         }
-        // No up-down in the skin: a framed face button with a line arrow, in the skin's colours.
-        const TSkinColours& c = skinData_->Colours;
-        FillColour(b, half, ColorToRGB(ResolveColor(state == 2 || state == 4 ? c.ButtonShadow : c.ButtonFace)));
-        const TBrushHandle edge(CreateSolidBrush(ColorToRGB(ResolveColor(c.ButtonDkShadow))));
-        FrameRect(b, &half, edge.Get());
-        const int direction = horizontal ? 2 + k : k;
-        DrawArrowLines(b, half, direction, ColorToRGB(ResolveColor(state == 3 ? c.ButtonShadow : c.ButtonText)));
-    }
-    BitBlt(dc, rect.left, rect.top, width, height, b, 0, 0, SRCCOPY);
+    });
 }
 
 }  // namespace tw

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "skin/controls/ControlSkinner.h"
-#include "skin/controls/PaintBuffer.h"
 
 namespace tw {
 
@@ -21,7 +20,6 @@ protected:
 private:
     bool horizontal_ = false;
     bool pressed_ = false;
-    TPaintBuffer buffer_;
 };
 
 }  // namespace tw

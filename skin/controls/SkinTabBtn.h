@@ -4,7 +4,6 @@
 #pragma once
 
 #include "skin/controls/ControlSkinner.h"
-#include "skin/controls/PaintBuffer.h"
 
 namespace tw {
 
@@ -22,7 +21,6 @@ private:
     int TabAt(POINT point) const;
 
     int hotTab_ = -1;
-    TPaintBuffer buffer_;
 };
 
 }  // namespace tw

@@ -25,15 +25,10 @@ bool TSkinTabSheet::BeforeMessage(TMessage& message) {
 
 void TSkinTabSheet::DrawSkin(HDC dc, const RECT& rect) {
     if (rect.right <= rect.left || rect.bottom <= rect.top) return;
-    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    const HBITMAP bitmap = buffer_.For(dc, width, height);
-    if (!bitmap) return;
-    TBitmapDC buffer(dc, bitmap);
-    if (!buffer) return;
-    HDC b = buffer.Get();
-    FillFace(b, RECT{0, 0, width, height});
-    if (control_) control_->PaintWindowlessChildren(b);
-    BitBlt(dc, rect.left, rect.top, width, height, b, 0, 0, SRCCOPY);
+    PaintBuffered(dc, rect, [&](HDC b, int width, int height) {
+        FillFace(b, RECT{0, 0, width, height});
+        if (control_) control_->PaintWindowlessChildren(b);
+    });
 }
 
 }  // namespace tw

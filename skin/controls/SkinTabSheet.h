@@ -3,7 +3,6 @@
 #pragma once
 
 #include "skin/controls/ControlSkinner.h"
-#include "skin/controls/PaintBuffer.h"
 
 namespace tw {
 
@@ -13,7 +12,6 @@ protected:
     void DrawSkin(HDC dc, const RECT& rect) override;
 
 private:
-    TPaintBuffer buffer_;
 };
 
 }  // namespace tw

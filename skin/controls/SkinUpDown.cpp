@@ -79,14 +79,8 @@ bool TSkinUpDown::InsideEdit() const {
 }
 
 bool TSkinUpDown::BeforeMessage(TMessage& message) {
+    if (PaintWholeWindow(message)) return false;
     switch (message.Msg) {
-        case WM_PAINT:
-        case WM_PRINTCLIENT:
-            PaintMessage(message);
-            return false;
-        case WM_ERASEBKGND:
-            message.Result = 1;  // the paint covers the whole control
-            return false;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
             // The control starts its own repeat first; the pressed half is drawn after.
@@ -117,68 +111,63 @@ void TSkinUpDown::DrawSkin(HDC dc, const RECT& given) {
         FillColour(dc, given, RGB(255, 255, 255));
         rect = EmbeddedArrowRect(Handle(), given);
     }
-    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    if (width <= 0 || height <= 0 || !skinData_) return;
-    const HBITMAP bitmap = buffer_.For(dc, width, height);
-    if (!bitmap) return;
-    TBitmapDC buffer(dc, bitmap);
-    if (!buffer) return;
-    HDC b = buffer.Get();
-    FillFace(b, RECT{0, 0, width, height});
+    if (!skinData_) return;
+    PaintBuffered(dc, rect, [&](HDC b, int width, int height) {
+        FillFace(b, RECT{0, 0, width, height});
 
-    const bool enabled = WindowEnabled();
-    POINT cursor{};
-    GetCursorPos(&cursor);
-    ScreenToClient(Handle(), &cursor);
-    cursor.x -= rect.left;
-    cursor.y -= rect.top;
-    const bool horizontal = (GetWindowLongPtrW(Handle(), GWL_STYLE) & UDS_HORZ) != 0;
-    RECT halves[2];
-    TArrowKind kinds[2];
-    if (horizontal) {
-        halves[0] = {0, 0, width / 2, height};
-        halves[1] = {width / 2, 0, width, height};
-        kinds[0] = akLeft;
-        kinds[1] = akRight;
-    } else {
-        halves[0] = {0, 0, width, height / 2};
-        halves[1] = {0, height / 2, width, height};
-        kinds[0] = akUp;
-        kinds[1] = akDown;
-    }
-    const TDataSkinBorder* object = horizontal ? skinData_->UpDownHorz.get() : skinData_->UpDownVert.get();
-    const bool hasObject = object && !object->Image.Empty();
-    for (int i = 0; i < 2; ++i) {
-        int state = 1;
-        if (PtInRect(&halves[i], cursor)) {
-            if (mouseState_ & msPressed) state = 2;
-            else if (mouseState_ & msHot)
-                state = 4;
-        }
-        if (!enabled) state = 3;
-        if (hasObject) {
-            const int frame = state + 4 * (kinds[i] % 2);
-            DrawSkinObject(b, halves[i], 8, frame, *object);
-            if (!object->SecondImage.Empty()) {
-                TSliceOptions glyph;
-                glyph.FrameCount = 8;
-                glyph.FrameIndex = frame;
-                DrawStripCentered(b, halves[i], object->SecondImage, glyph, true);
-            }
+        const bool enabled = WindowEnabled();
+        POINT cursor{};
+        GetCursorPos(&cursor);
+        ScreenToClient(Handle(), &cursor);
+        cursor.x -= rect.left;
+        cursor.y -= rect.top;
+        const bool horizontal = (GetWindowLongPtrW(Handle(), GWL_STYLE) & UDS_HORZ) != 0;
+        RECT halves[2];
+        TArrowKind kinds[2];
+        if (horizontal) {
+            halves[0] = {0, 0, width / 2, height};
+            halves[1] = {width / 2, 0, width, height};
+            kinds[0] = akLeft;
+            kinds[1] = akRight;
         } else {
-            const COLORREF dark = ColorToRGB(ResolveColor(skinData_->Colours.ButtonDkShadow));
-            const TPenHandle pen(CreatePen(PS_SOLID, 1, dark));
-            const TBrushHandle brush(CreateSolidBrush(ColorToRGB(ResolveColor(
-                state == 2 || state == 4 ? skinData_->Colours.ButtonShadow : skinData_->Colours.ButtonFace))));
-            {
-                const TSelection selectPen = Select(b, pen.Get());
-                const TSelection selectBrush = Select(b, brush.Get());
-                Rectangle(b, halves[i].left, halves[i].top, halves[i].right, halves[i].bottom);
-            }
-            DrawPlainArrow(b, halves[i], kinds[i], dark);
+            halves[0] = {0, 0, width, height / 2};
+            halves[1] = {0, height / 2, width, height};
+            kinds[0] = akUp;
+            kinds[1] = akDown;
         }
-    }
-    BitBlt(dc, rect.left, rect.top, width, height, b, 0, 0, SRCCOPY);
+        const TDataSkinBorder* object = horizontal ? skinData_->UpDownHorz.get() : skinData_->UpDownVert.get();
+        const bool hasObject = object && !object->Image.Empty();
+        for (int i = 0; i < 2; ++i) {
+            int state = 1;
+            if (PtInRect(&halves[i], cursor)) {
+                if (mouseState_ & msPressed) state = 2;
+                else if (mouseState_ & msHot)
+                    state = 4;
+            }
+            if (!enabled) state = 3;
+            if (hasObject) {
+                const int frame = state + 4 * (kinds[i] % 2);
+                DrawSkinObject(b, halves[i], 8, frame, *object);
+                if (!object->SecondImage.Empty()) {
+                    TSliceOptions glyph;
+                    glyph.FrameCount = 8;
+                    glyph.FrameIndex = frame;
+                    DrawStripCentered(b, halves[i], object->SecondImage, glyph, true);
+                }
+            } else {
+                const COLORREF dark = ColorToRGB(ResolveColor(skinData_->Colours.ButtonDkShadow));
+                const TPenHandle pen(CreatePen(PS_SOLID, 1, dark));
+                const TBrushHandle brush(CreateSolidBrush(ColorToRGB(ResolveColor(
+                    state == 2 || state == 4 ? skinData_->Colours.ButtonShadow : skinData_->Colours.ButtonFace))));
+                {
+                    const TSelection selectPen = Select(b, pen.Get());
+                    const TSelection selectBrush = Select(b, brush.Get());
+                    Rectangle(b, halves[i].left, halves[i].top, halves[i].right, halves[i].bottom);
+                }
+                DrawPlainArrow(b, halves[i], kinds[i], dark);
+            }
+        }
+    });
 }
 
 }  // namespace tw

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "skin/controls/ControlSkinner.h"
-#include "skin/controls/PaintBuffer.h"
 
 namespace tw {
 
@@ -16,7 +15,6 @@ protected:
 private:
     // The arrows are a child of an edit (a spin edit's own, or a bare edit's).
     bool InsideEdit() const;
-    TPaintBuffer buffer_;
 };
 
 }  // namespace tw

@@ -20,13 +20,6 @@
 namespace tw {
 namespace {
 
-template <class T>
-T* SkinnerOf(TWinSkinForm& form, HWND wnd) {
-    for (const auto& s : form.Skinners())
-        if (s->Control() == wnd) return dynamic_cast<T*>(s.get());
-    return nullptr;
-}
-
 void Click(HWND wnd) {
     SendMessageW(wnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
     SendMessageW(wnd, WM_LBUTTONUP, 0, MAKELPARAM(4, 4));

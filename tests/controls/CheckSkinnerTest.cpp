@@ -20,8 +20,6 @@ namespace {
 
 class CheckSkinnerTest : public TSkinnerTest {};
 
-LRESULT Query(HWND wnd) { return SendMessageW(wnd, SKM_QUERY, 0, 0); }
-
 TSkinCheckMark* MarkOf(TWinSkinForm& form, HWND wnd) {
     for (const auto& s : form.Skinners())
         if (s->Control() == wnd) return dynamic_cast<TSkinCheckMark*>(s.get());

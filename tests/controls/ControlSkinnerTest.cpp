@@ -33,20 +33,6 @@
 namespace tw {
 namespace {
 
-LRESULT Query(HWND wnd) { return SendMessageW(wnd, SKM_QUERY, 0, 0); }
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-}
-
-// The skinner of a window in a form skinner's list.
-TSkinButton* ButtonSkinnerOf(TWinSkinForm& form, HWND wnd) {
-    for (const auto& s : form.Skinners())
-        if (s->Control() == wnd) return dynamic_cast<TSkinButton*>(s.get());
-    return nullptr;
-}
-
 // A window's picture as its procedure prints it (WM_PRINTCLIENT), as 0x00BBGGRR pixels.
 std::vector<COLORREF> Print(HWND wnd) {
     RECT r{};
@@ -142,7 +128,7 @@ TEST_F(ControlSkinnerTest, AFrameworkFormsPushButtonsAreSkinnedAndGetTheirOwnPro
 
         // The disabled button shows the disabled frame, the other one normal or focused.
         Print(sample.disabled->Handle());
-        EXPECT_EQ(bfDisabled, ButtonSkinnerOf(skinner, sample.disabled->Handle())->LastFrame());
+        EXPECT_EQ(bfDisabled, SkinnerOf<TSkinButton>(skinner, sample.disabled->Handle())->LastFrame());
 
         skinner.Detach();
         EXPECT_TRUE(sample.plain->WindowProc == own);
@@ -159,7 +145,7 @@ TEST_F(ControlSkinnerTest, TheButtonFrameFollowsTheMouseAndAPressThatLeavesGives
     ShowWindow(sample.form->Handle(), SW_SHOWNOACTIVATE);
     skinner.ActivateNow();
     HWND b = sample.plain->Handle();
-    TSkinButton* button = ButtonSkinnerOf(skinner, b);
+    TSkinButton* button = SkinnerOf<TSkinButton>(skinner, b);
     ASSERT_NE(nullptr, button);
     const LPARAM inside = MAKELPARAM(20, 10);
 
@@ -380,7 +366,7 @@ TEST_F(ControlSkinnerTest, ABareWindowsPushButtonsAreSkinnedByClassAndStyle) {
 
     commands.clear();
     SendMessageW(buttons[1], WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5));
-    EXPECT_EQ(bfPressed, ButtonSkinnerOf(skinner, buttons[1])->LastFrame());
+    EXPECT_EQ(bfPressed, SkinnerOf<TSkinButton>(skinner, buttons[1])->LastFrame());
     SendMessageW(buttons[1], WM_LBUTTONUP, 0, MAKELPARAM(5, 5));
     Pump();
     ASSERT_EQ(1u, commands.size());
@@ -471,15 +457,7 @@ TEST_F(ControlSkinnerTest, ObjectCountsStayFlatOver200SkinSwitches) {
         }
         Pump();
     };
-    for (int i = 0; i < 25; ++i) cycle(i);
-    test::TGuiObjectCount before, after;
-    if (!test::CountGuiObjects(before)) GTEST_SKIP() << "no GDI handle table to read";
-    for (int i = 0; i < 200; ++i) cycle(i);
-    ASSERT_TRUE(test::CountGuiObjects(after));
-    EXPECT_EQ(before.Gdi(), after.Gdi());
-    EXPECT_EQ(before.Of(OBJ_BITMAP), after.Of(OBJ_BITMAP));
-    EXPECT_EQ(before.Dcs(), after.Dcs());
-    EXPECT_EQ(before.Windows, after.Windows);
+    if (!ExpectObjectCountsFlat(25, 200, cycle)) GTEST_SKIP() << "no GDI handle table to read";
     EXPECT_EQ(6u, skinner->Skinners().size());
     skinner->Detach();
 }

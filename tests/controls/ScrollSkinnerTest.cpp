@@ -97,24 +97,6 @@ void operator delete[](void* p, std::size_t) noexcept { guardheap::Free(p); }
 namespace tw {
 namespace {
 
-LRESULT Query(HWND wnd) { return SendMessageW(wnd, SKM_QUERY, 0, 0); }
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-}
-
-// The scroll panels among a window's children.
-int PanelsUnder(HWND parent) {
-    int n = 0;
-    for (HWND child = GetTopWindow(parent); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t name[64] = {};
-        GetClassNameW(child, name, 63);
-        n += std::wstring(name) == L"TarnwickScrollPanel";
-    }
-    return n;
-}
-
 RECT BarRect(HWND wnd, LONG which) {
     SCROLLBARINFO info{};
     info.cbSize = sizeof(info);
@@ -141,12 +123,6 @@ COLORREF CornerColour(HWND wnd) {
     const RECT w = WindowRectOf(wnd);
     const TWindowDC dc = WholeWindowDC(wnd);
     return GetPixel(dc.Get(), (v.left + v.right) / 2 - w.left, (h.top + h.bottom) / 2 - w.top);
-}
-
-TSkinListView* ListSkinnerOf(TWinSkinForm& form, HWND wnd) {
-    for (const auto& s : form.Skinners())
-        if (s->Control() == wnd) return dynamic_cast<TSkinListView*>(s.get());
-    return nullptr;
 }
 
 int TopIndex(HWND list) { return static_cast<int>(SendMessageW(list, LVM_GETTOPINDEX, 0, 0)); }
@@ -200,7 +176,7 @@ TEST_F(ScrollSkinnerTest, PanelsLieOverTheListsBarsFollowItAndItsHeaderIsSkinned
     Pump();
     HWND list = sample.list->Handle();
     ASSERT_EQ(1, Query(list));
-    TSkinListView* s = ListSkinnerOf(skinner, list);
+    TSkinListView* s = SkinnerOf<TSkinListView>(skinner, list);
     ASSERT_NE(nullptr, s);
     ASSERT_NE(nullptr, s->Header());
     HWND header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
@@ -276,7 +252,7 @@ TEST_F(ScrollSkinnerTest, PanelsLieOverTheListsBarsFollowItAndItsHeaderIsSkinned
     ASSERT_NE(list, sample.list->Handle());
     list = sample.list->Handle();
     EXPECT_EQ(1, Query(list)) << "the re-created list is not skinned";
-    EXPECT_EQ(s, ListSkinnerOf(skinner, list));
+    EXPECT_EQ(s, SkinnerOf<TSkinListView>(skinner, list));
     header = reinterpret_cast<HWND>(SendMessageW(list, LVM_GETHEADER, 0, 0));
     EXPECT_EQ(1, Query(header));
     placedOverBars("re-created");
@@ -312,7 +288,7 @@ TEST_F(ScrollSkinnerTest, NoPanelOutlivesItsWindowWhetherOrNotItsSkinnerIsFreed)
     EXPECT_EQ(1, Query(bare));
     Pump();
     EXPECT_TRUE(h->HorizontalPanel()->Shown()) << "the bare list's bar got no panel";
-    EXPECT_TRUE(ListSkinnerOf(skinner, sample.list->Handle())->DrawsBorder());
+    EXPECT_TRUE(SkinnerOf<TSkinListView>(skinner, sample.list->Handle())->DrawsBorder());
     const COLORREF face = ColorToRGB(ResolveColor(data->Colours.ButtonFace));
     SendMessageW(sample.list->Handle(), WM_NCPAINT, 1, 0);
     EXPECT_EQ(face, CornerColour(sample.list->Handle())) << "the corner of a list with a border";
@@ -350,7 +326,7 @@ TEST_F(ScrollSkinnerTest, MissingScrollPartsAreSkippedAndALayerAboveTheHeaderSki
     ShowWindow(sample.form->Handle(), SW_SHOWNOACTIVATE);
     skinner.ActivateNow();
     Pump();
-    TSkinListView* s = ListSkinnerOf(skinner, sample.list->Handle());
+    TSkinListView* s = SkinnerOf<TSkinListView>(skinner, sample.list->Handle());
     ASSERT_NE(nullptr, s);
     for (TWScrollbar* panel : {s->HorizontalPanel(), s->VerticalPanel()}) {
         ASSERT_TRUE(panel->Shown());
@@ -418,7 +394,7 @@ TEST_F(ScrollSkinnerTest, ASkinSwitchInsideTheScrollLoopFreesThePanelUnderItsOwn
         skinner->ActivateNow();
     }
     HWND list = sample.list->Handle();
-    TSkinListView* s = ListSkinnerOf(*skinner, list);
+    TSkinListView* s = SkinnerOf<TSkinListView>(*skinner, list);
     ASSERT_NE(nullptr, s);
     HWND panel = s->VerticalPanel()->Handle();
     RECT r{};
@@ -457,15 +433,7 @@ TEST_F(ScrollSkinnerTest, ObjectCountsStayFlatOver200SkinSwitchesWithTheList) {
         }
         Pump();
     };
-    for (int i = 0; i < 25; ++i) cycle(i);
-    test::TGuiObjectCount before, after;
-    if (!test::CountGuiObjects(before)) GTEST_SKIP() << "no GDI handle table to read";
-    for (int i = 0; i < 200; ++i) cycle(i);
-    ASSERT_TRUE(test::CountGuiObjects(after));
-    EXPECT_EQ(before.Gdi(), after.Gdi());
-    EXPECT_EQ(before.Of(OBJ_BITMAP), after.Of(OBJ_BITMAP));
-    EXPECT_EQ(before.Dcs(), after.Dcs());
-    EXPECT_EQ(before.Windows, after.Windows);
+    if (!ExpectObjectCountsFlat(25, 200, cycle)) GTEST_SKIP() << "no GDI handle table to read";
     EXPECT_EQ(2, PanelsUnder(sample.form->Handle()));
     skinner->Detach();
     EXPECT_EQ(0, PanelsUnder(sample.form->Handle()));
