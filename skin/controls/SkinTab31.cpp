@@ -42,10 +42,10 @@ void TSkinTab31::Detach() {
 }
 
 void TSkinTab31::SkinChanged() {
-    TControlSkinner::SkinChanged();
+    // The new strip first: the base repaints with it.
     PrepareImage();
     if (scroller_) scroller_->SkinChanged();
-    Repaint();
+    TControlSkinner::SkinChanged();
 }
 
 void TSkinTab31::WindowGoing() { scroller_.reset(); }
