@@ -9,6 +9,7 @@
 #include "framework/win/Control.h"
 #include "framework/win/Forms.h"
 #include "skin/controls/FormEdgeColours.h"
+#include "skin/controls/SkinAdvPage.h"
 #include "skin/controls/SkinBoxH.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckBox.h"
@@ -22,6 +23,7 @@
 #include "skin/controls/SkinScrollbar.h"
 #include "skin/controls/SkinStatusBar.h"
 #include "skin/controls/SkinTab.h"
+#include "skin/controls/SkinTab31.h"
 #include "skin/controls/SkinTabBtn.h"
 #include "skin/controls/SkinTabSheet.h"
 #include "skin/controls/SkinTrackBar.h"
@@ -145,6 +147,10 @@ std::unique_ptr<TControlSkinner> MakeSkinner(TSkinnerKind kind) {
             return std::make_unique<TSkinTabBtn>();
         case TSkinnerKind::Header:
             return std::make_unique<TSkinHeader>();
+        case TSkinnerKind::TabSet:
+            return std::make_unique<TSkinTab31>();
+        case TSkinnerKind::AdvPage:
+            return std::make_unique<TSkinAdvPage>();
         default:
             return nullptr;  // the other families are not built in this program yet
     }

@@ -43,7 +43,10 @@ constexpr uint32_t kTabButtons = 0x0100;
 TSkinnerChoice ChooseForControl(const TControlFacts& f, uint32_t set, bool hasTabs) {
     const std::string name = Upper(f.ClassName);
     auto in = [set](int member) { return InSet(set, member); };
-    if ((name == "TTABSET" || name == "TTABBEDNOTEBOOK") && in(xcTab) && hasTabs) return Gives(TSkinnerKind::Tab);
+    if (name == "TTABSET" && in(xcTab) && hasTabs) return Gives(TSkinnerKind::TabSet);
+    if (name == "TTABBEDNOTEBOOK" && in(xcTab) && hasTabs) return Gives(TSkinnerKind::Tab);
+    // Our page control that is handed its tab backgrounds, as the Skin3rd word would have it.
+    if (name == "TBACKDROPPAGECONTROL") return ChooseForSkin3rd("advpagecontrol", set, hasTabs);
     // Our own tab and page controls and their pages.
     if (name == "TTABCONTROL" && f.TabButtons && in(xcTab) && hasTabs) return Gives(TSkinnerKind::TabButtons);
     if ((name == "TTABCONTROL" || name == "TPAGECONTROL") && in(xcTab) && hasTabs) return Gives(TSkinnerKind::Tab);
@@ -100,7 +103,7 @@ TSkinnerChoice ChooseForSkin3rd(const std::string& rawValue, uint32_t set, bool 
     if (value == "menubtn") return when(xcButton, TSkinnerKind::MenuButton);
     if (value == "mediaplayer" || value == "pngbitbtn") return when(xcButton, TSkinnerKind::Other);
     if (value == "speedbutton") return when(xcSpeedButton, TSkinnerKind::SpeedButton);
-    if (value == "advpagecontrol") return when(xcTab, TSkinnerKind::Other);
+    if (value == "advpagecontrol") return when(xcTab, TSkinnerKind::AdvPage, false, true);
     if (value == "radiogroup" || value == "checkgroup" || value == "embedscrollbar") return Gives(TSkinnerKind::Other);
     return Gives(TSkinnerKind::None);  // "nil" and any word not known
 }

@@ -33,6 +33,8 @@ enum class TSkinnerKind {
     SpeedButton,  // a windowless tool button, painted in its parent's paint
     TabButtons,   // a tab control whose tabs are buttons
     Header,       // a stand-alone header
+    TabSet,       // a self-drawn tab set with its tabs at the bottom
+    AdvPage,      // a page control that takes its tab backgrounds as bitmaps
     Other,        // a kind of skinner this program has no use for (tabs of other families...)
 };
 

@@ -56,7 +56,12 @@ TEST(SkinnerKindTest, FrameworkControlsByFamilyThenByName) {
         {Facts("TEdit", [](TControlFacts& f) { f.IsEdit = true; }), kAll, false, K::Edit, false, false},
         {Facts("TFrmInner", [](TControlFacts& f) { f.IsForm = true; }), kAll, false, K::Box, true, true},
         // Names decide regardless of case; tab sets need the skin's Tabs.
-        {Facts("ttabset"), kAll, true, K::Tab, false, false},
+        {Facts("ttabset"), kAll, true, K::TabSet, false, false},
+        {Facts("TTabSet"), kAll & ~SetBit(xcTab), true, K::None, false, false},
+        {Facts("TTabbedNotebook"), kAll, true, K::Tab, false, false},
+        // Our page control handed its tab backgrounds: recoloured, behind xcTab alone.
+        {Facts("TBackdropPageControl"), kAll, false, K::AdvPage, false, true},
+        {Facts("TBackdropPageControl"), kAll & ~SetBit(xcTab), true, K::None, false, false},
         {Facts("TTabSet"), kAll, false, K::None, false, false},
         {Facts("TMvcPanel"), kAll, false, K::None, true, false},
         {Facts("TUpDown"), kAll, false, K::UpDown, false, false},
@@ -113,6 +118,8 @@ TEST(SkinnerKindTest, Skin3rdWordsDecideEvenWhenTheyGiveNothing) {
         {"no such word", kAll, K::None},
         {"trackbar", kAll, K::TrackBar},
         {"trackbar", kAll & ~SetBit(xcButton), K::None},
+        {"advpagecontrol", kAll, K::AdvPage},
+        {"AdvPageControl", kAll & ~SetBit(xcTab), K::None},
     };
     for (const Case& c : cases) {
         TSkinnerChoice got = ChooseForSkin3rd(c.value, c.set, false);

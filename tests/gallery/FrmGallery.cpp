@@ -10,14 +10,14 @@
 #include "skin/package/SkinStore.h"
 #include "tests/gallery/GalleryPages.h"
 #include "tests/gallery/GallerySkin.h"
+#include "tests/gallery/PageButtonLayout.h"
 
 namespace tw::gallery {
 
 namespace {
 
 constexpr int kClientWidth = 640;
-constexpr int kClientHeight = 450;
-constexpr int kPageTop = 66;
+constexpr int kPageHeight = 384;  // the pages' own size, whatever the rows of buttons above
 constexpr int kGb2312Charset = 134;
 constexpr int kFileEntry = kBuiltInSkinCount;  // the chooser's "File..." entry follows the skins
 
@@ -53,7 +53,6 @@ TFrmGallery::TFrmGallery(TComponent* owner) : TForm(owner) {
     SetBorderIcons(biSystemMenu | biMinimize);
     SetPosition(TPosition::poScreenCenter);
     SetClientWidth(kClientWidth);
-    SetClientHeight(kClientHeight);
     // The main window's font, so Chinese texts look as they do there.
     Font().SetName(L"宋体");
     Font().SetHeight(-12);
@@ -91,7 +90,7 @@ void TFrmGallery::BuildChrome() {
     cmbSkin->SetItems(std::move(entries));
     cmbSkin->OnChange = [this](TObject*) { SkinChosen(); };
 
-    chkSkinning = new TGalleryToggle(this, TToggleKind::tkCheckBox);
+    chkSkinning = new TCheckBox(this);
     chkSkinning->SetName("chkSkinning");
     chkSkinning->SetParent(this);
     chkSkinning->SetBounds(212, 8, 90, 20);
@@ -107,12 +106,16 @@ void TFrmGallery::BuildChrome() {
 
 void TFrmGallery::BuildPages() {
     const auto& table = GalleryPages();
+    // Every page's button shows: the form grows by a row of buttons when they need two.
+    const TPageButtonLayout layout = LayPageButtons(static_cast<int>(table.size()), kClientWidth);
+    SetClientHeight(layout.PageTop + kPageHeight);
     for (size_t i = 0; i < table.size(); ++i) {
         const int number = static_cast<int>(i) + 1;
         auto* button = new TButton(this);
         button->SetName("btnPage" + std::to_string(number));
         button->SetParent(this);
-        button->SetBounds(8 + static_cast<int>(i) * 112, 36, 106, 24);
+        button->SetBounds(layout.Left(static_cast<int>(i)), layout.Top(static_cast<int>(i)), layout.ButtonWidth,
+                          kPageButtonHeight);
         button->SetCaption(std::to_wstring(number) + L" " + table[i].Title);
         button->OnClick = [this, number](TObject*) { ShowPage(number); };
         pageButtons_.push_back(button);
@@ -121,7 +124,7 @@ void TFrmGallery::BuildPages() {
         page->SetName("pnlPage" + std::to_string(number));
         page->SetParent(this);
         page->SetBevelOuter(TBevelCut::bvNone);
-        page->SetBounds(0, kPageTop, kClientWidth, kClientHeight - kPageTop);
+        page->SetBounds(0, layout.PageTop, kClientWidth, kPageHeight);
         page->SetVisible(false);
         pages_.push_back(page);
         TPageBuilder builder(*this, *page);

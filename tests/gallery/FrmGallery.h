@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "framework/win/CheckBoxes.h"
 #include "framework/win/Dialogs.h"
 #include "framework/win/Forms.h"
 #include "framework/win/StdCtrls.h"
 #include "tests/gallery/GalleryArgs.h"
-#include "tests/gallery/GalleryToggle.h"
 
 namespace tw {
 class TSkinData;
@@ -44,7 +44,7 @@ public:
     TOpenDialog* OpenDialog1;
     TLabel* lblSkin;
     TComboBox* cmbSkin;
-    TGalleryToggle* chkSkinning;
+    TCheckBox* chkSkinning;
     TLabel* lblLastDialog;
 
 protected:

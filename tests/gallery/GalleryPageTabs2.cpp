@@ -1,5 +1,9 @@
-// Page 4: tabs drawn as buttons and as flat buttons, a tab control whose tabs overflow (the
-// scroll arrows show), a tab set with more tabs than fit, a stand-alone header, and disabled ones.
+// Page 7: tabs drawn as buttons and as flat buttons, a tab control whose tabs overflow (the
+// scroll arrows show), a tab set with more tabs than fit, a stand-alone header, disabled ones,
+// and a page control that is handed its tab backgrounds, with more pages than fit.
+#include <string>
+
+#include "framework/win/BackdropPageControl.h"
 #include "framework/win/HeaderControl.h"
 #include "framework/win/TabControls.h"
 #include "framework/win/TabSet.h"
@@ -36,6 +40,17 @@ void BuildTabs2Page(TPageBuilder& b) {
     header.SetSections({{L"Name", 150, TAlignment::taLeftJustify},
                         {L"Size", 80, TAlignment::taRightJustify},
                         {L"Kind", 100, TAlignment::taCenter}});
+
+    TBackdropPageControl& backdrop = b.Make<TBackdropPageControl>(b.Page(), "pgcBackdrop", {8, 272, 300, 100});
+    const wchar_t* const captions[] = {L"Backdrop", L"Pages", L"Handed", L"Their", L"Tabs", L"Seven", L"Eight"};
+    for (int i = 0; i < 7; ++i) {
+        const std::string name = "pgcBackdropSheet" + std::to_string(i + 1);
+        TTabSheet& sheet = b.Make<TTabSheet>(backdrop, name.c_str(), {0, 0, 10, 10});
+        sheet.SetCaption(captions[i]);
+        sheet.SetPageControl(&backdrop);
+        b.Label(sheet, (name + "Label").c_str(), {8, 8}, std::wstring(L"Page ") + captions[i]);
+    }
+    backdrop.SetTabIndex(0);
 }
 
 }  // namespace tw::gallery

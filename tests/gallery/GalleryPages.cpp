@@ -31,12 +31,18 @@ TButton& TPageBuilder::Button(TWinControl& parent, const char* name, TPlace plac
     return button;
 }
 
-TGalleryToggle& TPageBuilder::Toggle(TWinControl& parent, const char* name, TPlace place, TToggleKind kind,
-                                     const std::wstring& caption, bool checked) {
-    TGalleryToggle& toggle = Make<TGalleryToggle>(parent, name, place, kind);
-    toggle.SetCaption(caption);
-    toggle.SetChecked(checked);
-    return toggle;
+TCheckButtonControl& TPageBuilder::Toggle(TWinControl& parent, const char* name, TPlace place, TToggleKind kind,
+                                          const std::wstring& caption, bool checked) {
+    if (kind == TToggleKind::tkCheckBox) {
+        TCheckBox& box = Make<TCheckBox>(parent, name, place);
+        box.SetCaption(caption);
+        box.SetChecked(checked);
+        return box;
+    }
+    TRadioButton& radio = Make<TRadioButton>(parent, name, place);
+    radio.SetCaption(caption);
+    radio.SetChecked(checked);
+    return radio;
 }
 
 TLabel& TPageBuilder::Label(TWinControl& parent, const char* name, TPlace place, const std::wstring& caption) {

@@ -6,13 +6,15 @@
 #include <string>
 #include <vector>
 
+#include "framework/win/CheckBoxes.h"
 #include "framework/win/ComCtrls.h"
 #include "framework/win/StdCtrls.h"
-#include "tests/gallery/GalleryToggle.h"
 
 namespace tw::gallery {
 
 class TFrmGallery;
+
+enum class TToggleKind { tkCheckBox, tkRadioButton };
 
 // Left, top, width, height in the parent's client area (a label sizes itself: width and height
 // are not read).
@@ -36,8 +38,9 @@ public:
     TGroupBox& Group(TWinControl& parent, const char* name, TPlace place, const std::wstring& caption);
     TButton& Button(TWinControl& parent, const char* name, TPlace place, const std::wstring& caption,
                     std::function<void()> onClick = {});
-    TGalleryToggle& Toggle(TWinControl& parent, const char* name, TPlace place, TToggleKind kind,
-                           const std::wstring& caption, bool checked);
+    // A framework check box or radio button (radio buttons of one parent form one group).
+    TCheckButtonControl& Toggle(TWinControl& parent, const char* name, TPlace place, TToggleKind kind,
+                                const std::wstring& caption, bool checked);
     TLabel& Label(TWinControl& parent, const char* name, TPlace place, const std::wstring& caption);
     TEdit& Edit(TWinControl& parent, const char* name, TPlace place, const std::wstring& text);
     TComboBox& Combo(TWinControl& parent, const char* name, TPlace place, TComboBoxStyle style,

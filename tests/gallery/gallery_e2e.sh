@@ -50,6 +50,10 @@ start_gallery() {
   tw_driver wait "${G[@]}" --timeout 30000 >/dev/null || e2e_fail "the gallery window did not appear ($*)"
 }
 title() { tw_driver text "${G[@]}"; }
+# client_area: the gallery's client area on the screen, as WxH+X+Y.
+client_area() {
+  tw_driver rects "${G[@]}" | sed -n 's/.*client=\([0-9-]*\),\([0-9-]*\),\([0-9]*\)x\([0-9]*\).*/\3x\4+\1+\2/p'
+}
 # wait_title WANTED: the title changes when the form has dealt with a posted click.
 wait_title() {
   local got="" i
@@ -146,6 +150,14 @@ wait_title "$TITLE - Graphite"
 tw_driver select "${G[@]}" --cclass TComboBox --nth 1 "File..."
 tw_driver dialog-path --app TFrmGallery "$skin_file" || e2e_fail "could not answer the skin file dialog"
 wait_title "$TITLE - Walnut (胡桃 木.skn)"
+# Every page button lies inside the client, its whole width there.
+read -r cw ch cx cy < <(client_area | sed 's/\([0-9]*\)x\([0-9]*\)+\([-0-9]*\)+\([-0-9]*\)/\1 \2 \3 \4/')
+buttons=0
+while read -r bx bw; do
+  [ "$bx" -ge "$cx" ] && [ $((bx + bw)) -le $((cx + cw)) ] || e2e_fail "a page button at x $bx, $bw wide, runs out of the client ($cw wide at $cx)"
+  buttons=$((buttons + 1))
+done < <(tw_driver tree "${G[@]}" | sed -n 's/^  0x[0-9a-fA-F]* TButton id=[0-9]* "[0-9]* [^"]*" .* screen=\([-0-9]*\),[-0-9]*,\([0-9]*\)x[0-9]*.*/\1 \2/p')
+e2e_expect "page buttons inside the client" 7 "$buttons"
 e2e_close "${G[@]}"
 e2e_expect "exit code after closing" 0 "$E2E_RC"
 
@@ -179,6 +191,7 @@ for i in 0 1 2 3 4; do
   skinned 1 "${G[@]}"
   band=$(title_band)
   active=$(e2e_shot "skin$i-active")
+  e2e_expect "skin $i: signature pixels in page 1" 0 "$(tw_signature_pixels "$active" "$(client_area)")"
   tw_driver click "${G[@]}" --text "Message box..."
   skinned 1 "${DIALOG[@]}"
   inactive=$(e2e_shot "skin$i-inactive")
