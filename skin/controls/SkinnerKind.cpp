@@ -43,6 +43,15 @@ constexpr uint32_t kTabButtons = 0x0100;
 TSkinnerChoice ChooseForControl(const TControlFacts& f, uint32_t set, bool hasTabs) {
     const std::string name = Upper(f.ClassName);
     auto in = [set](int member) { return InSet(set, member); };
+    auto objImage = [](int kind) {
+        TSkinnerChoice c = Gives(TSkinnerKind::ObjImage, false, true);
+        c.ObjKind = kind;
+        return c;
+    };
+    // Check and radio buttons of other families that take their glyphs as a strip.
+    if ((name == "TRZDBCHECKBOX" || name == "TRZCHECKBOX") && in(xcCheckBox)) return objImage(1);
+    if ((name == "TRZRADIOBUTTON" || name == "TRZDBRADIOBUTTON") && in(xcRadioButton)) return objImage(2);
+    if ((name == "TCXDBCHECKBOX" || name == "TCXCHECKBOX") && in(xcCheckBox)) return objImage(3);
     if ((name == "TTABSET" || name == "TTABBEDNOTEBOOK") && in(xcTab) && hasTabs) return Gives(TSkinnerKind::Tab);
     // Our own tab and page controls and their pages.
     if (name == "TTABCONTROL" && f.TabButtons && in(xcTab) && hasTabs) return Gives(TSkinnerKind::TabButtons);
@@ -60,6 +69,8 @@ TSkinnerChoice ChooseForControl(const TControlFacts& f, uint32_t set, bool hasTa
     if (name == "TSPINEDIT" && in(xcEdit)) return Gives(TSkinnerKind::Edit, true);
     if (name == "TDATETIMEPICKER" && in(xcCombo)) return Gives(TSkinnerKind::DateTime);
     if (name == "TSTATUSBAR" && in(xcStatusBar)) return Gives(TSkinnerKind::StatusBar);
+    // Our own radio group takes the rule of the radio groups the skin's map names.
+    if (f.IsRadioGroup || name == "TRADIOGROUP") return ChooseForSkin3rd("radiogroup", set, hasTabs);
     if (f.IsGroupBox && in(xcPanel)) return Gives(TSkinnerKind::GroupBox, true);
     if (f.IsProgressBar && in(xcProgress)) return Gives(TSkinnerKind::Progress);
     if (f.IsComboBox && in(xcCombo)) return Gives(TSkinnerKind::Combo);
@@ -101,7 +112,8 @@ TSkinnerChoice ChooseForSkin3rd(const std::string& rawValue, uint32_t set, bool 
     if (value == "mediaplayer" || value == "pngbitbtn") return when(xcButton, TSkinnerKind::Other);
     if (value == "speedbutton") return when(xcSpeedButton, TSkinnerKind::SpeedButton);
     if (value == "advpagecontrol") return when(xcTab, TSkinnerKind::Other);
-    if (value == "radiogroup" || value == "checkgroup" || value == "embedscrollbar") return Gives(TSkinnerKind::Other);
+    if (value == "radiogroup") return when(xcGroupBox, TSkinnerKind::RadioGroup, false, true);
+    if (value == "checkgroup" || value == "embedscrollbar") return Gives(TSkinnerKind::Other);
     return Gives(TSkinnerKind::None);  // "nil" and any word not known
 }
 

@@ -33,6 +33,8 @@ enum class TSkinnerKind {
     SpeedButton,  // a windowless tool button, painted in its parent's paint
     TabButtons,   // a tab control whose tabs are buttons
     Header,       // a stand-alone header
+    RadioGroup,   // a frame of radio buttons: each button skinned, then the frame as a group box
+    ObjImage,     // a check or radio button that takes a glyph strip built from the skin's
     Other,        // a kind of skinner this program has no use for (tabs of other families...)
 };
 
@@ -45,6 +47,7 @@ struct TControlFacts {
     bool IsCheckBox = false, IsRadioButton = false;
     bool IsBitButton = false, IsMenuButton = false, IsSpeedButton = false;
     bool TabButtons = false;  // a tab control with TCS_BUTTONS
+    bool IsRadioGroup = false;
 };
 
 // The decision for one control: the skinner, and whether its children are dispatched too (a
@@ -54,6 +57,7 @@ struct TSkinnerChoice {
     bool SkinContained = false;  // dispatch the control's own children first
     bool Recolour = false;       // the control's colour follows the skin face while skinned
     bool Decided = false;        // a rule matched (also when it gave no skinner)
+    int ObjKind = 0;             // for ObjImage: which strip the control takes (1 to 3)
 };
 
 // The class rules for a framework control; skinControls is the skin's set of TSkinControlType
