@@ -24,6 +24,7 @@
 #include "skin/data/SkinObjects.h"
 #include "skin/form/WinSkinForm.h"
 #include "tests/controls/SkinnerTest.h"
+#include "tests/support/GuiObjectCount.h"
 
 namespace tw {
 namespace {
@@ -278,6 +279,55 @@ TEST_F(GlyphButtonSkinTest, AGlyphStripCheckBoxIsHandedTheSkinsStripAndLetsGo) {
     EXPECT_FALSE(check->UseCustomGlyphs()) << "letting go switches the strip off";
     EXPECT_FALSE(radio->UseCustomGlyphs());
     EXPECT_TRUE(props->Properties().Glyph().Empty());
+    delete form;
+}
+
+TEST_F(GlyphButtonSkinTest, GdiAndWindowCountsStayFlatOverSkinSwitches) {
+    auto data = Skin(0);
+    auto* form = new TForm(app_);
+    form->SetClientWidth(300);
+    form->SetClientHeight(200);
+    auto* bit = Place<TBitBtn>(form, 10, 10, 100, 30);
+    SolidStrip(bit->Glyph(), 1);
+    bit->SetCaption(L"Glyph");
+    auto* speed = Place<TSpeedButton>(form, 120, 10, 28, 28);
+    SolidStrip(speed->Glyph(), 4);
+    speed->Glyphs().NumGlyphs = 4;
+    auto* menuButton = Place<TMenuButton>(form, 160, 10, 100, 28);
+    menuButton->SetCaption(L"Menu");
+    auto* group = Place<TRadioGroup>(form, 10, 50, 200, 60);
+    group->SetItems({L"A", L"B"});
+    auto* check = Place<TGlyphCheckBox>(form, 10, 120, 120, 20);
+    ShowWindow(form->Handle(), SW_SHOWNOACTIVATE);
+    TWinSkinForm skinner(form->Handle(), nullptr);
+    skinner.AttachToForm(data.get(), form);
+    skinner.ActivateNow();
+    auto image = std::make_unique<TSkinObjImage>();
+    TSkinObjImage* raw = image.get();
+    skinner.AddSkinner(std::move(image));
+    raw->AttachControl(skinner, *data, *check, true);
+    TCapture capture(300, 200);
+    auto cycle = [&](int i) {
+        data->LoadFromStore(store_, i % 5);
+        for (const auto& s : skinner.Skinners()) s->SkinChanged();
+        SendMessageW(bit->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(capture.Dc()), PRF_CLIENT);
+        SendMessageW(menuButton->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(capture.Dc()), PRF_CLIENT);
+        speed->Perform(WM_PAINT, reinterpret_cast<WPARAM>(capture.Dc()));
+        UpdateWindow(form->Handle());
+        Pump();
+    };
+    for (int i = 0; i < 10; ++i) cycle(i);
+    test::TGuiObjectCount before, after;
+    if (!test::CountGuiObjects(before)) GTEST_SKIP() << "no GDI handle table to read";
+    for (int i = 0; i < 200; ++i) cycle(i);
+    ASSERT_TRUE(test::CountGuiObjects(after));
+    EXPECT_EQ(before.Gdi(), after.Gdi());
+    EXPECT_EQ(before.Of(OBJ_BITMAP), after.Of(OBJ_BITMAP));
+    EXPECT_EQ(before.Dcs(), after.Dcs());
+    EXPECT_EQ(before.Windows, after.Windows);
+    EXPECT_EQ(200 + 10 + 1, raw->Handovers());
+    skinner.Detach();
+    Pump();
     delete form;
 }
 

@@ -84,10 +84,10 @@ for s in 0 1 2 3 4; do
     tw_xclick "$cx" "$cy"
     wait_prop spdGlyph3.Down True
     e2e_expect "spdGlyph2 up after the click on spdGlyph3" False "$(prop spdGlyph2.Down)"
-    read -r cx cy < <(centre "$(box spdB)")
+    read -r cx cy < <(centre "$(box spdC)")
     tw_xclick "$cx" "$cy"
-    sleep 0.5
-    wait_prop spdB.Down True
+    wait_prop spdC.Down True
+    e2e_expect "spdB up after the click on spdC" False "$(prop spdB.Down)"
     e2e_expect "spdGlyph3 stays down: its group is another" True "$(prop spdGlyph3.Down)"
     xdotool mousemove --sync $((PX + 600)) $((PY + 370))
     sleep 0.5
