@@ -11,6 +11,7 @@
 #include "framework/win/BitBtn.h"
 #include "framework/win/Forms.h"
 #include "framework/win/GlyphCheckBox.h"
+#include "framework/win/ImageList.h"
 #include "framework/win/MenuButton.h"
 #include "framework/win/RadioGroup.h"
 #include "framework/win/SpeedButton.h"
@@ -210,6 +211,54 @@ TEST_F(GlyphButtonSkinTest, EveryButtonFamilyGetsItsSkinnerAndDrawsItsGlyph) {
         Pump();
         delete form;
     }
+}
+
+TEST_F(GlyphButtonSkinTest, AGlyphButtonDrawsItsImageListPictureAndGreysItWhenDisabled) {
+    auto data = Skin(1);
+    auto* form = new TForm(app_);
+    auto* images = new TImageList(form, 16, 16);
+    TGlyphBitmap strip;
+    SolidStrip(strip, 3);
+    ASSERT_EQ(0, images->AddMasked(strip.Handle(), RGB(255, 0, 255)));
+    ASSERT_EQ(3, images->Count());
+    struct Row {
+        int imageIndex, disabledIndex;
+        bool enabled;
+        COLORREF colour;
+    } rows[] = {
+        {1, -1, true, kCellColours[1]},
+        {1, 0, false, RGB(53, 53, 53)},   // the disabled picture, greyed: (0 + 160 + 0) / 3
+        {1, -1, false, RGB(66, 66, 66)},  // no disabled picture: the enabled one greyed, (200 + 0 + 0) / 3
+        {2, -1, true, kCellColours[2]},
+    };
+    TBitBtn* buttons[4];
+    for (int i = 0; i < 4; ++i) {
+        buttons[i] = Place<TBitBtn>(form, 10, 10 + 34 * i, 100, 30);
+        buttons[i]->SetCaption(L"Image");
+        buttons[i]->SetImages(images);
+        buttons[i]->SetImageIndex(rows[i].imageIndex);
+        buttons[i]->SetDisabledIndex(rows[i].disabledIndex);
+        buttons[i]->SetEnabled(rows[i].enabled);
+    }
+    ShowWindow(form->Handle(), SW_SHOWNOACTIVATE);
+    {
+        TWinSkinForm skinner(form->Handle(), nullptr);
+        skinner.AttachToForm(data.get(), form);
+        skinner.ActivateNow();
+        for (int i = 0; i < 4; ++i) {
+            SCOPED_TRACE("row " + std::to_string(i));
+            auto* bit = SkinnerFor<TSkinBitButton>(skinner, buttons[i]->Handle());
+            ASSERT_NE(nullptr, bit);
+            TCapture capture(100, 30);
+            SendMessageW(buttons[i]->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(capture.Dc()), PRF_CLIENT);
+            const POINT at = bit->LastGlyphAt();
+            ASSERT_GE(at.x, 0) << "no picture drawn";
+            EXPECT_EQ(rows[i].colour, capture.At(POINT{at.x + 8, at.y + 8}));
+            EXPECT_NE(RGB(255, 0, 255), capture.At(POINT{at.x, at.y + 15})) << "the masked corner shows";
+        }
+    }
+    Pump();
+    delete form;
 }
 
 TEST_F(GlyphButtonSkinTest, AFlatSpeedButtonFollowsItsParentsMouse) {

@@ -26,9 +26,9 @@ centre() {
   read -r w h x y < <(sed 's/\([0-9]*\)x\([0-9]*\)+\([-0-9]*\)+\([-0-9]*\)/\1 \2 \3 \4/' <<<"$1")
   echo "$((x + w / 2)) $((y + h / 2))"
 }
-# green_pixels SHOT BOX: pixels of the gallery glyphs' green in that area.
+# green_pixels SHOT BOX [COLOUR]: pixels of the gallery glyphs' green (or COLOUR) in that area.
 green_pixels() {
-  convert "$1" -crop "$2" +repage -fill black -opaque white -fuzz 8% -fill white -opaque 'rgb(30,140,60)' \
+  convert "$1" -crop "$2" +repage -fill black -opaque white -fuzz 8% -fill white -opaque "${3:-rgb(30,140,60)}" \
     -fuzz 0 -fill black +opaque white -colorspace Gray -format '%[fx:round(mean*w*h)]' info:
 }
 wait_prop() {  # wait_prop NAME.PROP VALUE: up to 5 s
@@ -77,6 +77,10 @@ for s in 0 1 2 3 4; do
     done
     n=$(green_pixels "$shot" "$(box bitGreyed)")
     e2e_expect "the greyed glyph button shows no green" 0 "$n"
+    # The image list's picture: its orange, and none on the disabled button (greyed).
+    n=$(green_pixels "$shot" "$(box bitImage)" 'rgb(190,90,20)')
+    [ "$n" -ge 20 ] || e2e_fail "bitImage shows $n picture pixels"
+    e2e_expect "the disabled image button shows no orange" 0 "$(green_pixels "$shot" "$(box bitImageOff)" 'rgb(190,90,20)')"
 
     # A real click on a speed button of the group moves "down" to it.
     e2e_expect "spdGlyph2 down at the start" True "$(prop spdGlyph2.Down)"

@@ -1,10 +1,11 @@
 // The Buttons page: the framework's check boxes and radio buttons in each check state, enabled
-// and disabled, glyph buttons of the standard kinds and with glyphs in each layout (one greyed
-// for want of a disabled cell), speed buttons with and without glyphs (a group with one down, a
-// flat one, a disabled one), a menu button whose menu's choice shows in a label, and a radio
-// group of two columns.
+// and disabled, glyph buttons of the standard kinds, with glyphs in each layout (one greyed
+// for want of a disabled cell) and with image list pictures, speed buttons with and without glyphs (a group with one
+// down, a flat one, a disabled one), a menu button whose menu's choice shows in a label, and a radio group of two
+// columns.
 #include "framework/win/BitBtn.h"
 #include "framework/win/CheckBoxes.h"
+#include "framework/win/ImageList.h"
 #include "framework/win/MenuButton.h"
 #include "framework/win/RadioGroup.h"
 #include "framework/win/SpeedButton.h"
@@ -49,6 +50,19 @@ void BuildGlyphButtons(TPageBuilder& b) {
         bit.Glyphs().NumGlyphs = row.Cells;
         bit.Glyphs().Layout = row.Layout;
         bit.SetEnabled(row.Enabled);
+    }
+
+    // Pictures of an image list: one enabled, one disabled (drawn greyed).
+    auto* images = new TImageList(&b.Page(), 16, 16);
+    TGlyphBitmap strip;
+    PaintGlyphStrip(strip, 2, 16, RGB(190, 90, 20));
+    images->AddMasked(strip.Handle(), RGB(255, 0, 255));
+    for (int i = 0; i < 2; ++i) {
+        TBitBtn& bit = b.Make<TBitBtn>(b.Page(), i == 0 ? "bitImage" : "bitImageOff", {452 + 92 * i, 98, 84, 28});
+        bit.SetCaption(i == 0 ? L"Image" : L"Image off");
+        bit.SetImages(images);
+        bit.SetImageIndex(0);
+        bit.SetEnabled(i == 0);
     }
 
     // Glyph speed buttons: a group of three with the middle one down, a flat one, a disabled one.
