@@ -442,6 +442,7 @@ void TWinControl::InsertControl(TControl* control) {
 
 void TWinControl::RemoveControl(TControl* control) {
     if (mouseControl_ == control) mouseControl_ = nullptr;
+    if (hoverControl_ == control) hoverControl_ = nullptr;
     controls_.erase(std::remove(controls_.begin(), controls_.end(), control), controls_.end());
     tabList_.erase(std::remove(tabList_.begin(), tabList_.end(), control), tabList_.end());
     if (auto* win = dynamic_cast<TWinControl*>(control)) {
@@ -598,9 +599,18 @@ void TWinControl::ForwardMouseToGraphic(TMessage& message) {
     TControl* target = message.Msg == WM_LBUTTONUP && mouseControl_ ? mouseControl_ : ControlAtPos(pt);
     if (message.Msg == WM_LBUTTONDOWN) mouseControl_ = target;
     if (message.Msg == WM_LBUTTONUP) mouseControl_ = nullptr;
+    if (message.Msg == WM_MOUSEMOVE) HoverGraphic(ControlAtPos(pt));
     if (!target) return;
     LPARAM local = MAKELPARAM(pt.x - target->left_, pt.y - target->top_);
     target->Perform(message.Msg, message.WParam, local);
+}
+
+void TWinControl::HoverGraphic(TControl* control) {
+    if (control == hoverControl_) return;
+    TControl* left = hoverControl_;
+    hoverControl_ = control;
+    if (left) left->Perform(CM_MOUSELEAVE);
+    if (control && hoverControl_ == control) control->Perform(CM_MOUSEENTER);
 }
 
 void TWinControl::WndProc(TMessage& message) {
@@ -650,6 +660,7 @@ void TWinControl::WndProc(TMessage& message) {
             break;
         case WM_MOUSELEAVE:
             mouseInside_ = false;
+            HoverGraphic(nullptr);
             Perform(CM_MOUSELEAVE);
             break;
         case WM_LBUTTONDOWN:

@@ -213,6 +213,8 @@ private:
     void DetachHandle();
     bool ReflectToChild(TMessage& message);
     void ForwardMouseToGraphic(TMessage& message);
+    // Tells the windowless child under the mouse that it entered, and the one before it that it left.
+    void HoverGraphic(TControl* control);
 
     HWND handle_ = nullptr;
     WNDPROC defWndProc_ = nullptr;
@@ -221,6 +223,7 @@ private:
     bool tabStop_ = false;
     bool creating_ = false;
     TControl* mouseControl_ = nullptr;
+    TControl* hoverControl_ = nullptr;  // the windowless child the mouse is over
     TBrushHandle brush_;
 };
 

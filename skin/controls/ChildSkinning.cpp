@@ -10,6 +10,7 @@
 #include "framework/win/Forms.h"
 #include "skin/controls/FormEdgeColours.h"
 #include "skin/controls/SkinAdvPage.h"
+#include "skin/controls/SkinBitButton.h"
 #include "skin/controls/SkinBoxH.h"
 #include "skin/controls/SkinButton.h"
 #include "skin/controls/SkinCheckBox.h"
@@ -18,6 +19,8 @@
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinHeader.h"
+#include "skin/controls/SkinMenuButton.h"
+#include "skin/controls/SkinObjImage.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinScrollbar.h"
@@ -29,6 +32,7 @@
 #include "skin/controls/SkinTrackBar.h"
 #include "skin/controls/SkinUpDown.h"
 #include "skin/controls/SkinnerKind.h"
+#include "skin/controls/WindowlessSkinning.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SystemInfo.h"
 #include "skin/form/WinSkinForm.h"
@@ -70,10 +74,35 @@ void SkinContained(TWinSkinForm& form, TWinControl& control) {
     for (TWinControl* child : children) Dispatch(form, *child);
 }
 
+// A radio group's buttons each as a radio button, then its frame as a group box.
+void SkinRadioGroup(TWinSkinForm& form, TWinControl& group, const TSkinnerChoice& choice) {
+    TSkinData& data = *form.SkinData();
+    if (InSet(data.SkinControls, xcRadioButton))
+        for (int i = 0; i < group.ControlCount(); ++i) {
+            auto* button = dynamic_cast<TWinControl*>(group.Controls(i));
+            if (!button || !button->Handle() || form.IsSkinned(button->Handle())) continue;
+            // The buttons of another family's group take the radio strip as their own glyphs.
+            const bool strip = UpperAscii(group.ClassName()).find("TRZ") != std::string::npos;
+            Attach(form, strip ? TSkinnerKind::ObjImage : TSkinnerKind::RadioButton, [&](TControlSkinner& s) {
+                if (auto* image = dynamic_cast<TSkinObjImage*>(&s)) image->SetObjKind(2);
+                s.AttachControl(form, data, *button, choice.Recolour);
+            });
+        }
+    Attach(form, TSkinnerKind::GroupBox,
+           [&](TControlSkinner& s) { s.AttachControl(form, data, group, choice.Recolour); });
+}
+
 void Apply(TWinSkinForm& form, TWinControl& control, const TSkinnerChoice& choice) {
+    if (choice.Kind == TSkinnerKind::RadioGroup) {
+        SkinRadioGroup(form, control, choice);
+        return;
+    }
     if (choice.SkinContained) SkinContained(form, control);
     TSkinData& data = *form.SkinData();
-    Attach(form, choice.Kind, [&](TControlSkinner& s) { s.AttachControl(form, data, control, choice.Recolour); });
+    Attach(form, choice.Kind, [&](TControlSkinner& s) {
+        if (auto* image = dynamic_cast<TSkinObjImage*>(&s)) image->SetObjKind(choice.ObjKind);
+        s.AttachControl(form, data, control, choice.Recolour);
+    });
 }
 
 TControlFacts FactsOf(TWinControl& control) {
@@ -91,6 +120,7 @@ TControlFacts FactsOf(TWinControl& control) {
     f.IsRadioButton = control.InheritsFrom("TRadioButton");
     f.IsBitButton = control.InheritsFrom("TBitBtn");
     f.IsMenuButton = control.InheritsFrom("TMenuButton");
+    f.IsRadioGroup = control.InheritsFrom("TRadioGroup");
     if (control.HandleAllocated()) {
         const LONG_PTR style = GetWindowLongPtrW(control.Handle(), GWL_STYLE);
         f.HasScrollStyle = (style & (WS_HSCROLL | WS_VSCROLL)) != 0;
@@ -104,11 +134,11 @@ TControlFacts FactsOf(TWinControl& control) {
 std::unique_ptr<TControlSkinner> MakeSkinner(TSkinnerKind kind) {
     switch (kind) {
         case TSkinnerKind::Button:
-        // Glyph and menu buttons get the push button's face and caption until their own
-        // skinners draw the glyph and the arrow.
-        case TSkinnerKind::BitButton:
-        case TSkinnerKind::MenuButton:
             return std::make_unique<TSkinButton>();
+        case TSkinnerKind::MenuButton:
+            return std::make_unique<TSkinMenuButton>();
+        case TSkinnerKind::BitButton:
+            return std::make_unique<TSkinBitButton>();
         case TSkinnerKind::GroupBox:
             return std::make_unique<TSkinGroupBox>();
         case TSkinnerKind::Progress:
@@ -151,6 +181,8 @@ std::unique_ptr<TControlSkinner> MakeSkinner(TSkinnerKind kind) {
             return std::make_unique<TSkinTab31>();
         case TSkinnerKind::AdvPage:
             return std::make_unique<TSkinAdvPage>();
+        case TSkinnerKind::ObjImage:
+            return std::make_unique<TSkinObjImage>();
         default:
             return nullptr;  // the other families are not built in this program yet
     }
@@ -185,6 +217,7 @@ void SkinChildren(TWinSkinForm& skinner) {
         if (Answers(control->Handle())) continue;
         Dispatch(skinner, *control);
     }
+    SkinWindowlessChildren(skinner, *form);
 }
 
 void Dispatch(TWinSkinForm& skinner, TWinControl& control) {

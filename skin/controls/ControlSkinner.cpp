@@ -61,6 +61,17 @@ void TControlSkinner::AttachWindow(HWND window, TSkinData& data, TWinSkinForm& f
     SetLifeState(1);
 }
 
+void TControlSkinner::AttachWindowless(TWinSkinForm& form, TSkinData& data, TControl& control) {
+    if (attached_) return;
+    skinData_ = &data;
+    form_ = &form;
+    SetControl(nullptr);
+    relay_ = new TControlMethodRelay(control, *this);
+    relay_->Install();
+    attached_ = true;
+    SetLifeState(1);
+}
+
 void TControlSkinner::ParentBackgroundStep(bool attaching) {
     if (!control_ || !skinData_ || InSet(skinData_->Options, xoParentBackGround)) return;
     if (!HasProp(control_, "ParentBackground")) return;

@@ -20,6 +20,7 @@
 namespace tw {
 
 class TWinControl;
+class TControl;
 class TWinSkinForm;
 class TSkinData;
 class TDataSkinObject;
@@ -69,6 +70,9 @@ protected:
     // Draws the skinned control into dc within rect (window coordinates, origin 0,0).
     virtual void DrawSkin(HDC /*dc*/, const RECT& /*rect*/) {}
 
+    // Attaches to a windowless framework control: its messages come through its WindowProc, its
+    // paint through its parent's; it has no window of its own.
+    void AttachWindowless(TWinSkinForm& form, TSkinData& data, TControl& control);
     // Passes the message to the procedure below this skinner.
     void CallPrevious(TMessage& message);
     // Paints the whole window into dc, or into the window's own DC when dc is none.

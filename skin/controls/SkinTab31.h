@@ -6,7 +6,6 @@
 #include <memory>
 
 #include "skin/controls/ControlSkinner.h"
-#include "skin/controls/PaintBuffer.h"
 #include "skin/data/Bitmap.h"
 
 namespace tw {
@@ -33,7 +32,6 @@ private:
     void SkinScroller();
 
     TBitmap tabImage_;
-    TPaintBuffer buffer_;
     std::unique_ptr<TSkinUpDown> scroller_;
 };
 

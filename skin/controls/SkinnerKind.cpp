@@ -47,6 +47,15 @@ TSkinnerChoice ChooseForControl(const TControlFacts& f, uint32_t set, bool hasTa
     if (name == "TTABBEDNOTEBOOK" && in(xcTab) && hasTabs) return Gives(TSkinnerKind::Tab);
     // Our page control that is handed its tab backgrounds, as the Skin3rd word would have it.
     if (name == "TBACKDROPPAGECONTROL") return ChooseForSkin3rd("advpagecontrol", set, hasTabs);
+    auto objImage = [](int kind) {
+        TSkinnerChoice c = Gives(TSkinnerKind::ObjImage, false, true);
+        c.ObjKind = kind;
+        return c;
+    };
+    // Check and radio buttons of other families that take their glyphs as a strip.
+    if ((name == "TRZDBCHECKBOX" || name == "TRZCHECKBOX") && in(xcCheckBox)) return objImage(1);
+    if ((name == "TRZRADIOBUTTON" || name == "TRZDBRADIOBUTTON") && in(xcRadioButton)) return objImage(2);
+    if ((name == "TCXDBCHECKBOX" || name == "TCXCHECKBOX") && in(xcCheckBox)) return objImage(3);
     // Our own tab and page controls and their pages.
     if (name == "TTABCONTROL" && f.TabButtons && in(xcTab) && hasTabs) return Gives(TSkinnerKind::TabButtons);
     if ((name == "TTABCONTROL" || name == "TPAGECONTROL") && in(xcTab) && hasTabs) return Gives(TSkinnerKind::Tab);
@@ -63,6 +72,8 @@ TSkinnerChoice ChooseForControl(const TControlFacts& f, uint32_t set, bool hasTa
     if (name == "TSPINEDIT" && in(xcEdit)) return Gives(TSkinnerKind::Edit, true);
     if (name == "TDATETIMEPICKER" && in(xcCombo)) return Gives(TSkinnerKind::DateTime);
     if (name == "TSTATUSBAR" && in(xcStatusBar)) return Gives(TSkinnerKind::StatusBar);
+    // Our own radio group takes the rule of the radio groups the skin's map names.
+    if (f.IsRadioGroup || name == "TRADIOGROUP") return ChooseForSkin3rd("radiogroup", set, hasTabs);
     if (f.IsGroupBox && in(xcPanel)) return Gives(TSkinnerKind::GroupBox, true);
     if (f.IsProgressBar && in(xcProgress)) return Gives(TSkinnerKind::Progress);
     if (f.IsComboBox && in(xcCombo)) return Gives(TSkinnerKind::Combo);
@@ -104,7 +115,8 @@ TSkinnerChoice ChooseForSkin3rd(const std::string& rawValue, uint32_t set, bool 
     if (value == "mediaplayer" || value == "pngbitbtn") return when(xcButton, TSkinnerKind::Other);
     if (value == "speedbutton") return when(xcSpeedButton, TSkinnerKind::SpeedButton);
     if (value == "advpagecontrol") return when(xcTab, TSkinnerKind::AdvPage, false, true);
-    if (value == "radiogroup" || value == "checkgroup" || value == "embedscrollbar") return Gives(TSkinnerKind::Other);
+    if (value == "radiogroup") return when(xcGroupBox, TSkinnerKind::RadioGroup, false, true);
+    if (value == "checkgroup" || value == "embedscrollbar") return Gives(TSkinnerKind::Other);
     return Gives(TSkinnerKind::None);  // "nil" and any word not known
 }
 

@@ -35,6 +35,8 @@ enum class TSkinnerKind {
     Header,       // a stand-alone header
     TabSet,       // a self-drawn tab set with its tabs at the bottom
     AdvPage,      // a page control that takes its tab backgrounds as bitmaps
+    RadioGroup,   // a frame of radio buttons: each button skinned, then the frame as a group box
+    ObjImage,     // a check or radio button that takes a glyph strip built from the skin's
     Other,        // a kind of skinner this program has no use for (tabs of other families...)
 };
 
@@ -47,6 +49,7 @@ struct TControlFacts {
     bool IsCheckBox = false, IsRadioButton = false;
     bool IsBitButton = false, IsMenuButton = false, IsSpeedButton = false;
     bool TabButtons = false;  // a tab control with TCS_BUTTONS
+    bool IsRadioGroup = false;
 };
 
 // The decision for one control: the skinner, and whether its children are dispatched too (a
@@ -56,6 +59,7 @@ struct TSkinnerChoice {
     bool SkinContained = false;  // dispatch the control's own children first
     bool Recolour = false;       // the control's colour follows the skin face while skinned
     bool Decided = false;        // a rule matched (also when it gave no skinner)
+    int ObjKind = 0;             // for ObjImage: which strip the control takes (1 to 3)
 };
 
 // The class rules for a framework control; skinControls is the skin's set of TSkinControlType

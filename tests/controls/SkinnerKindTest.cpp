@@ -241,6 +241,49 @@ TEST(SkinnerKindTest, ButtonFamiliesEachBehindTheirOwnSwitch) {
     EXPECT_EQ(K::None, ChooseForSkin3rd("speedbutton", without(xcSpeedButton), false).Kind);
 }
 
+TEST(SkinnerKindTest, RadioGroupsAndGlyphStripButtons) {
+    auto without = [](int member) { return kAll & ~SetBit(member); };
+    const struct {
+        TControlFacts facts;
+        uint32_t set;
+        K kind;
+        int objKind;
+        bool recolour;
+    } cases[] = {
+        // Our radio group is a group box too, but takes the radio groups' rule.
+        {Facts("TRadioGroup",
+               [](TControlFacts& f) {
+                   f.IsGroupBox = true;
+                   f.IsRadioGroup = true;
+               }),
+         kAll, K::RadioGroup, 0, true},
+        {Facts("TMyRadioGroup",
+               [](TControlFacts& f) {
+                   f.IsGroupBox = true;
+                   f.IsRadioGroup = true;
+               }),
+         without(xcGroupBox), K::None, 0, false},
+        {Facts("tradiogroup"), kAll, K::RadioGroup, 0, true},
+        // Buttons of other families that take a strip: each kind behind its own switch.
+        {Facts("TRzCheckBox"), kAll, K::ObjImage, 1, true},
+        {Facts("TRZDBCHECKBOX"), kAll, K::ObjImage, 1, true},
+        {Facts("TRzCheckBox"), without(xcCheckBox), K::None, 0, false},
+        {Facts("TRzRadioButton"), kAll, K::ObjImage, 2, true},
+        {Facts("TRzDBRadioButton"), without(xcRadioButton), K::None, 0, false},
+        {Facts("TcxCheckBox"), kAll, K::ObjImage, 3, true},
+        {Facts("TcxDBCheckBox"), kAll, K::ObjImage, 3, true},
+    };
+    for (const auto& c : cases) {
+        const TSkinnerChoice got = ChooseForControl(c.facts, c.set, false);
+        EXPECT_EQ(c.kind, got.Kind) << c.facts.ClassName;
+        EXPECT_EQ(c.objKind, got.ObjKind) << c.facts.ClassName;
+        EXPECT_EQ(c.recolour, got.Recolour) << c.facts.ClassName;
+    }
+    EXPECT_EQ(K::RadioGroup, ChooseForSkin3rd("RadioGroup", kAll, false).Kind);
+    EXPECT_EQ(K::None, ChooseForSkin3rd("radiogroup", without(xcGroupBox), false).Kind);
+    EXPECT_TRUE(ChooseForSkin3rd("radiogroup", without(xcGroupBox), false).Decided);
+}
+
 TEST(SkinnerKindTest, ButtonFrameForEveryState) {
     // Rows: pressed, hot, focused, enabled -> frame. Disabled wins, then pressed, hot, focused.
     const struct {

@@ -1,10 +1,16 @@
-// Page 4: the framework's check boxes and radio buttons in each check state, enabled and
-// disabled, glyph buttons of the standard kinds, and a group of speed buttons with one down
-// beside a flat one.
+// The Buttons page: the framework's check boxes and radio buttons in each check state, enabled
+// and disabled, glyph buttons of the standard kinds, with glyphs in each layout (one greyed
+// for want of a disabled cell) and with image list pictures, speed buttons with and without glyphs (a group with one
+// down, a flat one, a disabled one), a menu button whose menu's choice shows in a label, and a radio group of two
+// columns.
 #include "framework/win/BitBtn.h"
 #include "framework/win/CheckBoxes.h"
+#include "framework/win/ImageList.h"
+#include "framework/win/MenuButton.h"
+#include "framework/win/RadioGroup.h"
 #include "framework/win/SpeedButton.h"
 #include "tests/gallery/FrmGallery.h"
+#include "tests/gallery/GalleryGlyphs.h"
 #include "tests/gallery/GalleryPages.h"
 
 namespace tw::gallery {
@@ -19,6 +25,78 @@ TCheckBox& Check(TPageBuilder& b, const char* name, int top, const wchar_t* capt
     check.SetState(state);
     check.SetEnabled(enabled);
     return check;
+}
+
+struct TGlyphButtonRow {
+    const char* Name;
+    const wchar_t* Caption;
+    TButtonLayout Layout;
+    int Cells;
+    bool Enabled;
+    TPlace Place;
+};
+
+void BuildGlyphButtons(TPageBuilder& b) {
+    const TGlyphButtonRow rows[] = {
+        {"bitGlyphLeft", L"Left", TButtonLayout::blGlyphLeft, 1, true, {452, 8, 84, 28}},
+        {"bitGlyphRight", L"Right", TButtonLayout::blGlyphRight, 2, true, {544, 8, 84, 28}},
+        {"bitGlyphTop", L"Top", TButtonLayout::blGlyphTop, 3, true, {452, 42, 84, 48}},
+        {"bitGreyed", L"Greyed", TButtonLayout::blGlyphBottom, 1, false, {544, 42, 84, 48}},
+    };
+    for (const auto& row : rows) {
+        TBitBtn& bit = b.Make<TBitBtn>(b.Page(), row.Name, row.Place);
+        bit.SetCaption(row.Caption);
+        PaintGlyphStrip(bit.Glyph(), row.Cells, 16, RGB(30, 140, 60));
+        bit.Glyphs().NumGlyphs = row.Cells;
+        bit.Glyphs().Layout = row.Layout;
+        bit.SetEnabled(row.Enabled);
+    }
+
+    // Pictures of an image list: one enabled, one disabled (drawn greyed).
+    auto* images = new TImageList(&b.Page(), 16, 16);
+    TGlyphBitmap strip;
+    PaintGlyphStrip(strip, 2, 16, RGB(190, 90, 20));
+    images->AddMasked(strip.Handle(), RGB(255, 0, 255));
+    for (int i = 0; i < 2; ++i) {
+        TBitBtn& bit = b.Make<TBitBtn>(b.Page(), i == 0 ? "bitImage" : "bitImageOff", {452 + 92 * i, 98, 84, 28});
+        bit.SetCaption(i == 0 ? L"Image" : L"Image off");
+        bit.SetImages(images);
+        bit.SetImageIndex(0);
+        bit.SetEnabled(i == 0);
+    }
+
+    // Glyph speed buttons: a group of three with the middle one down, a flat one, a disabled one.
+    const char* const names[] = {"spdGlyph1", "spdGlyph2", "spdGlyph3", "spdGlyphFlat", "spdGlyphOff"};
+    for (int i = 0; i < 5; ++i) {
+        TSpeedButton& speed = b.Make<TSpeedButton>(b.Page(), names[i], {8 + 30 * i, 176, 28, 28});
+        PaintGlyphStrip(speed.Glyph(), 4, 16, RGB(40, 80, 200));
+        speed.Glyphs().NumGlyphs = 4;
+        if (i < 3) {
+            speed.SetGroupIndex(2);
+            speed.SetDown(i == 1);
+        }
+        speed.SetFlat(i == 3);
+        speed.SetEnabled(i != 4);
+    }
+}
+
+void BuildMenuAndGroup(TPageBuilder& b) {
+    auto* menu = new TPopupMenu(&b.Page());
+    TLabel& chosen = b.Label(b.Page(), "lblMenuChoice", {344, 214, 0, 0}, L"Menu choice: none");
+    for (const wchar_t* item : {L"First choice", L"Second choice", L"Third choice"})
+        menu->Items().Add(item, [&chosen](TMenuItem& i) { chosen.SetCaption(L"Menu choice: " + i.Caption()); });
+    TMenuButton& button = b.Make<TMenuButton>(b.Page(), "mbtMenu", {344, 180, 110, 28});
+    button.SetCaption(L"Menu");
+    button.SetDropdownMenu(menu);
+    TMenuButton& off = b.Make<TMenuButton>(b.Page(), "mbtMenuOff", {462, 180, 110, 28});
+    off.SetCaption(L"No menu");
+    off.SetEnabled(false);
+
+    TRadioGroup& group = b.Make<TRadioGroup>(b.Page(), "rgpColumns", {8, 216, 320, 80});
+    group.SetCaption(L"Radio group");
+    group.SetColumns(2);
+    group.SetItems({L"North", L"South", L"East", L"West"});
+    group.SetItemIndex(2);
 }
 
 }  // namespace
@@ -60,6 +138,9 @@ void BuildButtonsPage(TPageBuilder& b) {
     TSpeedButton& flat = b.Make<TSpeedButton>(b.Page(), "spdFlat", {104, 136, 56, 28});
     flat.SetCaption(L"Flat");
     flat.SetFlat(true);
+
+    BuildGlyphButtons(b);
+    BuildMenuAndGroup(b);
 }
 
 }  // namespace tw::gallery
