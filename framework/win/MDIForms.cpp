@@ -104,6 +104,17 @@ const TClassInfo& TMDIChild::StaticClassInfo() {
 
 TMDIChild::TMDIChild(TMDIForm* frame) : TForm(frame), frame_(frame) { frame->HandleNeeded(); }
 
+TMDIChild::~TMDIChild() {
+    // As the form's own end would do it, in its order, but with this class's DestroyWnd: by the
+    // form's destructor the window would be destroyed behind the client's back.
+    if (OnDestroy) {
+        OnDestroy(this);
+        OnDestroy = nullptr;
+    }
+    DestroyComponents();
+    DestroyHandle();
+}
+
 void TMDIChild::CreateParams(TCreateParams& params) {
     TForm::CreateParams(params);
     params.Style = (params.Style & ~static_cast<DWORD>(WS_POPUP)) | WS_CHILD | WS_CLIPSIBLINGS;

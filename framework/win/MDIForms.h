@@ -58,6 +58,9 @@ class TMDIChild : public TForm {
 public:
     // frame is owner and host: the child lives in its client and goes with it.
     explicit TMDIChild(TMDIForm* frame);
+    // The window goes through the client while this is still a child: the client then activates
+    // the next child, maximised when this one was.
+    ~TMDIChild() override;
 
     TMDIForm* Frame() const { return frame_; }
     void Maximise();

@@ -179,7 +179,9 @@ void TWinSkinForm::MdiClientProcedure(TMessage& message) {
                     HMENU menu = form_ && form_->Menu() ? form_->Menu() : menuBar_->MenuHandle();
                     menuBar_->ReadItems(menu, form_ ? form_->MainMenu() : nullptr);
                 }
-                if (IsWindowVisible(handle_)) RepaintFrame();
+                // The client settles which child is active, and whether it is maximised, only
+                // after the child has gone: the band is painted again from then.
+                PostMessageW(mdiClient_, SKM_MDIREFRESH, 0, 0);
             });
             return;
         case WM_MDITILE:
@@ -200,6 +202,7 @@ void TWinSkinForm::MdiClientProcedure(TMessage& message) {
             });
             return;
         case SKM_MDIREFRESH:
+            if (skinFrame_ && host_) host_->SetMdiChildrenMaximised(ActiveMdiChildMaximised());
             RedrawWindow(handle_, nullptr, nullptr,
                          RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW | RDW_FRAME);
             message.Result = 0;

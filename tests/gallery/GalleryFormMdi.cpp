@@ -5,6 +5,7 @@
 #include "framework/win/Forms.h"
 #include "framework/win/Menus.h"
 #include "framework/win/StdCtrls.h"
+#include "skin/data/CaptionButtons.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/SkinCaption.h"
 #include "skin/form/WinSkinForm.h"
@@ -66,6 +67,18 @@ int LiveSkinners() {
     if (!manager || !skinning) return -1;
     manager->PurgeForms();
     return skinning->SkinnerCount() + skinning->RetiredCount();
+}
+
+LRESULT BandButtonCentre(HWND frame, int action) {
+    TWinFormSkinning* skinning = PlatformSkinning();
+    TWinSkinForm* skinner = skinning ? skinning->FindFormSkinner(frame) : nullptr;
+    if (!skinner || !skinner->ActiveMdiChildMaximised()) return -1;
+    for (const auto& button : skinner->Buttons()) {
+        if (button->Action() != action || !button->Visible || button->Skin.Visibility != kMenuBandVisibility) continue;
+        const TRect& b = button->Bounds;
+        return MAKELONG((b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2);
+    }
+    return -1;
 }
 
 bool Skinned(HWND window) { return window && IsWindow(window) && SendMessageW(window, SKM_QUERY, 0, 0) == 1; }
@@ -134,6 +147,9 @@ void TFrmGalleryMdi::WndProc(TMessage& message) {
             return;
         case WM_GALLERY_MDI_NEW_CHILD:
             message.Result = reinterpret_cast<LRESULT>(NewChild()->Handle());
+            return;
+        case WM_GALLERY_MDI_BAND_BUTTON:
+            message.Result = BandButtonCentre(Handle(), static_cast<int>(message.WParam));
             return;
         case WM_GALLERY_MDI_CHILDREN:
             message.Result = MDIChildCount();
