@@ -31,19 +31,21 @@ LRESULT CALLBACK ChildProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefMDIChildProcW(wnd, msg, wParam, lParam);
 }
 
-// The skin manager's part in the MDI branches: the maximised mode, followed by every child.
+// The skin manager's part in the MDI branches: the maximised mode, followed by every child, and
+// never on while children keep the system's frames.
 class TMdiHost : public TRecordingHost {
 public:
     void RecordMdiFrame(void* client, void*) override { recordedClient = client; }
     void* MdiClient() const override { return recordedClient; }
     bool MdiChildrenMaximised() const override { return maximised; }
     void SetMdiChildrenMaximised(bool state) override {
-        if (state == maximised) return;
+        if (state == maximised || childBorders) return;
         maximised = state;
         for (TWinSkinForm* child : children) child->FollowMdiMaximised(state);
     }
     void* recordedClient = nullptr;
     bool maximised = false;
+    bool childBorders = false;
     std::vector<TWinSkinForm*> children;
 };
 
@@ -145,6 +147,7 @@ TEST_F(MdiSkinTest, FrameAndChildrenFollowTheSkinsMdiOptions) {
         data.LoadFromStore(store_, 2);
         data.Options = c.options;
         TMdiHost host;
+        host.childBorders = InSet(c.options, xoMDIChildBorder);
 
         TWinSkinForm frame(frame_, &host);
         frame.AttachToWindow(&data);
