@@ -71,8 +71,8 @@ bool TWinSkinForm::MdiChildNotNormal() const {
 bool TWinSkinForm::ActiveMdiChildMaximised() const {
     if (frameKind_ != fkMdiFrame || !mdiClient_) return false;
     BOOL maximised = FALSE;
-    const HWND active =
-        reinterpret_cast<HWND>(SendMessageW(mdiClient_, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised)));
+    const HWND active = reinterpret_cast<HWND>(
+        SendMessageW(mdiClient_, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised)));
     return active && maximised;
 }
 

@@ -5,7 +5,7 @@
 # into the frame's menu band, where restore gives it its skinned frame back and close closes it;
 # File > New child makes children, Window > Tile and Cascade place them; File > Close child closes
 # them one by one, and after each close no form skinner is left over (the frame keeps its one).
-# usage: tests/form/mdi_e2e.sh <build>/bin/SkinGallery.exe
+# usage: tests/form/mdi_e2e.sh <build>/bin/SkinGallery.exe [SKIN...]   (default: all five)
 set -euo pipefail
 . "$(cd "$(dirname "$0")" && pwd)/../e2e/e2e-lib.sh"
 . "$(cd "$(dirname "$0")" && pwd)/../e2e/skin-e2e-lib.sh"
@@ -92,7 +92,9 @@ expect_skinned_child() {
     e2e_fail "skin $skin: $what has the frame $(frame_of "$child"), not the skin's $left,$top,$right,$bottom"
 }
 
-for skin in 0 1 2 3 4; do
+skins=("${@:2}")
+[ ${#skins[@]} -gt 0 ] || skins=(0 1 2 3 4)
+for skin in "${skins[@]}"; do
   read -r left top right bottom transparent < <(skin_frame_of $skin)
   e2e_start --form mdi --skin $skin
   tw_driver wait "${F[@]}" --timeout 30000 >/dev/null || e2e_fail "skin $skin: the MDI frame did not appear"

@@ -164,10 +164,13 @@ namespace {
 // One round: a child made, skinned with its controls, painted, closed and gone.
 bool ChildRound(TApplication& app, TFrmGalleryMdi& frame) {
     const HWND child = frame.NewChild()->Handle();
-    if (!PumpUntil(app, [child] { return Skinned(child); }, kStepTimeout)) return false;
+    if (!PumpUntil(
+            app, [child] { return Skinned(child); }, kStepTimeout))
+        return false;
     RedrawWindow(child, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
     PostMessageW(child, WM_CLOSE, 0, 0);
-    return PumpUntil(app, [child] { return !IsWindow(child); }, kStepTimeout);
+    return PumpUntil(
+        app, [child] { return !IsWindow(child); }, kStepTimeout);
 }
 
 int CountChildRounds(TApplication& app, TFrmGalleryMdi& frame, int rounds) {
@@ -177,7 +180,8 @@ int CountChildRounds(TApplication& app, TFrmGalleryMdi& frame, int rounds) {
     };
     test::TGuiObjectCount before, after;
     if (!test::CountGuiObjects(before)) return fail("this process's GDI objects cannot be counted here");
-    if (!PumpUntil(app, [&frame] { return Skinned(frame.Handle()); }, kStepTimeout))
+    if (!PumpUntil(
+            app, [&frame] { return Skinned(frame.Handle()); }, kStepTimeout))
         return fail("the MDI frame was not skinned");
     for (int i = 0; i < kWarmUpChildren; ++i)
         if (!ChildRound(app, frame)) return fail("the warm-up got stuck");
