@@ -1,5 +1,7 @@
 #include "framework/win/MDIForms.h"
 
+#include "framework/win/Menus.h"
+
 namespace tw {
 
 // ---------------------------------------------------------------- TMDIForm
@@ -13,7 +15,7 @@ TMDIForm::TMDIForm(TComponent* owner) : TForm(owner) {}
 
 void TMDIForm::CreateWnd() {
     TForm::CreateWnd();
-    CLIENTCREATESTRUCT create{windowMenu_, kFirstMDIChildId};
+    CLIENTCREATESTRUCT create{WindowMenu(), kFirstMDIChildId};
     RECT area{};
     GetClientRect(Handle(), &area);
     client_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"MDICLIENT", nullptr,
@@ -29,8 +31,23 @@ void TMDIForm::DefaultHandler(TMessage& message) {
     message.Result = DefFrameProcW(Handle(), client_, message.Msg, message.WParam, message.LParam);
 }
 
+HMENU TMDIForm::WindowMenu() const { return windowItem_ ? windowItem_->Handle() : windowMenu_; }
+
+void TMDIForm::SetWindowMenuItem(TMenuItem* item) {
+    windowItem_ = item;
+    SetWindowMenu(WindowMenu());
+}
+
+void TMDIForm::WndProc(TMessage& message) {
+    TForm::WndProc(message);
+    // A rebuilt main menu has a new window popup: the client moves its list of children there.
+    if (message.Msg == CM_MENUCHANGED && windowItem_ && client_ && Menu())
+        SendMessageW(client_, WM_MDISETMENU, reinterpret_cast<WPARAM>(Menu()),
+                     reinterpret_cast<LPARAM>(windowItem_->Handle()));
+}
+
 void TMDIForm::SetWindowMenu(HMENU menu) {
-    windowMenu_ = menu;
+    if (!windowItem_) windowMenu_ = menu;
     if (!client_) return;
     SendMessageW(client_, WM_MDISETMENU, reinterpret_cast<WPARAM>(Menu()), reinterpret_cast<LPARAM>(menu));
     DrawMenuBar(Handle());
@@ -86,6 +103,17 @@ const TClassInfo& TMDIChild::StaticClassInfo() {
 }
 
 TMDIChild::TMDIChild(TMDIForm* frame) : TForm(frame), frame_(frame) { frame->HandleNeeded(); }
+
+TMDIChild::~TMDIChild() {
+    // As the form's own end would do it, in its order, but with this class's DestroyWnd: by the
+    // form's destructor the window would be destroyed behind the client's back.
+    if (OnDestroy) {
+        OnDestroy(this);
+        OnDestroy = nullptr;
+    }
+    DestroyComponents();
+    DestroyHandle();
+}
 
 void TMDIChild::CreateParams(TCreateParams& params) {
     TForm::CreateParams(params);

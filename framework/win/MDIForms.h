@@ -11,6 +11,7 @@
 namespace tw {
 
 class TMDIChild;
+class TMenuItem;
 
 // The first command id the MDI client gives the children it lists in the window menu.
 constexpr UINT kFirstMDIChildId = 0xFF00;
@@ -24,8 +25,11 @@ public:
     HWND ClientHandle() const { return client_; }
     // The popup menu the client appends its list of children to (set before the handle is made,
     // or merged in at once when the handle is there).
-    HMENU WindowMenu() const { return windowMenu_; }
+    HMENU WindowMenu() const;
     void SetWindowMenu(HMENU menu);
+    // The window menu as an item of the main menu: the menu is built anew on every change, and
+    // the client is given the item's new popup each time.
+    void SetWindowMenuItem(TMenuItem* item);
 
     void Tile();
     void Cascade();
@@ -41,10 +45,12 @@ public:
 protected:
     void CreateWnd() override;
     void DefaultHandler(TMessage& message) override;
+    void WndProc(TMessage& message) override;
 
 private:
     HWND client_ = nullptr;  // a child of the frame: goes with it
     HMENU windowMenu_ = nullptr;
+    TMenuItem* windowItem_ = nullptr;  // of the main menu, which owns it
 };
 
 class TMDIChild : public TForm {
@@ -52,6 +58,9 @@ class TMDIChild : public TForm {
 public:
     // frame is owner and host: the child lives in its client and goes with it.
     explicit TMDIChild(TMDIForm* frame);
+    // The window goes through the client while this is still a child: the client then activates
+    // the next child, maximised when this one was.
+    ~TMDIChild() override;
 
     TMDIForm* Frame() const { return frame_; }
     void Maximise();

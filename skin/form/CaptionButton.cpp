@@ -1,5 +1,6 @@
 #include "skin/form/CaptionButton.h"
 
+#include "skin/data/CaptionButtons.h"
 #include "skin/data/SkinObjects.h"
 #include "skin/form/WinSkinForm.h"
 
@@ -35,7 +36,12 @@ void TNCObject::MouseLeave() {
     Paint();
 }
 
-void TWinSysButton::Paint() { owner_.RepaintTitle(); }
+// The maximised MDI child's buttons lie in the menu band, which the frame paints with them.
+void TWinSysButton::Paint() {
+    if (Skin.Visibility == kMenuBandVisibility) owner_.RepaintFrame();
+    else
+        owner_.RepaintTitle();
+}
 
 int TWinSysButton::Action() const { return Skin.Action; }
 

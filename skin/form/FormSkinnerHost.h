@@ -18,6 +18,14 @@ public:
     // The background bitmap (HBITMAP) of the skinned popup showing menu, or null: item
     // backgrounds drawn from it match the popup's.
     virtual void* PopupBackground(void* /*menu*/) const { return nullptr; }
+    // The application's MDI frame, as the skinner that finds it records it: its MDI client
+    // window (HWND) and its framework form (null for a bare window).
+    virtual void RecordMdiFrame(void* /*client*/, void* /*form*/) {}
+    virtual void* MdiClient() const { return nullptr; }
+    // MDI children shown maximised: their frames are the system's, out of sight, and their
+    // buttons sit in the frame's menu band. Switching it asks every MDI child's skinner to follow.
+    virtual bool MdiChildrenMaximised() const { return false; }
+    virtual void SetMdiChildrenMaximised(bool /*state*/) {}
 
 protected:
     ~TFormSkinnerHost() = default;

@@ -81,15 +81,6 @@ POINT PointOf(LPARAM lParam) { return POINT{static_cast<short>(LOWORD(lParam)), 
 
 }  // namespace
 
-// Counts the procedures of a skinner that are on the stack.
-struct TWinSkinForm::TDepth {
-    explicit TDepth(int& depth) : depth_(depth) { ++depth_; }
-    ~TDepth() { --depth_; }
-    TDepth(const TDepth&) = delete;
-    TDepth& operator=(const TDepth&) = delete;
-    int& depth_;
-};
-
 namespace {
 TChildSkinner& ChildSkinnerSlot() {
     static TChildSkinner skinner = nullptr;
@@ -165,6 +156,7 @@ void TWinSkinForm::AttachCommon(TSkinData* data) {
         isDialogClass_ = true;
     }
     if (CaptionTogglingFor(exStyle, ownerWindow_)) styleFlags_ |= fsCaptionToggle;
+    FindMdiClient(exStyle);
 
     // The system frame is measured now, before the caption style may go: the size the window
     // gets back when it detaches, and the client it keeps under the skinned frame.
@@ -175,12 +167,15 @@ void TWinSkinForm::AttachCommon(TSkinData* data) {
                      (window.bottom - window.top) - clientRect_.bottom};
 
     if (!subclass_.Install(handle_, TWndMethod::Of<TWinSkinForm, &TWinSkinForm::WindowProcedure>(this))) return;
+    if (frameKind_ == fkMdiFrame) AttachMdiClient();
 
     if (skinFrame_) {
         menuHandle_ = GetMenu(handle_);
         CreateMenuBar();
-        if (showState_ != ssMinimised) SetCaptionStyle(false);
+        const bool maximisedChildren = frameKind_ == fkMdiChild && host_ && host_->MdiChildrenMaximised();
+        if (showState_ != ssMinimised && !maximisedChildren) SetCaptionStyle(false);
         RebuildFrame();
+        if (frameKind_ == fkMdiChild && showState_ == ssMaximised && host_) host_->SetMdiChildrenMaximised(true);
     } else {
         skinState_ = stRunning;
     }
@@ -206,7 +201,9 @@ void TWinSkinForm::Activate() {
     if (ChildSkinner()) ChildSkinner()(*this);
     SwitchFormPopups(true);
 
-    if (skinState_ == stAttached && !isChildStyle_ && borderKind_ != bkNoCaption && showState_ != ssMinimised) {
+    if (skinState_ == stAttached && frameKind_ == fkMdiChild && skinFrame_) {
+        ActivateMdiChild();
+    } else if (skinState_ == stAttached && !isChildStyle_ && borderKind_ != bkNoCaption && showState_ != ssMinimised) {
         skinState_ = stFirstResize;
         Resize(true);
         skinState_ = stRunning;
@@ -276,6 +273,7 @@ void TWinSkinForm::RefreshShowState() { showState_ = ShowStateOf(handle_); }
 void TWinSkinForm::RebuildFrame() {
     if (!skinData_) return;
     painter_.ReadFrameMetrics(*skinData_, borderKind_);
+    if (frameKind_ == fkMdiChild) SetMdiChildMenuHeight();
     if (skinState_ != stAttached) painter_.RenderIcon(handle_);
     ReadButtons();
 }
@@ -290,7 +288,8 @@ void TWinSkinForm::ReapplySkin() {
     }
     for (auto& skinner : skinners_) skinner->SkinChanged();
     skinState_ = stReapplying;
-    if (skinFrame_ && !isChildStyle_ && borderKind_ != bkNoCaption) {
+    if (skinFrame_ && (!isChildStyle_ || frameKind_ == fkMdiChild) && borderKind_ != bkNoCaption &&
+        !MdiChildNotNormal()) {
         Resize(false);
         painter_.BuildRegion(View(), true);
         RedrawWindow(handle_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
@@ -310,6 +309,7 @@ void TWinSkinForm::DropRegion() { painter_.DropRegion(handle_, false); }
 
 void TWinSkinForm::RestoreProcedures() {
     subclass_.Remove();
+    mdiSubclass_.Remove();
     if (relay_) {
         if (relay_->Uninstall()) delete relay_;
         relay_ = nullptr;
@@ -343,13 +343,13 @@ void TWinSkinForm::Detach() {
         SetWindowLongPtrW(handle_, GWL_STYLE, style | WS_SYSMENU);
     }
     SetCaptionStyle(true);
-    if (skinState_ != stDestroying && !isChildStyle_ && IsWindow(handle_)) {
+    if (skinState_ != stDestroying && (!isChildStyle_ || frameKind_ == fkMdiChild) && IsWindow(handle_)) {
         RECT window{};
         GetWindowRect(handle_, &window);
         const TFrameMetrics& m = painter_.Metrics();
         int width = (window.right - window.left) - m.BorderLeft - m.BorderRight + stdExtra_.right;
         int height = (window.bottom - window.top) - m.TitleHeight - m.BorderBottom - m.MenuHeight + stdExtra_.bottom;
-        if (borderKind_ == bkNoCaption || skinState_ == stAttached) {
+        if (borderKind_ == bkNoCaption || skinState_ == stAttached || MdiChildNotNormal()) {
             SetWindowPos(handle_, nullptr, 0, 0, 0, 0, kFrameChanged);
         } else {
             SetWindowPos(handle_, nullptr, 0, 0, width, height,
@@ -519,18 +519,23 @@ void TWinSkinForm::OnEraseBackground(TMessage& message) {
 // The system repaints its own caption when a window with the caption style gets a new text:
 // the style is taken away for the change and the skinned frame painted again after it.
 void TWinSkinForm::OnSetText(TMessage& message) {
-    bool repaint = skinFrame_ && (skinState_ == stRunning || skinState_ == stReapplying) && !isChildStyle_;
+    bool repaint = skinFrame_ && (skinState_ == stRunning || skinState_ == stReapplying) &&
+                   (!isChildStyle_ || frameKind_ == fkMdiChild);
     LONG_PTR style = GetWindowLongPtrW(handle_, GWL_STYLE);
     bool hide = repaint && (style & WS_CAPTION) == WS_CAPTION && showState_ != ssMinimised;
     if (hide) SetWindowLongPtrW(handle_, GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_CAPTION));
     PassOn(message);
     if (hide) SetWindowLongPtrW(handle_, GWL_STYLE, GetWindowLongPtrW(handle_, GWL_STYLE) | WS_CAPTION);
-    if (repaint && IsWindowVisible(handle_)) RepaintFrame();
+    if (!repaint || !IsWindowVisible(handle_)) return;
+    // A maximised child's title shows in its frame's band: the frame repaints.
+    if (MaximisedMdiChild()) PostMessageW(GetParent(handle_), SKM_MDIREFRESH, reinterpret_cast<WPARAM>(handle_), 0);
+    else
+        RepaintFrame();
 }
 
 // The frame is skinned. True when handled.
 bool TWinSkinForm::Stage2(TMessage& message) {
-    if (isChildStyle_) {
+    if (isChildStyle_ && frameKind_ != fkMdiChild) {
         PassOn(message);
         return true;
     }
@@ -547,7 +552,7 @@ bool TWinSkinForm::Stage2(TMessage& message) {
         case WM_GETMINMAXINFO:
             PassOn(message);
             RefreshShowState();
-            SetCaptionStyle(showState_ == ssMinimised);
+            SetCaptionStyle(showState_ == ssMinimised || MaximisedMdiChild());
             return true;
         case WM_WINDOWPOSCHANGED:
             RefreshShowState();
@@ -593,6 +598,7 @@ void TWinSkinForm::OnSysCommand(TMessage& message) {
         showState_ = ssMaximised;
     } else if (command == SC_RESTORE) {
         showState_ = ssNormal;
+        if (frameKind_ == fkMdiChild && host_ && host_->MdiChildrenMaximised()) host_->SetMdiChildrenMaximised(false);
     }
     PassOn(message);
     RefreshShowState();
@@ -617,13 +623,17 @@ void TWinSkinForm::OnSize(TMessage& message) {
         default:
             break;
     }
+    if (frameKind_ == fkMdiChild) {
+        MdiChildSized();
+        return;
+    }
     if (showState_ != ssMinimised && (skinState_ == stRunning || skinState_ == stReapplying))
         painter_.BuildRegion(View(), false);
 }
 
 // The non-client messages, once the skinner runs.
 void TWinSkinForm::Stage3(TMessage& message) {
-    if (skinState_ == stAttached) {
+    if (skinState_ == stAttached || MaximisedMdiChild()) {
         PassOn(message);
         return;
     }
@@ -677,6 +687,15 @@ void TWinSkinForm::NcCalcSize(TMessage& message) {
     RECT proposed = *reinterpret_cast<RECT*>(message.LParam);
     PassOn(message);
     if (borderKind_ == bkNoCaption) return;
+    if (MdiChildNotNormal()) {
+        // A minimised child keeps the system's frame; its title is painted over it.
+        if (message.WParam) {
+            auto* params = reinterpret_cast<NCCALCSIZE_PARAMS*>(message.LParam);
+            params->rgrc[1] = params->rgrc[0];
+            message.Result = WVR_VALIDRECTS;
+        }
+        return;
+    }
     if (message.WParam == 0) {
         // The plain form (a window rect in, its client rect out) gets the skinned frame too.
         *reinterpret_cast<RECT*>(message.LParam) = painter_.ClientRectFor(proposed);
@@ -717,8 +736,11 @@ void TWinSkinForm::NcPaint(TMessage& message) {
     message.Result = 0;
 }
 
+// The system draws nothing: its caption would show for a moment under the skinned one. An MDI
+// frame's client hears of the change as the system's frame procedure would tell it.
 void TWinSkinForm::NcActivate(TMessage& message) {
     active_ = message.WParam != 0;
+    if (frameKind_ == fkMdiFrame && mdiClient_) SendMessageW(mdiClient_, WM_NCACTIVATE, message.WParam, 0);
     RepaintFrame();
     message.Result = TRUE;
 }

@@ -57,6 +57,9 @@ enum TSkinState {
     stDestroyed = 6,  // the window is gone; the manager frees the skinner at its next sweep
 };
 
+// What a skinned window is to the MDI machinery.
+enum TFrameKind { fkPlain = 0, fkMdiFrame = 1, fkMdiChild = 2 };
+
 // Style flags of a form skinner.
 enum : unsigned { fsMaximizeBox = 1, fsMinimizeBox = 2, fsSystemMenu = 8, fsCaptionToggle = 16 };
 
@@ -139,11 +142,31 @@ public:
     // Off while the form changes its menu: the frame is not painted meanwhile.
     bool FramePainting() const { return framePainting_; }
 
+    // MDI (WinSkinFormMdi.cpp).
+    int FrameKind() const { return frameKind_; }
+    // An MDI frame's client window, or null.
+    HWND MdiClient() const { return mdiClient_; }
+    // An MDI child follows the manager's maximised mode: while maximised (or minimised) it keeps
+    // the system's frame, out of sight, and no region; otherwise its skinned frame and region.
+    void FollowMdiMaximised(bool maximised);
+    // An MDI frame with a maximised active child: the child's buttons drawn into the buffer of
+    // the menu band (the band's top-left at 0,0).
+    void PaintMdiButtons(HDC bandDC, const RECT& band);
+    // An MDI frame whose active child is maximised.
+    bool ActiveMdiChildMaximised() const;
+
 private:
     friend class TFormMethodRelay;
     // The form frees its components before its window: from here on the window is a bare one.
     void FormGoing();
-    struct TDepth;
+    // Counts the procedures of a skinner that are on the stack.
+    struct TDepth {
+        explicit TDepth(int& depth) : depth_(depth) { ++depth_; }
+        ~TDepth() { --depth_; }
+        TDepth(const TDepth&) = delete;
+        TDepth& operator=(const TDepth&) = delete;
+        int& depth_;
+    };
     void AttachCommon(TSkinData* data);
     void Activate();
     void Resize(bool firstActivation);
@@ -201,12 +224,26 @@ private:
     bool OnDrawItem(TMessage& message);
     TMenuItem* FindFrameworkItem(UINT command, HIMAGELIST* images) const;
     void SwitchFormPopups(bool ownerDraw);
+    // MDI (WinSkinFormMdi.cpp).
+    void FindMdiClient(DWORD exStyle);
+    void AttachMdiClient();
+    void MdiClientProcedure(TMessage& message);
+    void ActivateMdiChild();
+    void SetMdiChildMenuHeight();
+    void MdiChildSized();
+    void RunMdiChildCommand(UINT command);
+    // An MDI child shown maximised, or not shown normal.
+    bool MaximisedMdiChild() const;
+    bool MdiChildNotNormal() const;
 
     HWND handle_;
     TFormSkinnerHost* host_;
     TForm* form_ = nullptr;
     TSkinData* skinData_ = nullptr;
     TWindowSubclass subclass_;
+    TWindowSubclass mdiSubclass_;  // on the MDI client of an MDI frame
+    HWND mdiClient_ = nullptr;
+    bool savedMenuUpdate_ = true;
     TFormMethodRelay* relay_ = nullptr;  // owned by the form while installed
     TFramePainter painter_;
     std::vector<std::unique_ptr<TSkinControl>> skinners_;
@@ -231,7 +268,7 @@ private:
     int skinState_ = stAttached;
     int borderKind_ = bkFixed;
     int showState_ = ssNormal;
-    int frameKind_ = 0;  // 0 plain; MDI frames and children come later
+    int frameKind_ = fkPlain;
     unsigned styleFlags_ = 0;
     bool skinFrame_ = false;
     bool active_ = true;

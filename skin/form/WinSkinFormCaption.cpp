@@ -88,13 +88,15 @@ void TWinSkinForm::LayoutButtons(int frameWidth) {
     context.Active = active_;
     context.DialogFrame = borderKind_ == bkDialog;
     context.DialogLook = borderKind_ == bkDialog && !isDialogClass_;
-    // The MDI-child buttons of the menu band come with MDI frames.
-    context.MdiChildMaximisedInMenu = false;
+    // The maximised MDI child's buttons in the frame's menu band.
+    context.MdiChildMaximisedInMenu = menuBar_ && ActiveMdiChildMaximised();
     HWND window = handle_;
     context.AskWindow = [window](int code, int action) {
         return SendMessageW(window, SKM_BUTTONVISIBLE, static_cast<WPARAM>(code), action) > 0;
     };
     const TFrameMetrics& m = painter_.Metrics();
+    const TDataSkinObject* bar = skinData_ ? skinData_->MenuBar.get() : nullptr;
+    const TMenuBandPlace band{rightToLeft_, bar && !bar->Image.Empty() ? bar->LeftWidth : 0};
     for (auto& button : buttons_) {
         button->Visible = CaptionButtonVisible(button->Skin, context);
         const TBitmap& image = button->Image();
@@ -102,7 +104,7 @@ void TWinSkinForm::LayoutButtons(int frameWidth) {
         if (!button->Visible || image.Empty()) continue;
         TCaptionPlacement place{button->Skin.Align, button->Skin.Xcoord, button->Skin.Ycoord,
                                 image.Width(),      image.Height(),      button->FrameCount()};
-        button->Bounds = CaptionButtonRect(place, frameWidth, m, TMenuBandPlace{rightToLeft_, 0});
+        button->Bounds = CaptionButtonRect(place, frameWidth, m, band);
     }
 }
 
@@ -247,7 +249,7 @@ void TWinSkinForm::NcLButtonDblClk(TMessage& message) {
 }
 
 void TWinSkinForm::NcRButtonDown(TMessage& message) {
-    if (message.WParam != HTCAPTION || frameKind_ == 2) {
+    if (message.WParam != HTCAPTION || frameKind_ == fkMdiChild) {
         PassOn(message);
         return;
     }
@@ -320,13 +322,17 @@ void TWinSkinForm::RunAction(int action, POINT screen) {
         case caSystemMenu3:
             ShowSystemMenu(screen.x + 1, screen.y + 1);
             return;
-        case caMdiMinimize:
-        case caMdiMinimize2:
         case caMdiRestore:
         case caMdiRestore2:
+            RunMdiChildCommand(SC_RESTORE);
+            return;
         case caMdiClose:
         case caMdiClose2:
-            // The active child of an MDI frame; MDI frames are skinned later.
+            RunMdiChildCommand(SC_CLOSE);
+            return;
+        case caMdiMinimize:
+        case caMdiMinimize2:
+            RunMdiChildCommand(SC_MINIMIZE);
             return;
         default:
             PostMessageW(handle_, SKM_BUTTONACTION, static_cast<WPARAM>(action), 0);

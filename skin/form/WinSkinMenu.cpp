@@ -206,7 +206,8 @@ void TWinSkinMenu::PaintBar(HDC dc, const RECT& band, bool active) {
         const TRect b = item->Bounds.Offset(-band.left, -band.top);
         DrawCaption(buffer.Get(), *item, RECT{b.Left, b.Top, b.Right, b.Bottom});
     }
-    // The maximised MDI child's buttons go here once MDI frames are skinned.
+    // A maximised MDI child's buttons at the band's end.
+    form_.PaintMdiButtons(buffer.Get(), band);
     BitBlt(dc, band.left, band.top, width, height, buffer.Get(), 0, 0, SRCCOPY);
 }
 

@@ -39,6 +39,8 @@ public:
     // Popup menus (menu handles): bind the newest unbound popup to menu; its background bitmap.
     virtual void BindPopupMenu(void* /*menu*/) {}
     virtual void* PopupBackground(void* /*menu*/) const { return nullptr; }
+    // MDI children switched between the maximised presentation and their skinned frames.
+    virtual void MdiChildrenMaximisedChanged(bool /*state*/) {}
 };
 
 using TFormSkinningFactory = std::function<std::unique_ptr<TFormSkinning>(TSkinManage& manager)>;

@@ -79,11 +79,13 @@ private:
     bool done_ = false;
 };
 
-// Watches a new size grip until its creation has completed (its WM_CREATE went through), or
-// until it goes: only then can nothing veto the window any more.
+// Watches a new size grip or MDI child until its creation has completed (its WM_CREATE went
+// through), or until it goes: only then can nothing veto the window any more.
 class TWinFormSkinning::TGripWatch {
 public:
-    TGripWatch(TWinFormSkinning& owner, HWND window) : owner_(owner), window_(window) {
+    using TCreated = void (TWinFormSkinning::*)(HWND);
+    TGripWatch(TWinFormSkinning& owner, HWND window, TCreated created = &TWinFormSkinning::SizeGripCreated)
+        : owner_(owner), window_(window), created_(created) {
         if (!subclass_.Install(window, TWndMethod::Of<TGripWatch, &TGripWatch::Procedure>(this))) done_ = true;
     }
     TGripWatch(const TGripWatch&) = delete;
@@ -97,12 +99,13 @@ private:
         if (message.Msg == WM_CREATE || message.Msg == WM_NCDESTROY) {
             subclass_.Remove();
             done_ = true;
-            if (message.Msg == WM_CREATE && message.Result != -1) owner_.SizeGripCreated(window_);
+            if (message.Msg == WM_CREATE && message.Result != -1) (owner_.*created_)(window_);
         }
     }
 
     TWinFormSkinning& owner_;
     HWND window_;
+    TCreated created_;
     TWindowSubclass subclass_;
     bool done_ = false;
 };
@@ -236,6 +239,29 @@ void TWinFormSkinning::SizeGripCreated(HWND window) {
         if (TWinSkinForm* skinner = FindFormSkinner(GetAncestor(window, GA_ROOT))) SkinWindow(*skinner, window);
     } catch (...) {
     }
+}
+
+void TWinFormSkinning::AttachMdiChild(HWND window) {
+    if (!manager_.FSkinning || Inert()) return;
+    gripWatches_.push_back(std::make_unique<TGripWatch>(*this, window, &TWinFormSkinning::MdiChildCreated));
+}
+
+void TWinFormSkinning::MdiChildCreated(HWND window) {
+    if (Inert() || !IsWindow(window) || FindFormSkinner(window)) return;
+    // A child that cannot be skinned keeps the system's look.
+    try {
+        AttachWindow(window);
+    } catch (...) {
+    }
+}
+
+void TWinFormSkinning::MdiChildrenMaximisedChanged(bool state) {
+    std::vector<TWinSkinForm*> children;
+    for (const auto& skinner : forms_)
+        if (skinner->FrameKind() == fkMdiChild && !WindowGone(*skinner)) children.push_back(skinner.get());
+    // What one child does may take another off the list: ask only those still listed.
+    for (TWinSkinForm* child : children)
+        if (Listed(child)) child->FollowMdiMaximised(state);
 }
 
 void TWinFormSkinning::WindowActivated(HWND window) {

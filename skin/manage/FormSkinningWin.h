@@ -56,6 +56,7 @@ public:
     // bitmap of the popup showing menu (null when none is bound to it or not painted yet).
     void BindPopupMenu(void* menu) override;
     void* PopupBackground(void* menu) const override;
+    void MdiChildrenMaximisedChanged(bool state) override;
     bool IsPopupWrapped(HWND window) const;
     int PopupCount() const { return static_cast<int>(popups_.size()); }
 
@@ -88,8 +89,10 @@ private:
     // wrapper goes when the window is destroyed.
     void AttachPopup(HWND window);
     void DetachPopup(HWND window);
-    // Seam for MDI children.
-    void AttachMdiChild(HWND) {}
+    // An MDI child is watched until its creation has completed, then attached: its framework
+    // form knows its window from then on.
+    void AttachMdiChild(HWND window);
+    void MdiChildCreated(HWND window);
 
     TSkinManage& manager_;
     THookHandle hook_;

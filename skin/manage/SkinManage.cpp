@@ -130,6 +130,13 @@ void TSkinManage::ReloadMetrics() {
     if (FPendingData && !destroying_) skinning_->ReloadMetrics(*FPendingData);
 }
 
+void TSkinManage::SetMdiChildrenMaximised(bool state) {
+    if (state == FMDIMaximized || destroying_) return;
+    if (FDefaultData && InSet(FDefaultData->Options, xoMDIChildBorder)) return;
+    FMDIMaximized = state;
+    skinning_->MdiChildrenMaximisedChanged(state);
+}
+
 void TSkinManage::PurgeForms() {
     if (!destroying_) skinning_->PurgeForms();
 }

@@ -61,6 +61,14 @@ public:
     void SetMenuContext(int context) override { FMenuContext = context; }
     void BindPopupMenu(void* menu) override { skinning_->BindPopupMenu(menu); }
     void* PopupBackground(void* menu) const override { return skinning_->PopupBackground(menu); }
+    void RecordMdiFrame(void* client, void* form) override {
+        FMDIClient = client;
+        FMDIFrameForm = form;
+    }
+    void* MdiClient() const override { return FMDIClient; }
+    bool MdiChildrenMaximised() const override { return FMDIMaximized; }
+    // Nothing when the state is unchanged or MDI children keep the system's frames.
+    void SetMdiChildrenMaximised(bool state) override;
 
     int FAction = saNone;
     TSkinData* FPendingData = nullptr;
@@ -72,6 +80,9 @@ public:
     // On while an activation walks the existing forms.
     bool FSweep = false;
     int FMenuContext = mcPopup;
+    bool FMDIMaximized = false;
+    void* FMDIClient = nullptr;     // HWND of the application's MDI client
+    void* FMDIFrameForm = nullptr;  // its frame's framework form
 
 private:
     std::vector<TSkinData*> FSkinDatas;

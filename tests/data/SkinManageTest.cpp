@@ -30,6 +30,9 @@ public:
     void ReloadMetrics(TSkinData& d) override { log_.push_back("metrics of " + d.Name()); }
     void ForgetSkinData(TSkinData& d) override { log_.push_back("forget " + d.Name()); }
     void Shutdown() override { log_.push_back("shutdown"); }
+    void MdiChildrenMaximisedChanged(bool state) override {
+        log_.push_back(state ? "children maximised" : "children normal");
+    }
 
 private:
     TSkinManage& manager_;
@@ -84,6 +87,35 @@ TEST_F(SkinManageTest, TheFirstMainformComponentIsTheDefault) {
     EXPECT_EQ(nullptr, m.FDefaultData);
     m.RemoveSkinData(&main2);
     m.RemoveSkinData(&dialog);
+}
+
+// The MDI children follow the maximised mode only when it changes, and never while the main
+// component lets children keep the system's frames.
+TEST_F(SkinManageTest, MdiChildrenFollowOnlyAChangeOfTheMaximisedMode) {
+    struct Step {
+        bool state;
+        bool childBorders;
+        std::vector<std::string> told;
+        bool after;
+    };
+    const Step steps[] = {
+        {false, false, {}, false}, {true, false, {"children maximised"}, true}, {true, false, {}, true},
+        {false, true, {}, true},   {false, false, {"children normal"}, false},  {true, true, {}, false},
+    };
+    TSkinData main(nullptr);
+    TSkinManage& m = *EnsureSkinManager();
+    m.AddSkinData(&main);
+    TakeLog();
+    for (const Step& step : steps) {
+        main.Options = step.childBorders ? kDefaultSkinOptions | SetBit(xoMDIChildBorder) : kDefaultSkinOptions;
+        m.SetMdiChildrenMaximised(step.state);
+        EXPECT_EQ(step.told, TakeLog()) << "to " << step.state << (step.childBorders ? " with child borders" : "");
+        EXPECT_EQ(step.after, m.MdiChildrenMaximised());
+    }
+    int client = 0, form = 0;
+    m.RecordMdiFrame(&client, &form);
+    EXPECT_EQ(&client, m.MdiClient());
+    m.RemoveSkinData(&main);
 }
 
 TEST_F(SkinManageTest, RequestsBeforeTheFirstActivationOnlySwitchSkinning) {

@@ -30,6 +30,7 @@ enum class TCountRun {
     crNone,
     crSkinSwitches,  // a round: a switch to the next built-in skin
     crOpenDialog,    // a round: the skinned open dialog shown and closed
+    crMdiChildren,   // a round: a child of the MDI form made, skinned and closed
 };
 
 struct TGalleryOptions {
@@ -38,6 +39,8 @@ struct TGalleryOptions {
     int Page = 1;  // from 1; may lie past the last page, which the caller refuses
     TCountRun Count = TCountRun::crNone;
     int CountRounds = 0;  // positive when Count is a run
+    // The form to open instead of the pages: empty for the pages, "mdi" for the MDI frame.
+    std::string Form;
 };
 
 struct TGalleryArgs {
@@ -46,11 +49,12 @@ struct TGalleryArgs {
     std::string Error;  // what was wrong, for the console, when not Ok
 };
 
-// Reads `[--skin 0..4|PATH] [--off] [--page N] [--count-switches N | --count-open-dialog N]`
+// Reads `[--skin 0..4|PATH] [--off] [--page N] [--form mdi]
+// [--count-switches N | --count-open-dialog N | --count-mdi N]`
 // (each at most once; "--name=value" is read as "--name value"); a count run needs skinning on.
 // A --skin value made of digits is an item number and must be below the number of built-in
 // skins; anything else is a path. A page or a number of rounds is a positive decimal number;
-// one too large for an int counts as the largest int.
+// one too large for an int counts as the largest int. --count-mdi opens the MDI form.
 TGalleryArgs ParseGalleryArgs(const std::vector<std::string>& args);
 
 }  // namespace tw::gallery

@@ -17,6 +17,7 @@ struct TArgsCase {
     std::string ErrorPart;  // a piece of the error text when refused
     TCountRun Count = TCountRun::crNone;
     int Rounds = 0;
+    std::string Form = "";
 };
 
 TArgsCase Accepted(std::vector<std::string> args, int index = kDefaultSkinIndex, std::string path = "", bool on = true,
@@ -26,6 +27,10 @@ TArgsCase Accepted(std::vector<std::string> args, int index = kDefaultSkinIndex,
 TArgsCase Counting(std::vector<std::string> args, TCountRun count, int rounds, int index = kDefaultSkinIndex,
                    int page = 1) {
     return {std::move(args), true, index, "", true, page, "", count, rounds};
+}
+TArgsCase OnForm(TArgsCase c, std::string form) {
+    c.Form = std::move(form);
+    return c;
 }
 TArgsCase Refused(std::vector<std::string> args, std::string errorPart) {
     return {std::move(args), false, 0, "", true, 1, std::move(errorPart)};
@@ -89,6 +94,18 @@ TEST(GalleryArgsTest, Table) {
         Refused({"--off", "--count-open-dialog", "3"}, "needs skinning on"),
         Refused({"--count-switches", "3", "--off"}, "needs skinning on"),
         Refused({"--count-switch", "3"}, "unknown argument \"--count-switch\""),
+        // The MDI form, and its count run, which opens it whether asked or not.
+        OnForm(Accepted({"--form", "mdi", "--skin", "3"}, 3), "mdi"),
+        OnForm(Accepted({"--form=mdi", "--off"}, kDefaultSkinIndex, "", false), "mdi"),
+        OnForm(Counting({"--count-mdi", "100"}, TCountRun::crMdiChildren, 100), "mdi"),
+        OnForm(Counting({"--form", "mdi", "--count-mdi=7", "--skin", "1"}, TCountRun::crMdiChildren, 7, 1), "mdi"),
+        Refused({"--form", "pages"}, "no form \"pages\""),
+        Refused({"--form"}, "--form needs"),
+        Refused({"--form", "mdi", "--form", "mdi"}, "--form is given twice"),
+        Refused({"--count-mdi", "0"}, "from 1"),
+        Refused({"--count-mdi", "5", "--off"}, "needs skinning on"),
+        Refused({"--count-mdi", "5", "--count-switches", "5"}, "--count-switches and --count-mdi"),
+        Refused({"--form", "mdi", "--count-switches", "5"}, "not on --form mdi"),
     };
     for (const TArgsCase& c : cases) {
         std::string shown;
@@ -108,6 +125,7 @@ TEST(GalleryArgsTest, Table) {
         EXPECT_EQ(c.Page, got.Options.Page);
         EXPECT_EQ(c.Count, got.Options.Count);
         EXPECT_EQ(c.Rounds, got.Options.CountRounds);
+        EXPECT_EQ(c.Form, got.Options.Form);
     }
 }
 

@@ -30,13 +30,19 @@ constexpr const char* kTypeNames[OBJ_COLORSPACE + 1] = {"",        "pen",    "br
                                                         "palette", "font",   "bitmap",    "region",      "metafile",
                                                         "memdc",   "extpen", "enhmetadc", "enhmetafile", "colorspace"};
 
-void Print(const std::string& text) {
+}  // namespace
+
+void PrintCountLine(const std::string& text) {
     HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
     DWORD written = 0;
     if (!out || out == INVALID_HANDLE_VALUE ||
         !WriteFile(out, text.data(), static_cast<DWORD>(text.size()), &written, nullptr))
         OutputDebugStringW(WideFromUtf8(text).c_str());
 }
+
+namespace {
+
+void Print(const std::string& text) { PrintCountLine(text); }
 
 // Every figure of a count under one name, in one order, for printing and comparing.
 template <class Visit>
@@ -75,8 +81,9 @@ void RepaintAll(HWND window) {
     RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
-// Lets the program work until done() holds; false when the time is up or the program ends.
-bool PumpUntil(TApplication& app, const std::function<bool()>& done, DWORD timeout) {
+}  // namespace
+
+bool PumpUntil(TApplication& app, const std::function<bool()>& done, unsigned long timeout) {
     const DWORD start = GetTickCount();
     while (!done()) {
         if (GetTickCount() - start > timeout) return false;
@@ -85,6 +92,20 @@ bool PumpUntil(TApplication& app, const std::function<bool()>& done, DWORD timeo
     }
     return true;
 }
+
+int ReportCounts(const std::string& what, const TGuiObjectCount& before, const TGuiObjectCount& after) {
+    Print("before " + what + ": " + Describe(before) + "\n");
+    Print("after " + what + ":  " + Describe(after) + "\n");
+    const std::string differences = Differences(before, after);
+    if (!differences.empty()) {
+        Print("counts differ:" + differences + "\n");
+        return kExitCountsDiffer;
+    }
+    Print("counts equal\n");
+    return 0;
+}
+
+namespace {
 
 // Closes the gallery's open dialog from a thread timer once the dialog is up and skinned: the
 // timer's messages come through the dialog's own modal loop. One closer runs at a time.
@@ -180,15 +201,7 @@ public:
         Settle();
         test::CountGuiObjects(after);
 
-        Print("before " + what + ": " + Describe(before) + "\n");
-        Print("after " + what + ":  " + Describe(after) + "\n");
-        const std::string differences = Differences(before, after);
-        if (!differences.empty()) {
-            Print("counts differ:" + differences + "\n");
-            return kExitCountsDiffer;
-        }
-        Print("counts equal\n");
-        return 0;
+        return ReportCounts(what, before, after);
     }
 
 private:

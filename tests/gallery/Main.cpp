@@ -14,6 +14,7 @@
 #include "tests/gallery/FrmGallery.h"
 #include "tests/gallery/GalleryArgs.h"
 #include "tests/gallery/GalleryCount.h"
+#include "tests/gallery/GalleryFormMdi.h"
 #include "tests/gallery/GalleryPages.h"
 
 namespace {
@@ -47,8 +48,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const TGalleryArgs parsed = ParseGalleryArgs(CommandLineArguments());
     if (!parsed.Ok) {
         Complain(parsed.Error +
-                 "\nusage: SkinGallery.exe [--skin 0..4|PATH] [--off] [--page N]"
-                 " [--count-switches N | --count-open-dialog N]");
+                 "\nusage: SkinGallery.exe [--skin 0..4|PATH] [--off] [--page N] [--form mdi]"
+                 " [--count-switches N | --count-open-dialog N | --count-mdi N]");
         return kExitBadArguments;
     }
     if (parsed.Options.Page > GalleryPageCount()) {
@@ -64,6 +65,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     application.SetTitle(L"Skin Gallery");
     tw::SetSkinMessageHook([](const std::string& text) { Complain("skin reader: " + text); });
     try {
+        if (parsed.Options.Form == "mdi") return RunMdiGallery(application, parsed.Options);
         TFrmGallery* form = application.CreateForm<TFrmGallery>();
         form->Start(parsed.Options);
         if (parsed.Options.Count != TCountRun::crNone) return RunObjectCount(application, *form, parsed.Options);

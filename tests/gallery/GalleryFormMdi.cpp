@@ -1,0 +1,219 @@
+#include "tests/gallery/GalleryFormMdi.h"
+
+#include "app/MainFormSkin.h"
+#include "framework/core/ClassInfo.h"
+#include "framework/win/Forms.h"
+#include "framework/win/Menus.h"
+#include "framework/win/StdCtrls.h"
+#include "skin/data/CaptionButtons.h"
+#include "skin/data/SkinData.h"
+#include "skin/form/SkinCaption.h"
+#include "skin/form/WinSkinForm.h"
+#include "skin/manage/FormSkinningWin.h"
+#include "skin/manage/SkinManage.h"
+#include "skin/package/SkinStore.h"
+#include "tests/gallery/GalleryCount.h"
+#include "tests/gallery/GallerySkin.h"
+#include "tests/support/GuiObjectCount.h"
+
+namespace tw::gallery {
+
+namespace {
+
+constexpr int kFrameClientWidth = 720;
+constexpr int kFrameClientHeight = 480;
+constexpr int kChildClientWidth = 300;
+constexpr int kChildClientHeight = 150;
+constexpr DWORD kStepTimeout = 20000;
+constexpr int kWarmUpChildren = 3;
+
+// A child with a few controls, so its control skinners come and go with it.
+class TFrmGalleryMdiChild : public TMDIChild {
+    TW_CLASS_INFO()
+public:
+    TFrmGalleryMdiChild(TMDIForm* frame, int number) : TMDIChild(frame) {
+        SetCaption(L"Child " + std::to_wstring(number));
+        SetBounds(16 + 24 * ((number - 1) % 6), 16 + 24 * ((number - 1) % 6), 0, 0);
+        SetClientWidth(kChildClientWidth);
+        SetClientHeight(kChildClientHeight);
+        auto* label = new TLabel(this);
+        label->SetParent(this);
+        label->SetBounds(10, 12, 0, 0);
+        label->SetCaption(L"Child " + std::to_wstring(number) + L" 子窗口");
+        auto* edit = new TEdit(this);
+        edit->SetParent(this);
+        edit->SetBounds(10, 36, 200, 22);
+        edit->SetText(L"text " + std::to_wstring(number));
+        auto* button = new TButton(this);
+        button->SetParent(this);
+        button->SetBounds(10, 70, 90, 26);
+        button->SetCaption(L"Button");
+    }
+};
+
+const TClassInfo& TFrmGalleryMdiChild::StaticClassInfo() {
+    static const TClassInfo info{"TFrmGalleryMdiChild", &TMDIChild::StaticClassInfo(), {}};
+    return info;
+}
+
+TWinFormSkinning* PlatformSkinning() {
+    TSkinManage* manager = SkinManager();
+    return manager ? dynamic_cast<TWinFormSkinning*>(&manager->FormSkinning()) : nullptr;
+}
+
+int LiveSkinners() {
+    TSkinManage* manager = SkinManager();
+    TWinFormSkinning* skinning = PlatformSkinning();
+    if (!manager || !skinning) return -1;
+    manager->PurgeForms();
+    return skinning->SkinnerCount() + skinning->RetiredCount();
+}
+
+LRESULT BandButtonCentre(HWND frame, int action) {
+    TWinFormSkinning* skinning = PlatformSkinning();
+    TWinSkinForm* skinner = skinning ? skinning->FindFormSkinner(frame) : nullptr;
+    if (!skinner || !skinner->ActiveMdiChildMaximised()) return -1;
+    for (const auto& button : skinner->Buttons()) {
+        if (button->Action() != action || !button->Visible || button->Skin.Visibility != kMenuBandVisibility) continue;
+        const TRect& b = button->Bounds;
+        return MAKELONG((b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2);
+    }
+    return -1;
+}
+
+bool Skinned(HWND window) { return window && IsWindow(window) && SendMessageW(window, SKM_QUERY, 0, 0) == 1; }
+
+}  // namespace
+
+const TClassInfo& TFrmGalleryMdi::StaticClassInfo() {
+    static const TClassInfo info{"TFrmGalleryMdi", &TMDIForm::StaticClassInfo(), {}};
+    return info;
+}
+
+TFrmGalleryMdi::TFrmGalleryMdi(TComponent* owner) : TMDIForm(owner) {
+    SetName("FrmGalleryMdi");
+    SetCaption(L"Skin Gallery - MDI");
+    SetPosition(TPosition::poScreenCenter);
+    SetClientWidth(kFrameClientWidth);
+    SetClientHeight(kFrameClientHeight);
+
+    const TMainFormSkin skin = CreateMainFormSkin(*this);
+    SkinData1 = skin.Data;
+    SkinStore1 = skin.Store;
+    SkinCaption1 = skin.Caption;
+    SkinCaption1->SetActive(true);
+
+    MainMenu1 = new TMainMenu(this);
+    MainMenu1->SetName("MainMenu1");
+    TMenuItem& file = MainMenu1->Items().Add(L"&File");
+    file.Add(L"&New child", [this](TMenuItem&) { NewChild(); });
+    file.Add(L"&Close child", [this](TMenuItem&) { CloseActiveChild(); });
+    TMenuItem& window = MainMenu1->Items().Add(L"&Window");
+    window.Add(L"&Tile", [this](TMenuItem&) { Tile(); });
+    window.Add(L"&Cascade", [this](TMenuItem&) { Cascade(); });
+    SetMainMenu(MainMenu1);
+    SetWindowMenuItem(&window);
+}
+
+void TFrmGalleryMdi::Start(const TGalleryOptions& options) {
+    const TSkinLoadResult result = LoadGallerySkin(*SkinData1, *SkinStore1, options.Skin, options.SkinningOn);
+    std::wstring title = L"Skin Gallery - MDI";
+    if (!result.Name.empty()) title += L" - " + result.Name;
+    if (!options.SkinningOn) title += L" - skinning off";
+    SetCaption(title);
+    if (HandleAllocated()) SetWindowTextW(Handle(), title.c_str());
+    Show();
+    if (options.Count == TCountRun::crNone) {
+        NewChild();
+        NewChild();
+    }
+}
+
+TMDIChild* TFrmGalleryMdi::NewChild() {
+    auto* child = new TFrmGalleryMdiChild(this, ++made_);
+    child->Show();
+    child->Activate();
+    return child;
+}
+
+void TFrmGalleryMdi::CloseActiveChild() {
+    if (TMDIChild* child = ActiveMDIChild()) PostMessageW(child->Handle(), WM_CLOSE, 0, 0);
+}
+
+void TFrmGalleryMdi::WndProc(TMessage& message) {
+    switch (message.Msg) {
+        case WM_GALLERY_MDI_SKINNERS:
+            message.Result = LiveSkinners();
+            return;
+        case WM_GALLERY_MDI_NEW_CHILD:
+            message.Result = reinterpret_cast<LRESULT>(NewChild()->Handle());
+            return;
+        case WM_GALLERY_MDI_BAND_BUTTON:
+            message.Result = BandButtonCentre(Handle(), static_cast<int>(message.WParam));
+            return;
+        case WM_GALLERY_MDI_CHILDREN:
+            message.Result = MDIChildCount();
+            return;
+        default:
+            TMDIForm::WndProc(message);
+    }
+}
+
+namespace {
+
+// One round: a child made, skinned with its controls, painted, closed and gone.
+bool ChildRound(TApplication& app, TFrmGalleryMdi& frame) {
+    const HWND child = frame.NewChild()->Handle();
+    if (!PumpUntil(
+            app, [child] { return Skinned(child); }, kStepTimeout))
+        return false;
+    RedrawWindow(child, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    PostMessageW(child, WM_CLOSE, 0, 0);
+    return PumpUntil(
+        app, [child] { return !IsWindow(child); }, kStepTimeout);
+}
+
+int CountChildRounds(TApplication& app, TFrmGalleryMdi& frame, int rounds) {
+    const auto fail = [](const std::string& why) {
+        PrintCountLine("count run: " + why + "\n");
+        return kExitCannotCount;
+    };
+    test::TGuiObjectCount before, after;
+    if (!test::CountGuiObjects(before)) return fail("this process's GDI objects cannot be counted here");
+    if (!PumpUntil(
+            app, [&frame] { return Skinned(frame.Handle()); }, kStepTimeout))
+        return fail("the MDI frame was not skinned");
+    for (int i = 0; i < kWarmUpChildren; ++i)
+        if (!ChildRound(app, frame)) return fail("the warm-up got stuck");
+    app.ProcessMessages();
+    const int skinnersBefore = LiveSkinners();
+    test::CountGuiObjects(before);
+    for (int round = 1; round <= rounds; ++round)
+        if (!ChildRound(app, frame)) return fail("round " + std::to_string(round) + " got stuck");
+    app.ProcessMessages();
+    const int skinnersAfter = LiveSkinners();
+    test::CountGuiObjects(after);
+    PrintCountLine("form skinners: " + std::to_string(skinnersBefore) + " before, " + std::to_string(skinnersAfter) +
+                   " after\n");
+    const int code = ReportCounts(std::to_string(rounds) + " MDI child lifetimes", before, after);
+    return skinnersBefore == skinnersAfter ? code : kExitCountsDiffer;
+}
+
+}  // namespace
+
+int RunMdiGallery(TApplication& app, const TGalleryOptions& options) {
+    auto* frame = app.CreateForm<TFrmGalleryMdi>();
+    frame->Start(options);
+    if (options.Count == TCountRun::crMdiChildren) {
+        try {
+            return CountChildRounds(app, *frame, options.CountRounds);
+        } catch (const std::exception& error) {
+            PrintCountLine(std::string("count run: ") + error.what() + "\n");
+            return kExitCannotCount;
+        }
+    }
+    app.Run();
+    return 0;
+}
+
+}  // namespace tw::gallery
