@@ -17,6 +17,7 @@
 #include "skin/controls/SkinEdit.h"
 #include "skin/controls/SkinGroupBox.h"
 #include "skin/controls/SkinHeader.h"
+#include "skin/controls/SkinMP.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinScrollbar.h"
@@ -145,6 +146,8 @@ std::unique_ptr<TControlSkinner> MakeSkinner(TSkinnerKind kind) {
             return std::make_unique<TSkinTabBtn>();
         case TSkinnerKind::Header:
             return std::make_unique<TSkinHeader>();
+        case TSkinnerKind::MediaPlayer:
+            return std::make_unique<TSkinMP>();
         default:
             return nullptr;  // the other families are not built in this program yet
     }

@@ -33,6 +33,7 @@ enum class TSkinnerKind {
     SpeedButton,  // a windowless tool button, painted in its parent's paint
     TabButtons,   // a tab control whose tabs are buttons
     Header,       // a stand-alone header
+    MediaPlayer,  // a media player's buttons, covered by a skinned panel
     Other,        // a kind of skinner this program has no use for (tabs of other families...)
 };
 
