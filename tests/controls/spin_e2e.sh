@@ -3,13 +3,13 @@
 # edit, status bar and media player of the page answers the skin query with 1 and shows no
 # pixel in the bench's signature colours (the system's face, shadow and light). Under the real
 # mouse a click on the upper arrow of the buddy up-down steps its edit from 5 to 6 and the
-# lower one back; a click on the spin edit's upper arrow steps its Value by its Increment; a
-# click on the date picker's skinned arrow opens its calendar (a pop-up window appears); the
-# status bar's panels hold their texts and show dark text pixels in each panel. On the media
-# players, a held press shows the button pressed in, its release arrives as the click of that
-# button, a disabled button's click arrives as none, and on a player with buttons hidden the
-# shown ones share its width. (The page's GDI and USER objects over 200 skin switches are counted
-# by the test controls.spin_count_switches.)
+# lower one back; a click on the spin edit's upper arrow, and its arrow keys, step its Value by
+# its Increment; a click on the date picker's skinned arrow opens its calendar (a pop-up window
+# appears); the status bar's panels hold their texts and show dark text pixels in each panel.
+# On the media players, a held press shows the button pressed in, its release arrives as the
+# click of that button, a disabled button's click arrives as none, and on a player with buttons
+# hidden the shown ones share its width. (The page's GDI and USER objects over 200 skin
+# switches are counted by the test controls.spin_count_switches.)
 # usage: tests/controls/spin_e2e.sh <build>/bin/SkinGallery.exe
 set -euo pipefail
 . "$(cd "$(dirname "$0")" && pwd)/../e2e/e2e-lib.sh"
@@ -82,6 +82,11 @@ for skin in 0 1 2 3 4; do
     e2e_expect "a click on the spin edit's up arrow steps it by its increment" 15 \
       "$(tw_driver prop "${G[@]}" spnCount.Value)"
     e2e_expect "the spin edit shows the step" 15 "$(tw_driver prop "${G[@]}" spnCount.Text)"
+    # Its arrow keys step it too, once the text has the focus.
+    tw_xclick $((ax - 30)) $((ay + ah / 2))
+    tw_xkeys Up Up Down
+    sleep 0.5
+    e2e_expect "the spin edit's arrow keys step it" 20 "$(tw_driver prop "${G[@]}" spnCount.Value)"
 
     # The media players: nine buttons of 39 over mpFull; play, stop and eject of 40 over mpFew.
     read -r mw mh mx my < <(split "$(box_of TMediaPlayer)")
