@@ -21,6 +21,7 @@
 #include "skin/controls/SkinHeader.h"
 #include "skin/controls/SkinMenuButton.h"
 #include "skin/controls/SkinObjImage.h"
+#include "skin/controls/SkinMP.h"
 #include "skin/controls/SkinProgress.h"
 #include "skin/controls/SkinScControl.h"
 #include "skin/controls/SkinScrollbar.h"
@@ -183,6 +184,8 @@ std::unique_ptr<TControlSkinner> MakeSkinner(TSkinnerKind kind) {
             return std::make_unique<TSkinAdvPage>();
         case TSkinnerKind::ObjImage:
             return std::make_unique<TSkinObjImage>();
+        case TSkinnerKind::MediaPlayer:
+            return std::make_unique<TSkinMP>();
         default:
             return nullptr;  // the other families are not built in this program yet
     }

@@ -64,6 +64,7 @@ TSkinnerChoice ChooseForControl(const TControlFacts& f, uint32_t set, bool hasTa
     if (name == "TTABSHEET" && in(xcTab) && hasTabs) return Gives(TSkinnerKind::TabSheet);
     if (name == "TMVCPANEL") return Gives(TSkinnerKind::None, true);
     if ((name == "TUPDOWN" || name == "TSPINBUTTON") && in(xcSpin)) return Gives(TSkinnerKind::UpDown);
+    if (name == "TMEDIAPLAYER" && in(xcButton)) return Gives(TSkinnerKind::MediaPlayer);
     // Our own scroll bar control and track bar, and the scrolled memo and list box.
     if (name == "TSCROLLBAR" && in(xcScrollbar)) return Gives(TSkinnerKind::ScControl);
     if (name == "TTRACKBAR" && in(xcTrackBar)) return Gives(TSkinnerKind::TrackBar);
@@ -112,7 +113,8 @@ TSkinnerChoice ChooseForSkin3rd(const std::string& rawValue, uint32_t set, bool 
     if (value == "trackbar") return when(xcButton, TSkinnerKind::TrackBar);
     if (value == "bitbtn") return when(xcButton, TSkinnerKind::BitButton);
     if (value == "menubtn") return when(xcButton, TSkinnerKind::MenuButton);
-    if (value == "mediaplayer" || value == "pngbitbtn") return when(xcButton, TSkinnerKind::Other);
+    if (value == "mediaplayer") return when(xcButton, TSkinnerKind::MediaPlayer);
+    if (value == "pngbitbtn") return when(xcButton, TSkinnerKind::Other);
     if (value == "speedbutton") return when(xcSpeedButton, TSkinnerKind::SpeedButton);
     if (value == "advpagecontrol") return when(xcTab, TSkinnerKind::AdvPage, false, true);
     if (value == "radiogroup") return when(xcGroupBox, TSkinnerKind::RadioGroup, false, true);

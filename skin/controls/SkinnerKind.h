@@ -37,6 +37,7 @@ enum class TSkinnerKind {
     AdvPage,      // a page control that takes its tab backgrounds as bitmaps
     RadioGroup,   // a frame of radio buttons: each button skinned, then the frame as a group box
     ObjImage,     // a check or radio button that takes a glyph strip built from the skin's
+    MediaPlayer,  // a media player's buttons, covered by a skinned panel
     Other,        // a kind of skinner this program has no use for (tabs of other families...)
 };
 

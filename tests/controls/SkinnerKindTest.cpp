@@ -68,6 +68,9 @@ TEST(SkinnerKindTest, FrameworkControlsByFamilyThenByName) {
         {Facts("TUpDown"), kAll & ~(1u << xcSpin), false, K::None, false, false},
         // A spin edit's arrows are its child: the edit dispatches them.
         {Facts("TSpinEdit", [](TControlFacts& f) { f.IsEdit = true; }), kAll, false, K::Edit, true, false},
+        // The media player is covered by a panel drawn with the skin's buttons.
+        {Facts("TMediaPlayer"), kAll, false, K::MediaPlayer, false, false},
+        {Facts("TMediaPlayer"), kAll & ~(1u << xcButton), false, K::None, false, false},
         {Facts("TDateTimePicker"), kAll, false, K::DateTime, false, false},
         {Facts("TDateTimePicker"), kAll & ~(1u << xcCombo), false, K::None, false, false},
         {Facts("TStatusBar"), kAll, false, K::StatusBar, false, false},
@@ -120,6 +123,8 @@ TEST(SkinnerKindTest, Skin3rdWordsDecideEvenWhenTheyGiveNothing) {
         {"trackbar", kAll & ~SetBit(xcButton), K::None},
         {"advpagecontrol", kAll, K::AdvPage},
         {"AdvPageControl", kAll & ~SetBit(xcTab), K::None},
+        {"mediaplayer", kAll, K::MediaPlayer},
+        {"mediaplayer", kAll & ~SetBit(xcButton), K::None},
     };
     for (const Case& c : cases) {
         TSkinnerChoice got = ChooseForSkin3rd(c.value, c.set, false);

@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
 # The gallery's Spin page under Wine. Under each built-in skin every up-down, date picker, spin
-# edit and status bar of the page answers the skin query with 1 and shows no pixel in the
-# bench's signature colours (the system's face, shadow and light). Under the real mouse a click
-# on the upper arrow of the buddy up-down steps its edit from 5 to 6 and the lower one back;
-# a click on the date picker's skinned arrow opens its calendar (a pop-up window appears);
-# the status bar's panels hold their texts and show dark text pixels in each panel.
+# edit, status bar and media player of the page answers the skin query with 1 and shows no
+# pixel in the bench's signature colours (the system's face, shadow and light). Under the real
+# mouse a click on the upper arrow of the buddy up-down steps its edit from 5 to 6 and the
+# lower one back; a click on the spin edit's upper arrow, and its arrow keys, step its Value by
+# its Increment; a click on the date picker's skinned arrow opens its calendar (a pop-up window
+# appears); the status bar's panels hold their texts and show dark text pixels in each panel.
+# On the media players, a held press shows the button pressed in, its release arrives as the
+# click of that button, a disabled button's click arrives as none, and on a player with buttons
+# hidden the shown ones share its width. (The page's GDI and USER objects over 200 skin
+# switches are counted by the test controls.spin_count_switches.)
 # usage: tests/controls/spin_e2e.sh <build>/bin/SkinGallery.exe
 set -euo pipefail
 . "$(cd "$(dirname "$0")" && pwd)/../e2e/e2e-lib.sh"
@@ -12,7 +17,7 @@ set -euo pipefail
 
 e2e_init spin "${1:?usage: spin_e2e.sh SkinGallery.exe}"
 G=(--class TFrmGallery)
-PATTERN='\(TUpDown\|TDateTimePicker\|TStatusBar\)[^ ]*'
+PATTERN='\(TUpDown\|TDateTimePicker\|TStatusBar\|TSpinEdit\|TMediaPlayer\)[^ ]*'
 
 query() { tw_driver send --hwnd "$1" $SKM_QUERY 2>/dev/null | cut -d' ' -f1; }
 # controls: "HANDLE CLASS WxH+X+Y" of every visible control of the page's families.
@@ -43,7 +48,7 @@ for skin in 0 1 2 3 4; do
     e2e_expect "skin $skin: signature pixels in $cls ($box)" 0 "$(tw_signature_pixels "$shot" "$box")"
     count=$((count + 1))
   done < <(controls)
-  [ "$count" -ge 7 ] || e2e_fail "skin $skin: only $count controls of the page found"
+  [ "$count" -ge 13 ] || e2e_fail "skin $skin: only $count controls of the page found"
   echo "ok: skin $skin: $count controls skinned, no system colours"
 
   if [ "$skin" = 0 ]; then
@@ -69,6 +74,52 @@ for skin in 0 1 2 3 4; do
     sleep 0.5
     e2e_expect "a click on the down arrow steps back" 5 "$(tw_driver prop "${G[@]}" edtBuddy.Text)"
 
+    # The spin edit's own arrows (the up-down listed right after it): up steps by 5.
+    read -r aw ah ax ay < <(split "$(controls | awk '$2 ~ /^TSpinEdit/ { getline; print $3; exit }')")
+    e2e_expect "the spin edit's value" 10 "$(tw_driver prop "${G[@]}" spnCount.Value)"
+    tw_xclick $((ax + aw / 2)) $((ay + ah / 4))
+    sleep 0.5
+    e2e_expect "a click on the spin edit's up arrow steps it by its increment" 15 \
+      "$(tw_driver prop "${G[@]}" spnCount.Value)"
+    e2e_expect "the spin edit shows the step" 15 "$(tw_driver prop "${G[@]}" spnCount.Text)"
+    # Its arrow keys step it too, once the text has the focus.
+    tw_xclick $((ax - 30)) $((ay + ah / 2))
+    tw_xkeys Up Up Down
+    sleep 0.5
+    e2e_expect "the spin edit's arrow keys step it" 20 "$(tw_driver prop "${G[@]}" spnCount.Value)"
+
+    # The media players: nine buttons of 39 over mpFull; play, stop and eject of 40 over mpFew.
+    read -r mw mh mx my < <(split "$(box_of TMediaPlayer)")
+    read -r fw fh fx fy < <(split "$(box_of TMediaPlayer 2)")
+    clicks() { tw_driver prop "${G[@]}" lblPlayerClicks.Caption; }
+    e2e_expect "no player click yet" "No click yet" "$(clicks)"
+    crop="$((mw / 9 - 4))x$((mh - 4))+$((mx + 2))+$((my + 2))"
+    up=$(e2e_shot player-up)
+    xdotool mousemove --sync $((mx + mw / 18)) $((my + mh / 2)) mousedown 1
+    sleep 0.4
+    down=$(e2e_shot player-pressed)
+    xdotool mouseup 1
+    sleep 0.5
+    changed=$(convert "$up" "$down" -crop "$crop" +repage -compose difference -composite -colorspace Gray \
+      -threshold 0 -format '%[fx:round(mean*w*h)]' info: 2>/dev/null | tail -1)
+    [ "$changed" -gt 20 ] || e2e_fail "the held play button does not look pressed ($changed pixels changed)"
+    echo "ok: the held play button is drawn pressed ($changed pixels changed)"
+    e2e_expect "a click on play arrives as play" "btPlay 1" "$(clicks)"
+    tw_xclick $((mx + 7 * mw / 9 + mw / 18)) $((my + mh / 2))
+    sleep 0.5
+    e2e_expect "a click on the disabled record button arrives as none" "btPlay 1" "$(clicks)"
+    tw_xclick $((mx + 3 * mw / 9 + mw / 18)) $((my + mh / 2))
+    sleep 0.5
+    e2e_expect "a click on next arrives as next" "btNext 2" "$(clicks)"
+    tw_xclick $((fx + fw / 2)) $((fy + fh / 2))
+    sleep 0.5
+    e2e_expect "the middle of three shown buttons is stop" "btStop 3" "$(clicks)"
+    tw_xclick $((fx + fw - 5)) $((fy + fh / 2))
+    sleep 0.5
+    e2e_expect "a click on the few player's disabled eject arrives as none" "btStop 3" "$(clicks)"
+    e2e_expect "the player's buttons as published" "[btPlay,btStop,btEject]" \
+      "$(tw_driver prop "${G[@]}" mpFew.VisibleButtons)"
+
     # The date picker's skinned arrow opens the calendar.
     read -r dw dh dx dy < <(split "$(box_of TDateTimePicker)")
     before=$(tw_driver tree --app TFrmGallery --class SysMonthCal32 2>/dev/null | grep -c SysMonthCal32 || true)
@@ -82,5 +133,7 @@ for skin in 0 1 2 3 4; do
   e2e_close "${G[@]}"
   e2e_expect "skin $skin: exit code" 0 "$E2E_RC"
 done
-echo "spin: screenshots in $E2E_OUT"
+mkdir -p "$TW_BUILD/screenshots/spin"
+cp "$E2E_OUT"/*.png "$TW_BUILD/screenshots/spin/"
+echo "spin: screenshots in $E2E_OUT and $TW_BUILD/screenshots/spin"
 e2e_pass
