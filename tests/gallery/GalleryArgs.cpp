@@ -33,7 +33,7 @@ TGalleryArgs Refuse(std::string why) {
 
 TGalleryArgs ParseGalleryArgs(const std::vector<std::string>& args) {
     TGalleryArgs result;
-    bool haveSkin = false, haveOff = false, havePage = false;
+    bool haveSkin = false, haveOff = false, havePage = false, haveForm = false;
     std::string countName;  // the count option given, if any
     for (size_t i = 0; i < args.size(); ++i) {
         std::string name = args[i];
@@ -79,14 +79,21 @@ TGalleryArgs ParseGalleryArgs(const std::vector<std::string>& args) {
             const int page = AllDigits(value) ? SaturatedNumber(value) : 0;
             if (page < 1) return Refuse("--page needs a page number from 1, not \"" + value + "\"");
             result.Options.Page = page;
-        } else if (name == "--count-switches" || name == "--count-open-dialog") {
+        } else if (name == "--form") {
+            if (!once(haveForm)) return Refuse("--form is given twice");
+            if (!takeValue()) return Refuse("--form needs a form name (menu)");
+            if (value != "menu") return Refuse("no form \"" + value + "\" (menu)");
+            result.Options.Form = TGalleryForm::gfMenu;
+        } else if (name == "--count-switches" || name == "--count-open-dialog" || name == "--count-menus") {
             if (!countName.empty())
                 return Refuse(countName == name ? name + " is given twice" : name + " and " + countName + " together");
             countName = name;
             if (!takeValue()) return Refuse(name + " needs a number of rounds");
             const int rounds = AllDigits(value) ? SaturatedNumber(value) : 0;
             if (rounds < 1) return Refuse(name + " needs a number of rounds from 1, not \"" + value + "\"");
-            result.Options.Count = name == "--count-switches" ? TCountRun::crSkinSwitches : TCountRun::crOpenDialog;
+            result.Options.Count = name == "--count-switches"      ? TCountRun::crSkinSwitches
+                                   : name == "--count-open-dialog" ? TCountRun::crOpenDialog
+                                                                   : TCountRun::crMenus;
             result.Options.CountRounds = rounds;
         } else {
             return Refuse("unknown argument \"" + args[i] + "\"");
@@ -94,6 +101,10 @@ TGalleryArgs ParseGalleryArgs(const std::vector<std::string>& args) {
     }
     // Nothing is skinned with skinning off: the skinned dialog the run waits for never comes.
     if (!countName.empty() && haveOff) return Refuse(countName + " needs skinning on: drop --off");
+    if (result.Options.Count == TCountRun::crMenus) result.Options.Form = TGalleryForm::gfMenu;
+    const bool onPages = havePage || (!countName.empty() && result.Options.Count != TCountRun::crMenus);
+    if (result.Options.Form == TGalleryForm::gfMenu && onPages)
+        return Refuse((havePage ? std::string("--page") : countName) + " belongs to the pages, not the menu form");
     result.Ok = true;
     return result;
 }

@@ -30,6 +30,13 @@ enum class TCountRun {
     crNone,
     crSkinSwitches,  // a round: a switch to the next built-in skin
     crOpenDialog,    // a round: the skinned open dialog shown and closed
+    crMenus,         // a round: each of the menu form's bar menus and its context menu opened and closed
+};
+
+// The form the gallery opens with.
+enum class TGalleryForm {
+    gfPages,  // the pages of controls
+    gfMenu,   // a main menu and context menus
 };
 
 struct TGalleryOptions {
@@ -38,6 +45,7 @@ struct TGalleryOptions {
     int Page = 1;  // from 1; may lie past the last page, which the caller refuses
     TCountRun Count = TCountRun::crNone;
     int CountRounds = 0;  // positive when Count is a run
+    TGalleryForm Form = TGalleryForm::gfPages;
 };
 
 struct TGalleryArgs {
@@ -46,8 +54,10 @@ struct TGalleryArgs {
     std::string Error;  // what was wrong, for the console, when not Ok
 };
 
-// Reads `[--skin 0..4|PATH] [--off] [--page N] [--count-switches N | --count-open-dialog N]`
-// (each at most once; "--name=value" is read as "--name value"); a count run needs skinning on.
+// Reads `[--skin 0..4|PATH] [--off] [--page N] [--form menu]
+// [--count-switches N | --count-open-dialog N | --count-menus N]` (each at most once;
+// "--name=value" is read as "--name value"); a count run needs skinning on. --count-menus runs on
+// the menu form (and implies it), the other two on the pages, which --page belongs to.
 // A --skin value made of digits is an item number and must be below the number of built-in
 // skins; anything else is a path. A page or a number of rounds is a positive decimal number;
 // one too large for an int counts as the largest int.

@@ -17,6 +17,7 @@ struct TArgsCase {
     std::string ErrorPart;  // a piece of the error text when refused
     TCountRun Count = TCountRun::crNone;
     int Rounds = 0;
+    TGalleryForm Form = TGalleryForm::gfPages;
 };
 
 TArgsCase Accepted(std::vector<std::string> args, int index = kDefaultSkinIndex, std::string path = "", bool on = true,
@@ -26,6 +27,12 @@ TArgsCase Accepted(std::vector<std::string> args, int index = kDefaultSkinIndex,
 TArgsCase Counting(std::vector<std::string> args, TCountRun count, int rounds, int index = kDefaultSkinIndex,
                    int page = 1) {
     return {std::move(args), true, index, "", true, page, "", count, rounds};
+}
+TArgsCase OnMenuForm(std::vector<std::string> args, TCountRun count = TCountRun::crNone, int rounds = 0,
+                     int index = kDefaultSkinIndex) {
+    TArgsCase c{std::move(args), true, index, "", true, 1, "", count, rounds};
+    c.Form = TGalleryForm::gfMenu;
+    return c;
 }
 TArgsCase Refused(std::vector<std::string> args, std::string errorPart) {
     return {std::move(args), false, 0, "", true, 1, std::move(errorPart)};
@@ -89,6 +96,20 @@ TEST(GalleryArgsTest, Table) {
         Refused({"--off", "--count-open-dialog", "3"}, "needs skinning on"),
         Refused({"--count-switches", "3", "--off"}, "needs skinning on"),
         Refused({"--count-switch", "3"}, "unknown argument \"--count-switch\""),
+        // The menu form: named, or implied by its count run, which the pages' options do not go with.
+        OnMenuForm({"--form", "menu"}),
+        OnMenuForm({"--skin", "0", "--form=menu"}, TCountRun::crNone, 0, 0),
+        OnMenuForm({"--count-menus", "50"}, TCountRun::crMenus, 50),
+        OnMenuForm({"--form", "menu", "--count-menus=2", "--skin", "3"}, TCountRun::crMenus, 2, 3),
+        Refused({"--form", "mdi2"}, "no form \"mdi2\""),
+        Refused({"--form"}, "--form needs"),
+        Refused({"--form", "menu", "--form", "menu"}, "--form is given twice"),
+        Refused({"--form", "menu", "--page", "2"}, "--page belongs to the pages"),
+        Refused({"--count-menus", "5", "--page", "2"}, "--page belongs to the pages"),
+        Refused({"--form", "menu", "--count-switches", "5"}, "--count-switches belongs to the pages"),
+        Refused({"--count-menus", "5", "--count-switches", "5"}, "--count-switches and --count-menus"),
+        Refused({"--count-menus", "0"}, "from 1"),
+        Refused({"--count-menus", "4", "--off"}, "needs skinning on"),
     };
     for (const TArgsCase& c : cases) {
         std::string shown;
@@ -108,6 +129,7 @@ TEST(GalleryArgsTest, Table) {
         EXPECT_EQ(c.Page, got.Options.Page);
         EXPECT_EQ(c.Count, got.Options.Count);
         EXPECT_EQ(c.Rounds, got.Options.CountRounds);
+        EXPECT_EQ(c.Form, got.Options.Form);
     }
 }
 

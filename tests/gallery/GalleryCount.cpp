@@ -30,6 +30,8 @@ constexpr const char* kTypeNames[OBJ_COLORSPACE + 1] = {"",        "pen",    "br
                                                         "palette", "font",   "bitmap",    "region",      "metafile",
                                                         "memdc",   "extpen", "enhmetadc", "enhmetafile", "colorspace"};
 
+}  // namespace
+
 void Print(const std::string& text) {
     HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
     DWORD written = 0;
@@ -38,6 +40,7 @@ void Print(const std::string& text) {
         OutputDebugStringW(WideFromUtf8(text).c_str());
 }
 
+namespace {
 // Every figure of a count under one name, in one order, for printing and comparing.
 template <class Visit>
 void ForEachFigure(const TGuiObjectCount& count, Visit visit) {
@@ -46,6 +49,7 @@ void ForEachFigure(const TGuiObjectCount& count, Visit visit) {
     visit("menus", count.Menus);
     visit("icons", count.Icons);
 }
+}  // namespace
 
 std::string Describe(const TGuiObjectCount& count) {
     std::string line = "gdi=" + std::to_string(count.Gdi());
@@ -85,6 +89,8 @@ bool PumpUntil(TApplication& app, const std::function<bool()>& done, DWORD timeo
     }
     return true;
 }
+
+namespace {
 
 // Closes the gallery's open dialog from a thread timer once the dialog is up and skinned: the
 // timer's messages come through the dialog's own modal loop. One closer runs at a time.

@@ -14,6 +14,8 @@
 #include "tests/gallery/FrmGallery.h"
 #include "tests/gallery/GalleryArgs.h"
 #include "tests/gallery/GalleryCount.h"
+#include "tests/gallery/GalleryFormMenu.h"
+#include "tests/gallery/GalleryMenuCount.h"
 #include "tests/gallery/GalleryPages.h"
 
 namespace {
@@ -48,7 +50,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (!parsed.Ok) {
         Complain(parsed.Error +
                  "\nusage: SkinGallery.exe [--skin 0..4|PATH] [--off] [--page N]"
-                 " [--count-switches N | --count-open-dialog N]");
+                 " [--form menu] [--count-switches N | --count-open-dialog N | --count-menus N]");
         return kExitBadArguments;
     }
     if (parsed.Options.Page > GalleryPageCount()) {
@@ -64,6 +66,13 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     application.SetTitle(L"Skin Gallery");
     tw::SetSkinMessageHook([](const std::string& text) { Complain("skin reader: " + text); });
     try {
+        if (parsed.Options.Form == TGalleryForm::gfMenu) {
+            TFrmGalleryMenu* form = application.CreateForm<TFrmGalleryMenu>();
+            form->Start(parsed.Options);
+            if (parsed.Options.Count != TCountRun::crNone) return RunMenuCount(application, *form, parsed.Options);
+            application.Run();
+            return 0;
+        }
         TFrmGallery* form = application.CreateForm<TFrmGallery>();
         form->Start(parsed.Options);
         if (parsed.Options.Count != TCountRun::crNone) return RunObjectCount(application, *form, parsed.Options);
