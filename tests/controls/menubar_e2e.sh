@@ -2,7 +2,8 @@
 # The gallery's menu form under Wine with real keys and mouse, under each of the five skins: Alt
 # opens the first menu of the skinned bar, Left and Right move across and wrap, Alt+letter opens
 # that menu, the mouse moving along the band switches menus with one popup open at a time, a
-# choice arrives once as its command, a disabled item's click does nothing, Escape closes, and
+# choice arrives once as its command, so does a shortcut, Alt+Space shows one skinned system menu,
+# a disabled item's click does nothing, Escape closes, and
 # the context menu opens on a right click, Shift+F10 and the menu key. Every popup answers the skin
 # query with 1 while open; band and popups show no pixel in the bench's signature colours. The
 # form logs "popup X", "select X" and "command X" lines, which the checks read. Then the object
@@ -159,6 +160,21 @@ for s in 0 1 2 3 4; do
   wait_lines "command Copy" 1
   wait_popups 0 "a click on Copy"
 
+  # A shortcut runs its item without a menu; one held by no item runs nothing.
+  xdotool key ctrl+n
+  wait_lines "command New" 2
+  xdotool key F5 ctrl+q
+  wait_lines "command Details" 1
+  e2e_expect "$SKIN: popups after shortcuts" 0 "$(popup_count)"
+
+  # Alt+Space: the skinned system menu, once; after Escape no second one follows.
+  xdotool key alt+space
+  wait_popups 1 "Alt+Space"
+  all_popups_skinned "system menu"
+  xdotool key Escape
+  sleep 0.7
+  e2e_expect "$SKIN: popups after the system menu" 0 "$(popup_count)"
+
   # A disabled item's click does nothing; its submenu sibling opens skinned beside its parent.
   xdotool key alt+f
   wait_lines "popup File" 5
@@ -206,7 +222,7 @@ for s in 0 1 2 3 4; do
   wait_popups 0 "Escape after the menu key"
 
   # Every command came once only, and none that was not chosen.
-  e2e_expect "$SKIN: commands in all" 3 "$(grep -c '^command ' "$LOG" || true)"
+  e2e_expect "$SKIN: commands in all" 5 "$(grep -c '^command ' "$LOG" || true)"
 
   # A choice that closes the form: the program ends cleanly.
   xdotool key alt+f
