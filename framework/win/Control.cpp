@@ -5,7 +5,9 @@
 #include <map>
 
 #include "framework/core/Exception.h"
+#include "framework/win/ContextMenu.h"
 #include "framework/win/Forms.h"
+#include "framework/win/Menus.h"
 
 namespace tw {
 
@@ -147,6 +149,18 @@ TControl::TControl(TComponent* owner) : TComponent(owner) {
 TControl::~TControl() {
     font_.OnChange = nullptr;
     if (parent_) parent_->RemoveControl(this);
+}
+
+void TControl::SetPopupMenu(TPopupMenu* menu) {
+    if (menu == popupMenu_) return;
+    if (popupMenu_) popupMenu_->RemoveFreeNotification(this);
+    popupMenu_ = menu;
+    if (menu) menu->FreeNotification(this);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == popupMenu_) popupMenu_ = nullptr;
 }
 
 void TControl::SetParent(TWinControl* parent) {
@@ -670,6 +684,13 @@ void TWinControl::WndProc(TMessage& message) {
             break;
         case WM_LBUTTONUP:
             ForwardMouseToGraphic(message);
+            break;
+        case WM_CONTEXTMENU:
+            // The control's own menu, or the system's way: its own procedure, then the parent.
+            if (ShowContextMenu(*this, message.LParam)) {
+                message.Result = 0;
+                return;
+            }
             break;
         case CM_RECREATEWND:
             DestroyHandle();

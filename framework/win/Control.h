@@ -18,6 +18,7 @@ namespace tw {
 
 class TWinControl;
 class TForm;
+class TPopupMenu;
 
 // The two colours of 3-D edges (bevels) and of engraved disabled text: the lit side (the line
 // under the text) and the shaded side (the text itself).
@@ -86,6 +87,11 @@ public:
     const TEdgeColours* EdgeColours() const;
     void SetEdgeColours(const TEdgeColours* colours);
 
+    // The menu a right click, Shift+F10 or the menu key on the control shows; none by default
+    // (then the parent's shows, if it has one). Forgotten when the menu goes.
+    TPopupMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TPopupMenu* menu);
+
     TNotifyEvent OnClick;
     // A press seen by the control: the keys of the mouse message and the client point.
     std::function<void(TObject* sender, unsigned keys, POINT point)> OnMouseDown;
@@ -103,6 +109,7 @@ protected:
     virtual void ColorChanged();
     virtual void BoundsChanged() {}
     virtual void Click();
+    void Notification(TComponent* component, TOperation operation) override;
 
     TWinControl* parent_ = nullptr;
     int left_ = 0, top_ = 0, width_ = 0, height_ = 0;
@@ -115,6 +122,7 @@ protected:
     bool visible_ = true;
     bool mouseInside_ = false;
     std::unique_ptr<TEdgeColours> edgeColours_;
+    TPopupMenu* popupMenu_ = nullptr;
 
     friend class TWinControl;
 };

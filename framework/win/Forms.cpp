@@ -206,6 +206,14 @@ void TForm::WndProc(TMessage& message) {
             }
             TWinControl::WndProc(message);
             return;
+        case CM_DIALOGKEY:
+            // A key pressed anywhere on the form: the main menu's shortcuts come first.
+            if (mainMenu_ && mainMenu_->DispatchShortCut(ShortCutOfKey(static_cast<WORD>(message.WParam)))) {
+                message.Result = 1;
+                return;
+            }
+            TWinControl::WndProc(message);
+            return;
 #ifdef TW_PROPERTY_QUERIES
         // Test builds only: the driver reads windowless controls through this.
         case WM_COPYDATA:

@@ -61,6 +61,14 @@ std::wstring ShortCutToText(TShortCut shortCut) {
     return text + key;
 }
 
+TShortCut ShortCutOfKey(WORD key) {
+    TShortCut shortCut = key;
+    if (GetKeyState(VK_SHIFT) < 0) shortCut |= scShift;
+    if (GetKeyState(VK_CONTROL) < 0) shortCut |= scCtrl;
+    if (GetKeyState(VK_MENU) < 0) shortCut |= scAlt;
+    return shortCut;
+}
+
 // ---------------------------------------------------------------- TMenuItem
 
 TMenuItem::TMenuItem(std::wstring caption, std::function<void(TMenuItem&)> onClick)
@@ -106,6 +114,14 @@ TMenuItem* TMenuItem::FindByHandle(HMENU popup) {
     if (popup && handle_ == popup) return this;
     for (auto& item : items_)
         if (TMenuItem* found = item->FindByHandle(popup)) return found;
+    return nullptr;
+}
+
+TMenuItem* TMenuItem::FindShortCut(TShortCut shortCut) {
+    if (shortCut == 0) return nullptr;
+    if (shortCut_ == shortCut) return this;
+    for (auto& item : items_)
+        if (TMenuItem* found = item->FindShortCut(shortCut)) return found;
     return nullptr;
 }
 
@@ -196,6 +212,11 @@ bool TMenu::DispatchCommand(UINT command) {
         if (!up->Enabled() || !up->Visible()) return true;
     item->Click();
     return true;
+}
+
+bool TMenu::DispatchShortCut(TShortCut shortCut) {
+    TMenuItem* item = root_.FindShortCut(shortCut);
+    return item && DispatchCommand(item->Command());
 }
 
 void TMenu::SetOwnerDraw(bool value) {

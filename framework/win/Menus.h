@@ -23,6 +23,8 @@ class TMenu;
 using TShortCut = unsigned;
 enum : unsigned { scShift = 0x2000, scCtrl = 0x4000, scAlt = 0x8000 };
 constexpr TShortCut ShortCut(WORD key, unsigned shift) { return key | shift; }
+// The shortcut of a key pressed now: the key with the shift keys held down at this moment.
+TShortCut ShortCutOfKey(WORD key);
 // "Ctrl+Shift+S", "F5", "Alt+Enter"; empty for none.
 std::wstring ShortCutToText(TShortCut shortCut);
 
@@ -73,6 +75,8 @@ public:
     TMenuItem* Find(UINT command);
     // The item whose sub-items make that popup, or none.
     TMenuItem* FindByHandle(HMENU popup);
+    // The first item with that shortcut in this tree (depth first), or none; none for 0.
+    TMenuItem* FindShortCut(TShortCut shortCut);
 
     std::function<void(TMenuItem&)> OnClick;
     // Owner drawing: measure gives width and height, draw paints the item into the DC.
@@ -115,6 +119,9 @@ public:
     TMenuItem* FindItem(UINT command) { return root_.Find(command); }
     // Runs the click of the item with that command; false when the menu has none.
     bool DispatchCommand(UINT command);
+    // Runs the click of the item with that shortcut as a choice of it would; false when no item
+    // has it (an item that has it but cannot be chosen still takes the key).
+    bool DispatchShortCut(TShortCut shortCut);
     // Items drawn by their owner: every item gets MFT_OWNERDRAW.
     bool OwnerDraw() const { return ownerDraw_; }
     void SetOwnerDraw(bool value);

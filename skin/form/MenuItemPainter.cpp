@@ -60,6 +60,19 @@ void DrawMark(HDC dc, const TRect& box, bool radio, COLORREF colour) {
     }
 }
 
+// A solid triangle pointing away from the text, in the text colour.
+void DrawSubmenuArrow(HDC dc, const RECT& area, bool rightToLeft, COLORREF colour) {
+    const int cx = (area.left + area.right) / 2, cy = (area.top + area.bottom) / 2;
+    const int tip = rightToLeft ? -1 : 1;
+    const POINT points[3] = {{cx - 2 * tip, cy - 4}, {cx + 2 * tip, cy}, {cx - 2 * tip, cy + 4}};
+    const TPenHandle pen(CreatePen(PS_SOLID, 1, colour));
+    const TBrushHandle brush(CreateSolidBrush(colour));
+    if (!pen || !brush) return;
+    const TSelection keepPen = Select(dc, pen.Get());
+    const TSelection keepBrush = Select(dc, brush.Get());
+    Polygon(dc, points, 3);
+}
+
 void DrawContent(HDC dc, const TRect& item, const TMenuItemView& view, bool selected, const TSkinData& data) {
     const TDataSkinObject* object = data.MenuItem.get();
     const int leftWidth = object ? object->LeftWidth : 0;
@@ -95,6 +108,9 @@ void DrawContent(HDC dc, const TRect& item, const TMenuItemView& view, bool sele
         DrawTextW(dc, view.ShortCut.c_str(), static_cast<int>(view.ShortCut.size()), &shortRect,
                   kTextFlags | (view.RightToLeft ? DT_LEFT : DT_RIGHT));
     }
+    if (view.HasSubItems)
+        DrawSubmenuArrow(dc, SubmenuArrowArea(RECT{item.Left, item.Top, item.Right, item.Bottom}, view.RightToLeft),
+                         view.RightToLeft, text);
 }
 
 }  // namespace
@@ -109,6 +125,7 @@ TMenuItemView ViewOfItem(const TMenuItem& item, HIMAGELIST images) {
     view.Default = item.Default();
     view.Images = images;
     view.ImageIndex = item.ImageIndex();
+    view.HasSubItems = item.Count() > 0;
     return view;
 }
 
@@ -117,7 +134,7 @@ TMenuItemView ViewOfRawItem(HMENU menu, UINT item, bool byPosition) {
     wchar_t text[128] = {};
     MENUITEMINFOW info{};
     info.cbSize = sizeof(info);
-    info.fMask = MIIM_STATE | MIIM_FTYPE | MIIM_STRING;
+    info.fMask = MIIM_STATE | MIIM_FTYPE | MIIM_STRING | MIIM_SUBMENU;
     info.dwTypeData = text;
     info.cch = 127;
     if (!GetMenuItemInfoW(menu, item, byPosition ? TRUE : FALSE, &info) || (info.fType & MFT_SEPARATOR) ||
@@ -133,6 +150,7 @@ TMenuItemView ViewOfRawItem(HMENU menu, UINT item, bool byPosition) {
     view.Checked = (info.fState & MFS_CHECKED) != 0;
     view.Radio = (info.fType & MFT_RADIOCHECK) != 0;
     view.Default = (info.fState & MFS_DEFAULT) != 0;
+    view.HasSubItems = info.hSubMenu != nullptr;
     return view;
 }
 
@@ -148,6 +166,13 @@ HFONT MenuFont(bool bold) {
         }
     }
     return font ? font.Get() : static_cast<HFONT>(GetStockObject(DEFAULT_GUI_FONT));
+}
+
+RECT SubmenuArrowArea(const RECT& item, bool rightToLeft) {
+    // As wide as the system's own arrow may be, with a pixel to spare.
+    const int width = std::max(GetSystemMetrics(SM_CXMENUCHECK), 16) + 1;
+    return rightToLeft ? RECT{item.left, item.top, std::min(item.right, item.left + width), item.bottom}
+                       : RECT{std::max(item.left, item.right - width), item.top, item.right, item.bottom};
 }
 
 SIZE MeasureMenuItem(const TSkinData& data, const TMenuItemView& view, TMenuItemHome home) {

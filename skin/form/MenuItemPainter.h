@@ -23,6 +23,7 @@ struct TMenuItemView {
     HIMAGELIST Images = nullptr;
     int ImageIndex = -1;
     bool RightToLeft = false;
+    bool HasSubItems = false;  // a submenu opens from it: the item draws the arrow
     bool IsSeparator() const { return Caption == L"-"; }
 };
 
@@ -30,6 +31,10 @@ TMenuItemView ViewOfItem(const TMenuItem& item, HIMAGELIST images);
 // The entry of menu with that command (by position when byPosition): its text up to a tab is
 // the caption, after it the shortcut; "-" when it has no text.
 TMenuItemView ViewOfRawItem(HMENU menu, UINT item, bool byPosition = false);
+
+// The strip at the item's far end (the left one when right-to-left) where its submenu arrow goes:
+// ours, and the one the system draws over an owner-drawn item once its owner has drawn it.
+RECT SubmenuArrowArea(const RECT& item, bool rightToLeft);
 
 // The system menu font, kept for the process (bold for the default item).
 HFONT MenuFont(bool bold);

@@ -45,6 +45,29 @@ bool HoldsCommand(HMENU menu, UINT command) {
     return GetMenuItemInfoW(menu, command, FALSE, &info) != FALSE;
 }
 
+// The system draws its own submenu arrow over an owner-drawn item once the item is drawn, in its
+// menu colours: the arrow's strip is cut out of the DC's clip until the DC draws its next item.
+class TSystemArrowHider {
+public:
+    // Before an item is drawn: the strip an earlier item of this DC cut out is given back.
+    void BeforeDrawing(HDC dc) {
+        if (dc && dc == clipped_) SelectClipRgn(dc, nullptr);
+        clipped_ = nullptr;
+    }
+    void HideAfter(HDC dc, const RECT& item, bool rightToLeft) {
+        const RECT strip = SubmenuArrowArea(item, rightToLeft);
+        ExcludeClipRect(dc, strip.left, strip.top, strip.right, strip.bottom);
+        clipped_ = dc;
+    }
+
+private:
+    HDC clipped_ = nullptr;
+};
+TSystemArrowHider& ArrowHider() {
+    static TSystemArrowHider hider;
+    return hider;
+}
+
 }  // namespace
 
 void TWinSkinForm::CreateMenuBar() {
@@ -182,6 +205,7 @@ bool TWinSkinForm::OnDrawItem(TMessage& message) {
         const bool ours = item || (menuBar_ && menuBar_->DrawsMenu(menu)) ||
                           (systemMenuCopy_ && (menu == systemMenuCopy_.Get()));
         if (!ours) return;
+        ArrowHider().BeforeDrawing(draw->hDC);
         if (item && item->OnDrawItem) {
             item->OnDrawItem(*item, draw->hDC, draw->rcItem, selected);
             handled = true;
@@ -194,6 +218,7 @@ bool TWinSkinForm::OnDrawItem(TMessage& message) {
         if (draw->itemState & (ODS_GRAYED | ODS_DISABLED)) view.Enabled = false;
         view.RightToLeft = rightToLeft_;
         DrawMenuItem(draw->hDC, draw->rcItem, view, selected, *skinData_, ground);
+        if (view.HasSubItems) ArrowHider().HideAfter(draw->hDC, draw->rcItem, view.RightToLeft);
         handled = true;
     });
     if (handled) message.Result = TRUE;

@@ -123,6 +123,66 @@ TEST_F(MenusTest, TheBarIsBuiltFromTheItemsAndCommandsRunTheirClicksOnce) {
     delete form;
 }
 
+// The shift keys as the thread sees them, held for a scope.
+class THeldKeys {
+public:
+    explicit THeldKeys(std::initializer_list<int> keys) {
+        GetKeyboardState(saved_);
+        BYTE state[256];
+        GetKeyboardState(state);
+        for (int key : {VK_SHIFT, VK_CONTROL, VK_MENU}) state[key] = 0;
+        for (int key : keys) state[key] = 0x80;
+        SetKeyboardState(state);
+    }
+    ~THeldKeys() { SetKeyboardState(saved_); }
+
+private:
+    BYTE saved_[256] = {};
+};
+
+TEST_F(MenusTest, ShortCutsOnTheFormRunTheMainMenusItemsOnce) {
+    auto* form = new TForm(app_);
+    auto* menu = new TMainMenu(form);
+    int opened = 0, saved = 0, refreshed = 0;
+    TMenuItem& file = menu->Items().Add(L"&File");
+    file.Add(L"&Open", [&](TMenuItem&) { ++opened; }).SetShortCut(ShortCut('O', scCtrl));
+    file.Add(L"Save &as", [&](TMenuItem&) { ++saved; }).SetShortCut(ShortCut('S', scCtrl | scShift));
+    TMenuItem& recent = file.Add(L"&Recent");
+    TMenuItem& refresh = recent.Add(L"Re&fresh", [&](TMenuItem&) { ++refreshed; });
+    refresh.SetShortCut(ShortCut(VK_F5, 0));
+    form->HandleNeeded();
+    form->SetMainMenu(menu);
+
+    struct Case {
+        std::initializer_list<int> held;
+        WPARAM key;
+        LRESULT taken;
+        int opened, saved, refreshed;
+    } cases[] = {
+        {{VK_CONTROL}, 'O', 1, 1, 0, 0},
+        {{}, 'O', 0, 1, 0, 0},            // a plain O is no shortcut
+        {{VK_CONTROL}, 'S', 0, 1, 0, 0},  // Ctrl+S is not Ctrl+Shift+S
+        {{VK_CONTROL, VK_SHIFT}, 'S', 1, 1, 1, 0},
+        {{}, VK_F5, 1, 1, 1, 1},  // found in a submenu
+        {{VK_MENU}, VK_F5, 0, 1, 1, 1},
+    };
+    for (const Case& c : cases) {
+        const THeldKeys held(c.held);
+        EXPECT_EQ(c.taken, form->Perform(CM_DIALOGKEY, c.key, 0)) << c.key;
+        EXPECT_EQ(c.opened, opened) << c.key;
+        EXPECT_EQ(c.saved, saved) << c.key;
+        EXPECT_EQ(c.refreshed, refreshed) << c.key;
+    }
+    // A disabled item keeps its key from the controls but runs nothing, nor one under a disabled parent.
+    refresh.SetEnabled(false);
+    EXPECT_EQ(1, form->Perform(CM_DIALOGKEY, VK_F5, 0));
+    refresh.SetEnabled(true);
+    recent.SetEnabled(false);
+    EXPECT_EQ(1, form->Perform(CM_DIALOGKEY, VK_F5, 0));
+    EXPECT_EQ(1, refreshed);
+    delete form;
+}
+
 TEST_F(MenusTest, RebuildingLeavesNoMenuBehind) {
     if (!test::CountsMenusAndIcons()) GTEST_SKIP() << "menus are counted under Wine only";
     auto* form = new TForm(app_);

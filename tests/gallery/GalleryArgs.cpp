@@ -23,6 +23,10 @@ int SaturatedNumber(const std::string& digits) {
     return static_cast<int>(value);
 }
 
+std::string FormName(TGalleryForm form) {
+    return form == TGalleryForm::gfMenu ? "menu" : form == TGalleryForm::gfMdi ? "mdi" : "pages";
+}
+
 TGalleryArgs Refuse(std::string why) {
     TGalleryArgs result;
     result.Error = std::move(why);
@@ -81,10 +85,12 @@ TGalleryArgs ParseGalleryArgs(const std::vector<std::string>& args) {
             result.Options.Page = page;
         } else if (name == "--form") {
             if (!once(haveForm)) return Refuse("--form is given twice");
-            if (!takeValue()) return Refuse("--form needs a form name (mdi)");
-            if (value != "mdi") return Refuse("no form \"" + value + "\" (mdi)");
-            result.Options.Form = value;
-        } else if (name == "--count-switches" || name == "--count-open-dialog" || name == "--count-mdi") {
+            if (!takeValue()) return Refuse("--form needs a form name (menu or mdi)");
+            if (value == "menu") result.Options.Form = TGalleryForm::gfMenu;
+            else if (value == "mdi") result.Options.Form = TGalleryForm::gfMdi;
+            else return Refuse("no form \"" + value + "\" (menu or mdi)");
+        } else if (name == "--count-switches" || name == "--count-open-dialog" || name == "--count-menus" ||
+                   name == "--count-mdi") {
             if (!countName.empty())
                 return Refuse(countName == name ? name + " is given twice" : name + " and " + countName + " together");
             countName = name;
@@ -93,6 +99,7 @@ TGalleryArgs ParseGalleryArgs(const std::vector<std::string>& args) {
             if (rounds < 1) return Refuse(name + " needs a number of rounds from 1, not \"" + value + "\"");
             result.Options.Count = name == "--count-switches"      ? TCountRun::crSkinSwitches
                                    : name == "--count-open-dialog" ? TCountRun::crOpenDialog
+                                   : name == "--count-menus"       ? TCountRun::crMenus
                                                                    : TCountRun::crMdiChildren;
             result.Options.CountRounds = rounds;
         } else {
@@ -101,10 +108,17 @@ TGalleryArgs ParseGalleryArgs(const std::vector<std::string>& args) {
     }
     // Nothing is skinned with skinning off: the skinned dialog the run waits for never comes.
     if (!countName.empty() && haveOff) return Refuse(countName + " needs skinning on: drop --off");
-    // The children are made on the MDI form, and only there.
-    if (result.Options.Count == TCountRun::crMdiChildren) result.Options.Form = "mdi";
-    else if (!countName.empty() && !result.Options.Form.empty())
-        return Refuse(countName + " runs on the pages, not on --form " + result.Options.Form);
+    // The menus are counted on the menu form and the children on the MDI form, and only there.
+    const TGalleryForm countForm = result.Options.Count == TCountRun::crMenus         ? TGalleryForm::gfMenu
+                                   : result.Options.Count == TCountRun::crMdiChildren ? TGalleryForm::gfMdi
+                                                                                      : TGalleryForm::gfPages;
+    if (!countName.empty() && haveForm && result.Options.Form != countForm)
+        return Refuse(countName + (countForm == TGalleryForm::gfPages ? " belongs to the pages, not --form "
+                                                                      : " runs on its own form, not --form ") +
+                      FormName(result.Options.Form));
+    if (!countName.empty()) result.Options.Form = countForm;
+    if (havePage && result.Options.Form != TGalleryForm::gfPages)
+        return Refuse("--page belongs to the pages, not the " + FormName(result.Options.Form) + " form");
     result.Ok = true;
     return result;
 }

@@ -31,6 +31,14 @@ enum class TCountRun {
     crSkinSwitches,  // a round: a switch to the next built-in skin
     crOpenDialog,    // a round: the skinned open dialog shown and closed
     crMdiChildren,   // a round: a child of the MDI form made, skinned and closed
+    crMenus,         // a round: each of the menu form's bar menus and its context menu opened and closed
+};
+
+// The form the gallery opens with.
+enum class TGalleryForm {
+    gfPages,  // the pages of controls
+    gfMenu,   // a main menu and context menus
+    gfMdi,    // an MDI frame with its children
 };
 
 struct TGalleryOptions {
@@ -39,8 +47,7 @@ struct TGalleryOptions {
     int Page = 1;  // from 1; may lie past the last page, which the caller refuses
     TCountRun Count = TCountRun::crNone;
     int CountRounds = 0;  // positive when Count is a run
-    // The form to open instead of the pages: empty for the pages, "mdi" for the MDI frame.
-    std::string Form;
+    TGalleryForm Form = TGalleryForm::gfPages;
 };
 
 struct TGalleryArgs {
@@ -49,9 +56,11 @@ struct TGalleryArgs {
     std::string Error;  // what was wrong, for the console, when not Ok
 };
 
-// Reads `[--skin 0..4|PATH] [--off] [--page N] [--form mdi]
-// [--count-switches N | --count-open-dialog N | --count-mdi N]`
-// (each at most once; "--name=value" is read as "--name value"); a count run needs skinning on.
+// Reads `[--skin 0..4|PATH] [--off] [--page N] [--form menu|mdi]
+// [--count-switches N | --count-open-dialog N | --count-menus N | --count-mdi N]` (each at most
+// once; "--name=value" is read as "--name value"); a count run needs skinning on. --count-menus
+// runs on the menu form and --count-mdi on the MDI form (each implies its form), the other two
+// on the pages, which --page belongs to.
 // A --skin value made of digits is an item number and must be below the number of built-in
 // skins; anything else is a path. A page or a number of rounds is a positive decimal number;
 // one too large for an int counts as the largest int. --count-mdi opens the MDI form.

@@ -17,7 +17,7 @@ struct TArgsCase {
     std::string ErrorPart;  // a piece of the error text when refused
     TCountRun Count = TCountRun::crNone;
     int Rounds = 0;
-    std::string Form = "";
+    TGalleryForm Form = TGalleryForm::gfPages;
 };
 
 TArgsCase Accepted(std::vector<std::string> args, int index = kDefaultSkinIndex, std::string path = "", bool on = true,
@@ -28,8 +28,14 @@ TArgsCase Counting(std::vector<std::string> args, TCountRun count, int rounds, i
                    int page = 1) {
     return {std::move(args), true, index, "", true, page, "", count, rounds};
 }
-TArgsCase OnForm(TArgsCase c, std::string form) {
-    c.Form = std::move(form);
+TArgsCase OnForm(TArgsCase c, TGalleryForm form) {
+    c.Form = form;
+    return c;
+}
+TArgsCase OnMenuForm(std::vector<std::string> args, TCountRun count = TCountRun::crNone, int rounds = 0,
+                     int index = kDefaultSkinIndex) {
+    TArgsCase c{std::move(args), true, index, "", true, 1, "", count, rounds};
+    c.Form = TGalleryForm::gfMenu;
     return c;
 }
 TArgsCase Refused(std::vector<std::string> args, std::string errorPart) {
@@ -95,17 +101,30 @@ TEST(GalleryArgsTest, Table) {
         Refused({"--count-switches", "3", "--off"}, "needs skinning on"),
         Refused({"--count-switch", "3"}, "unknown argument \"--count-switch\""),
         // The MDI form, and its count run, which opens it whether asked or not.
-        OnForm(Accepted({"--form", "mdi", "--skin", "3"}, 3), "mdi"),
-        OnForm(Accepted({"--form=mdi", "--off"}, kDefaultSkinIndex, "", false), "mdi"),
-        OnForm(Counting({"--count-mdi", "100"}, TCountRun::crMdiChildren, 100), "mdi"),
-        OnForm(Counting({"--form", "mdi", "--count-mdi=7", "--skin", "1"}, TCountRun::crMdiChildren, 7, 1), "mdi"),
-        Refused({"--form", "pages"}, "no form \"pages\""),
-        Refused({"--form"}, "--form needs"),
-        Refused({"--form", "mdi", "--form", "mdi"}, "--form is given twice"),
-        Refused({"--count-mdi", "0"}, "from 1"),
+        OnForm(Accepted({"--form", "mdi", "--skin", "3"}, 3), TGalleryForm::gfMdi),
+        OnForm(Accepted({"--form=mdi", "--off"}, kDefaultSkinIndex, "", false), TGalleryForm::gfMdi),
+        OnForm(Counting({"--count-mdi", "100"}, TCountRun::crMdiChildren, 100), TGalleryForm::gfMdi),
+        OnForm(Counting({"--form", "mdi", "--count-mdi=7", "--skin", "1"}, TCountRun::crMdiChildren, 7, 1), TGalleryForm::gfMdi),
+                Refused({"--count-mdi", "0"}, "from 1"),
         Refused({"--count-mdi", "5", "--off"}, "needs skinning on"),
         Refused({"--count-mdi", "5", "--count-switches", "5"}, "--count-switches and --count-mdi"),
-        Refused({"--form", "mdi", "--count-switches", "5"}, "not on --form mdi"),
+        Refused({"--form", "mdi", "--count-switches", "5"}, "--count-switches belongs to the pages, not --form mdi"),
+        // The menu form: named, or implied by its count run, which the pages' options do not go with.
+        OnMenuForm({"--form", "menu"}),
+        OnMenuForm({"--skin", "0", "--form=menu"}, TCountRun::crNone, 0, 0),
+        OnMenuForm({"--count-menus", "50"}, TCountRun::crMenus, 50),
+        OnMenuForm({"--form", "menu", "--count-menus=2", "--skin", "3"}, TCountRun::crMenus, 2, 3),
+        Refused({"--form", "mdi2"}, "no form \"mdi2\""),
+        Refused({"--form"}, "--form needs"),
+        Refused({"--form", "menu", "--form", "menu"}, "--form is given twice"),
+        Refused({"--form", "menu", "--page", "2"}, "--page belongs to the pages"),
+        Refused({"--count-menus", "5", "--page", "2"}, "--page belongs to the pages"),
+        Refused({"--form", "menu", "--count-switches", "5"}, "--count-switches belongs to the pages"),
+        Refused({"--count-menus", "5", "--count-switches", "5"}, "--count-switches and --count-menus"),
+        Refused({"--count-menus", "0"}, "from 1"),
+        Refused({"--count-menus", "4", "--off"}, "needs skinning on"),
+        Refused({"--form", "mdi", "--count-menus", "5"}, "runs on its own form, not --form mdi"),
+        Refused({"--form", "mdi", "--page", "2"}, "--page belongs to the pages, not the mdi form"),
     };
     for (const TArgsCase& c : cases) {
         std::string shown;

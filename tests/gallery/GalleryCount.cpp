@@ -32,7 +32,7 @@ constexpr const char* kTypeNames[OBJ_COLORSPACE + 1] = {"",        "pen",    "br
 
 }  // namespace
 
-void PrintCountLine(const std::string& text) {
+void Print(const std::string& text) {
     HANDLE out = GetStdHandle(STD_OUTPUT_HANDLE);
     DWORD written = 0;
     if (!out || out == INVALID_HANDLE_VALUE ||
@@ -41,9 +41,6 @@ void PrintCountLine(const std::string& text) {
 }
 
 namespace {
-
-void Print(const std::string& text) { PrintCountLine(text); }
-
 // Every figure of a count under one name, in one order, for printing and comparing.
 template <class Visit>
 void ForEachFigure(const TGuiObjectCount& count, Visit visit) {
@@ -52,6 +49,7 @@ void ForEachFigure(const TGuiObjectCount& count, Visit visit) {
     visit("menus", count.Menus);
     visit("icons", count.Icons);
 }
+}  // namespace
 
 std::string Describe(const TGuiObjectCount& count) {
     std::string line = "gdi=" + std::to_string(count.Gdi());

@@ -175,7 +175,7 @@ bool ChildRound(TApplication& app, TFrmGalleryMdi& frame) {
 
 int CountChildRounds(TApplication& app, TFrmGalleryMdi& frame, int rounds) {
     const auto fail = [](const std::string& why) {
-        PrintCountLine("count run: " + why + "\n");
+        Print("count run: " + why + "\n");
         return kExitCannotCount;
     };
     test::TGuiObjectCount before, after;
@@ -193,7 +193,7 @@ int CountChildRounds(TApplication& app, TFrmGalleryMdi& frame, int rounds) {
     app.ProcessMessages();
     const int skinnersAfter = LiveSkinners();
     test::CountGuiObjects(after);
-    PrintCountLine("form skinners: " + std::to_string(skinnersBefore) + " before, " + std::to_string(skinnersAfter) +
+    Print("form skinners: " + std::to_string(skinnersBefore) + " before, " + std::to_string(skinnersAfter) +
                    " after\n");
     const int code = ReportCounts(std::to_string(rounds) + " MDI child lifetimes", before, after);
     return skinnersBefore == skinnersAfter ? code : kExitCountsDiffer;
@@ -208,7 +208,7 @@ int RunMdiGallery(TApplication& app, const TGalleryOptions& options) {
         try {
             return CountChildRounds(app, *frame, options.CountRounds);
         } catch (const std::exception& error) {
-            PrintCountLine(std::string("count run: ") + error.what() + "\n");
+            Print(std::string("count run: ") + error.what() + "\n");
             return kExitCannotCount;
         }
     }

@@ -15,6 +15,8 @@
 #include "tests/gallery/GalleryArgs.h"
 #include "tests/gallery/GalleryCount.h"
 #include "tests/gallery/GalleryFormMdi.h"
+#include "tests/gallery/GalleryFormMenu.h"
+#include "tests/gallery/GalleryMenuCount.h"
 #include "tests/gallery/GalleryPages.h"
 
 namespace {
@@ -48,8 +50,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     const TGalleryArgs parsed = ParseGalleryArgs(CommandLineArguments());
     if (!parsed.Ok) {
         Complain(parsed.Error +
-                 "\nusage: SkinGallery.exe [--skin 0..4|PATH] [--off] [--page N] [--form mdi]"
-                 " [--count-switches N | --count-open-dialog N | --count-mdi N]");
+                 "\nusage: SkinGallery.exe [--skin 0..4|PATH] [--off] [--page N] [--form menu|mdi]"
+                 " [--count-switches N | --count-open-dialog N | --count-menus N | --count-mdi N]");
         return kExitBadArguments;
     }
     if (parsed.Options.Page > GalleryPageCount()) {
@@ -65,7 +67,14 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     application.SetTitle(L"Skin Gallery");
     tw::SetSkinMessageHook([](const std::string& text) { Complain("skin reader: " + text); });
     try {
-        if (parsed.Options.Form == "mdi") return RunMdiGallery(application, parsed.Options);
+        if (parsed.Options.Form == TGalleryForm::gfMdi) return RunMdiGallery(application, parsed.Options);
+        if (parsed.Options.Form == TGalleryForm::gfMenu) {
+            TFrmGalleryMenu* form = application.CreateForm<TFrmGalleryMenu>();
+            form->Start(parsed.Options);
+            if (parsed.Options.Count != TCountRun::crNone) return RunMenuCount(application, *form, parsed.Options);
+            application.Run();
+            return 0;
+        }
         TFrmGallery* form = application.CreateForm<TFrmGallery>();
         form->Start(parsed.Options);
         if (parsed.Options.Count != TCountRun::crNone) return RunObjectCount(application, *form, parsed.Options);
