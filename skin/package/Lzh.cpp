@@ -3,8 +3,8 @@
 #include <cstring>
 #include <new>
 
+#include "skin/package/LzhExpandTree.h"
 #include "skin/package/LzhPrefixTable.h"
-#include "skin/package/LzhTree.h"
 
 namespace tw {
 
@@ -108,7 +108,7 @@ std::vector<uint8_t> LzhExpand(const uint8_t* in, size_t inLength, uint32_t expa
         throw ElzhException("LZH : Cannot get memory for dictionary tables");
     }
 
-    TLzhTree tree;
+    TLzhExpandTree tree;
     TLzhPrefixTable prefixes;
     TBitReader bits(in, in ? inLength : 0);
     const TPositionTables& pt = kPositionTables;
@@ -123,11 +123,11 @@ std::vector<uint8_t> LzhExpand(const uint8_t* in, size_t inLength, uint32_t expa
         prefixes.Refresh(tree);
         const TLzhPrefixTable::TEntry& start = prefixes.Lookup(bits.Peek(TLzhPrefixTable::kBits));
         bits.Skip(start.bits);
-        unsigned c = tree.son[start.node];
-        while (c < static_cast<unsigned>(T)) c = tree.son[c + bits.Bit()];
-        c -= T;
+        unsigned code = tree.Son(start.node);
+        while (code < TLzhExpandTree::kFirstCode) code = tree.Son(code - bits.Bit());
         if (tree.NeedsRebuild()) prefixes.Invalidate();
-        tree.Update(c, prefixes);
+        tree.Update(code, prefixes);
+        const unsigned c = TLzhExpandTree::Symbol(code);
         if (c < 256) {
             base[n++] = static_cast<uint8_t>(c);
             continue;

@@ -2,10 +2,11 @@
 // up at once instead of walked bit by bit, and built again only when the top of the tree moves.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <cstring>
 
-#include "skin/package/LzhTree.h"
+#include "skin/package/LzhExpandTree.h"
 
 namespace tw {
 namespace lzh {
@@ -22,10 +23,10 @@ public:
     };
 
     // Rebuilds the table when the tree changed near its top since the last build.
-    void Refresh(const TLzhTree& tree) {
+    void Refresh(const TLzhExpandTree& tree) {
         if (!stale_) return;
         std::memset(relied_, 0, sizeof relied_);
-        Visit(tree, R, 0, 0);
+        Visit(tree, 0, 0, 0);
         stale_ = false;
     }
 
@@ -35,24 +36,24 @@ public:
     void Invalidate() { stale_ = true; }
 
     // Called by the tree's update for every subtree exchange at nodes c and l.
-    void Swapped(unsigned c, unsigned l) { stale_ |= (relied_[c] | relied_[l]) != 0; }
+    void Swapped(size_t c, size_t l) { stale_ |= (relied_[c] | relied_[l]) != 0; }
 
 private:
-    void Visit(const TLzhTree& tree, unsigned node, int depth, unsigned prefix) {
+    void Visit(const TLzhExpandTree& tree, unsigned node, int depth, unsigned prefix) {
         if (depth == kBits) {
             entry_[prefix] = {static_cast<uint16_t>(node), static_cast<uint8_t>(kBits)};
             return;
         }
         relied_[node] = 1;
-        const unsigned son = tree.son[node];
-        if (son >= static_cast<unsigned>(T)) {
+        const unsigned son = tree.Son(node);
+        if (son >= TLzhExpandTree::kFirstCode) {
             const unsigned span = 1u << (kBits - depth);
             for (unsigned k = 0; k < span; ++k)
                 entry_[prefix * span + k] = {static_cast<uint16_t>(node), static_cast<uint8_t>(depth)};
             return;
         }
         Visit(tree, son, depth + 1, prefix * 2);
-        Visit(tree, son + 1, depth + 1, prefix * 2 + 1);
+        Visit(tree, son - 1, depth + 1, prefix * 2 + 1);
     }
 
     TEntry entry_[1u << kBits];
