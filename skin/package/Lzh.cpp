@@ -125,7 +125,10 @@ std::vector<uint8_t> LzhExpand(const uint8_t* in, size_t inLength, uint32_t expa
         bits.Skip(start.bits);
         unsigned code = tree.Son(start.node);
         while (code < TLzhExpandTree::kFirstCode) code = tree.Son(code - bits.Bit());
-        if (tree.NeedsRebuild()) prefixes.Invalidate();
+        if (tree.NeedsRebuild()) {
+            tree.Rebuild();
+            prefixes.Invalidate();
+        }
         tree.Update(code, prefixes);
         const unsigned c = TLzhExpandTree::Symbol(code);
         if (c < 256) {

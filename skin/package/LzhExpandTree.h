@@ -1,5 +1,5 @@
 // TLzhExpandTree: the adaptive symbol tree laid out for expansion, where every symbol walks its
-// path to the root: root first, a node's count and parent in one word, no root count to keep.
+// path to the root: root first, a node's count and parent in one word.
 #pragma once
 
 #include <cstddef>
@@ -13,8 +13,8 @@ namespace lzh {
 
 // Nodes are numbered from the root down (TLzhTree's node i is our R - i), so counts fall as
 // the index rises, and the root is both the end of every walk and the stop of every search for
-// a node to exchange with: its count is held at 0xFFFF and never walked, the real root count
-// is kept aside for the rebuild check. An inner node's children are son and son - 1 (bits 0
+// a node to exchange with: its count is held at 0xFFFF and never walked. The real root count is
+// that of its children, which are always nodes 1 and 2. An inner node's children are son and son - 1 (bits 0
 // and 1). A leaf's son is its symbol's code, T + 2s + 1; the slot below each code is a spare,
 // so that an exchange may write "both children's parents" without asking whether the son is a
 // leaf.
@@ -31,22 +31,54 @@ public:
     static constexpr unsigned Code(unsigned symbol) { return kFirstCode + 2 * symbol + 1; }
     static constexpr unsigned Symbol(unsigned code) { return (code - kFirstCode) >> 1; }
 
-    bool NeedsRebuild() const { return rootCount_ == MAX_FREQ; }
+    // Due before the next update.
+    bool NeedsRebuild() const { return node_[1].freq + node_[2].freq == MAX_FREQ; }
 
-    // Halves all counts and builds the tree afresh from the leaves, as TLzhTree does.
+    // Halves all counts and builds the tree afresh from the leaves, giving what TLzhTree's
+    // rebuild gives. That one inserts each new inner node behind every node counting no more;
+    // since the leaves come sorted and the pair sums rise, the same order falls out of merging
+    // the leaves with the inner nodes in the order they are made, a leaf first on a tie.
     void Rebuild() {
-        TLzhTree classic;
-        To(classic);
-        classic.Rebuild();
-        From(classic);
+        uint16_t leafFreq[N_CHAR];
+        uint16_t leafCode[N_CHAR];
+        int leaves = 0;
+        for (unsigned e = R; e >= 1 && leaves < N_CHAR; --e) {
+            if (son_[e] < kFirstCode) continue;
+            leafFreq[leaves] = static_cast<uint16_t>((node_[e].freq + 1u) / 2u);
+            leafCode[leaves] = son_[e];
+            ++leaves;
+        }
+        // The merged order, counted from the leaf end as TLzhTree counts; an inner node's son
+        // is the place of its first child in that order.
+        uint16_t freq[T];
+        uint16_t son[T];
+        uint16_t innerFreq[N_CHAR];
+        int placed = 0, leaf = 0, inner = 0, made = 0;
+        const auto place = [&] {
+            if (leaf < leaves && (inner == made || leafFreq[leaf] <= innerFreq[inner])) {
+                freq[placed] = leafFreq[leaf];
+                son[placed++] = leafCode[leaf++];
+            } else {
+                freq[placed] = innerFreq[inner++];
+                son[placed++] = static_cast<uint16_t>(2 * (inner - 1));
+            }
+        };
+        for (; made < N_CHAR - 1; ++made) {
+            while (placed < 2 * made + 2) place();
+            innerFreq[made] = static_cast<uint16_t>(freq[2 * made] + freq[2 * made + 1]);
+        }
+        while (placed < T) place();
+        for (int k = 0; k < R; ++k) node_[R - k].freq = freq[k];
+        node_[0].freq = 0xFFFF;
+        for (int k = 0; k < T; ++k) son_[R - k] = static_cast<uint16_t>(son[k] >= kFirstCode ? son[k] : R - son[k]);
+        LinkParents();
     }
 
     // Counts the symbol of code once more, moving nodes so counts stay sorted; every exchange
-    // of the subtrees at nodes c and l (l nearer the root) is told to swaps.
+    // of the subtrees at nodes c and l (l nearer the root) is told to swaps. A rebuild that is
+    // due must come first.
     template <class FSwaps>
     void Update(unsigned code, FSwaps& swaps) {
-        if (NeedsRebuild()) Rebuild();
-        ++rootCount_;
         // Indices are pointer-sized so that "the node before" folds into the address.
         size_t c = node_[code].prnt;
         do {
@@ -105,11 +137,14 @@ private:
         std::memset(node_, 0, sizeof node_);
         for (unsigned e = 1; e <= static_cast<unsigned>(R); ++e) node_[e].freq = t.node[R - e].freq;
         node_[0].freq = 0xFFFF;
-        rootCount_ = t.node[R].freq;
         for (unsigned e = 0; e <= static_cast<unsigned>(R); ++e) {
             const unsigned s = t.son[R - e];
             son_[e] = static_cast<uint16_t>(s >= static_cast<unsigned>(T) ? Code(s - T) : R - s);
         }
+        LinkParents();
+    }
+
+    void LinkParents() {
         for (unsigned e = 0; e <= static_cast<unsigned>(R); ++e) {
             const unsigned k = son_[e];
             node_[k].prnt = static_cast<uint16_t>(e);
@@ -117,19 +152,8 @@ private:
         }
     }
 
-    void To(TLzhTree& t) const {
-        for (unsigned e = 1; e <= static_cast<unsigned>(R); ++e) t.node[R - e].freq = node_[e].freq;
-        t.node[R].freq = static_cast<uint16_t>(rootCount_);
-        for (unsigned e = 0; e <= static_cast<unsigned>(R); ++e) {
-            const unsigned k = son_[e];
-            t.son[R - e] = static_cast<uint16_t>(k >= kFirstCode ? T + Symbol(k) : R - k);
-        }
-        // Parents are not read by the rebuild, which derives them afresh.
-    }
-
     TNode node_[kSlots];
     uint16_t son_[T];
-    unsigned rootCount_ = 0;
 };
 
 }  // namespace lzh
