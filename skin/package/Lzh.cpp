@@ -110,6 +110,7 @@ std::vector<uint8_t> LzhExpand(const uint8_t* in, size_t inLength, uint32_t expa
 
     TLzhExpandTree tree;
     TLzhPrefixTable prefixes;
+    unsigned updatesLeft = tree.UpdatesBeforeRebuild();
     TBitReader bits(in, in ? inLength : 0);
     const TPositionTables& pt = kPositionTables;
     uint8_t* const base = out.data();
@@ -125,10 +126,12 @@ std::vector<uint8_t> LzhExpand(const uint8_t* in, size_t inLength, uint32_t expa
         bits.Skip(start.bits);
         unsigned code = tree.Son(start.node);
         while (code < TLzhExpandTree::kFirstCode) code = tree.Son(code - bits.Bit());
-        if (tree.NeedsRebuild()) {
+        if (updatesLeft == 0) {
             tree.Rebuild();
             prefixes.Invalidate();
+            updatesLeft = tree.UpdatesBeforeRebuild();
         }
+        --updatesLeft;
         tree.Update(code, prefixes);
         const unsigned c = TLzhExpandTree::Symbol(code);
         if (c < 256) {

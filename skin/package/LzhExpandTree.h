@@ -31,8 +31,9 @@ public:
     static constexpr unsigned Code(unsigned symbol) { return kFirstCode + 2 * symbol + 1; }
     static constexpr unsigned Symbol(unsigned code) { return (code - kFirstCode) >> 1; }
 
-    // Due before the next update.
-    bool NeedsRebuild() const { return node_[1].freq + node_[2].freq == MAX_FREQ; }
+    // Updates that may come before a rebuild is due: the root count rises by one with each and
+    // the tree is rebuilt when it reaches MAX_FREQ.
+    unsigned UpdatesBeforeRebuild() const { return MAX_FREQ - (node_[1].freq + node_[2].freq); }
 
     // Halves all counts and builds the tree afresh from the leaves, giving what TLzhTree's
     // rebuild gives. That one inserts each new inner node behind every node counting no more;
