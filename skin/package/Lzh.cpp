@@ -109,7 +109,7 @@ std::vector<uint8_t> LzhExpand(const uint8_t* in, size_t inLength, uint32_t expa
     }
 
     TLzhExpandTree tree;
-    TLzhPrefixTable prefixes;
+    TLzhPrefixTable prefixes(tree);
     unsigned updatesLeft = tree.UpdatesBeforeRebuild();
     TBitReader bits(in, in ? inLength : 0);
     const TPositionTables& pt = kPositionTables;
@@ -121,14 +121,13 @@ std::vector<uint8_t> LzhExpand(const uint8_t* in, size_t inLength, uint32_t expa
         // A symbol needs at most about 23 bits (tree depth is bounded by the 0x8000 root
         // count) and a position at most 14, so 40 buffered bits serve both.
         if (bits.Count() < 40) bits.Refill();
-        prefixes.Refresh(tree);
         const TLzhPrefixTable::TEntry& start = prefixes.Lookup(bits.Peek(TLzhPrefixTable::kBits));
         bits.Skip(start.bits);
         unsigned code = tree.Son(start.node);
         while (code < TLzhExpandTree::kFirstCode) code = tree.Son(code - bits.Bit());
         if (updatesLeft == 0) {
             tree.Rebuild();
-            prefixes.Invalidate();
+            prefixes.Build();
             updatesLeft = tree.UpdatesBeforeRebuild();
         }
         --updatesLeft;
