@@ -118,7 +118,8 @@ private:
     template <class FSwaps>
     size_t Exchange(size_t c, FSwaps& swaps) {
         const unsigned k = node_[c].freq;
-        size_t l = c - 1;
+        // The search starts at c itself, which keeps its setting-up out of every step.
+        size_t l = c;
         while (k > node_[l - 1].freq) --l;
         node_[c].freq = node_[l].freq;
         node_[l].freq = static_cast<uint16_t>(k);
