@@ -93,6 +93,7 @@ public:
     }
 
     unsigned Son(unsigned node) const { return son_[node]; }
+    unsigned Count(unsigned node) const { return node ? node_[node].freq : node_[1].freq + node_[2].freq; }
 
 private:
     struct TNode {
