@@ -3,8 +3,8 @@
 #include <cstring>
 #include <new>
 
+#include "skin/package/LzhExpandTree.h"
 #include "skin/package/LzhPrefixTable.h"
-#include "skin/package/LzhTree.h"
 
 namespace tw {
 
@@ -108,8 +108,9 @@ std::vector<uint8_t> LzhExpand(const uint8_t* in, size_t inLength, uint32_t expa
         throw ElzhException("LZH : Cannot get memory for dictionary tables");
     }
 
-    TLzhTree tree;
-    TLzhPrefixTable prefixes;
+    TLzhExpandTree tree;
+    TLzhPrefixTable prefixes(tree);
+    unsigned updatesLeft = tree.UpdatesBeforeRebuild();
     TBitReader bits(in, in ? inLength : 0);
     const TPositionTables& pt = kPositionTables;
     uint8_t* const base = out.data();
@@ -120,14 +121,18 @@ std::vector<uint8_t> LzhExpand(const uint8_t* in, size_t inLength, uint32_t expa
         // A symbol needs at most about 23 bits (tree depth is bounded by the 0x8000 root
         // count) and a position at most 14, so 40 buffered bits serve both.
         if (bits.Count() < 40) bits.Refill();
-        prefixes.Refresh(tree);
         const TLzhPrefixTable::TEntry& start = prefixes.Lookup(bits.Peek(TLzhPrefixTable::kBits));
         bits.Skip(start.bits);
-        unsigned c = tree.son[start.node];
-        while (c < static_cast<unsigned>(T)) c = tree.son[c + bits.Bit()];
-        c -= T;
-        if (tree.NeedsRebuild()) prefixes.Invalidate();
-        tree.Update(c, prefixes);
+        unsigned code = tree.Son(start.node);
+        while (code < TLzhExpandTree::kFirstCode) code = tree.Son(code - bits.Bit());
+        if (updatesLeft == 0) {
+            tree.Rebuild();
+            prefixes.Build();
+            updatesLeft = tree.UpdatesBeforeRebuild();
+        }
+        --updatesLeft;
+        tree.Update(code, prefixes);
+        const unsigned c = TLzhExpandTree::Symbol(code);
         if (c < 256) {
             base[n++] = static_cast<uint8_t>(c);
             continue;
