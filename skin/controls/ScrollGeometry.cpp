@@ -84,6 +84,10 @@ int ArrowFrame(bool vertical, TScrollPart arrow, TScrollPart hot, bool tracking)
     return ClampFrame(frame, kScrollbarFrames);
 }
 
+int DisabledArrowFrame(bool vertical, TScrollPart arrow) {
+    return ClampFrame((vertical ? 9 : 1) + (arrow == spSecondArrow ? 4 : 0) + 2, kScrollbarFrames);
+}
+
 int GripFrame(bool vertical, TScrollPart hot, bool tracking) {
     int frame = vertical ? 20 : 17;
     if (hot == spThumb) frame += tracking ? 1 : 2;

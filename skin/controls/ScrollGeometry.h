@@ -58,6 +58,8 @@ int ClampFrame(int index, int frameCount);
 // Frames of the 23-frame Scrollbar strip: an arrow (the part is spFirstArrow or
 // spSecondArrow), lit when it is the hot part (pressed while tracking); the grip of the thumb.
 int ArrowFrame(bool vertical, TScrollPart arrow, TScrollPart hot, bool tracking);
+// An arrow of a disabled bar: its group's greyed frame, whatever the mouse does.
+int DisabledArrowFrame(bool vertical, TScrollPart arrow);
 int GripFrame(bool vertical, TScrollPart hot, bool tracking);
 // The thumb body's frame of a strip of frameCount; the track's (frame 1 enabled, 3 disabled).
 int ThumbFrame(TScrollPart hot, bool tracking, int frameCount);

@@ -224,9 +224,11 @@ void TWScrollbar::Draw(HDC dc) {
                    true);
 
     const TScrollPart hot = static_cast<TScrollPart>(hotPart_);
-    DrawCell(b, AlongAxis(vertical_, 0, a, across), strip, ArrowFrame(vertical_, spFirstArrow, hot, tracking_));
-    DrawCell(b, AlongAxis(vertical_, length - a, length, across), strip,
-             ArrowFrame(vertical_, spSecondArrow, hot, tracking_));
+    for (const TScrollPart arrow : {spFirstArrow, spSecondArrow}) {
+        const int from = arrow == spFirstArrow ? 0 : length - a;
+        DrawCell(b, AlongAxis(vertical_, from, from + a, across), strip,
+                 enabled ? ArrowFrame(vertical_, arrow, hot, tracking_) : DisabledArrowFrame(vertical_, arrow));
+    }
 
     TThumbSpan thumb{info.xyThumbTop, info.xyThumbBottom};
     if (tracking_ && hotPart_ == spThumb) {
@@ -300,8 +302,14 @@ LRESULT TWScrollbar::Message(UINT msg, WPARAM wParam, LPARAM lParam) {
     }
 }
 
+bool TWScrollbar::TakesInput() const {
+    SCROLLBARINFO info;
+    return IsWindowEnabled(target_) && BarInfo(info) && !(info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE);
+}
+
 void TWScrollbar::MouseMove(POINT point) {
-    const int part = HitTest(point);
+    // A disabled bar lights nothing.
+    const int part = TakesInput() ? HitTest(point) : spNone;
     if (part != hotPart_) {
         hotPart_ = part;
         Invalidate();
@@ -311,6 +319,8 @@ void TWScrollbar::MouseMove(POINT point) {
 }
 
 void TWScrollbar::Press(POINT point) {
+    // The system would ignore the press of a disabled bar: it is not handed on.
+    if (!TakesInput()) return;
     GetCursorPos(&pressPoint_);
     SCROLLBARINFO info;
     if (BarInfo(info)) {

@@ -63,6 +63,8 @@ private:
     bool BarInfo(SCROLLBARINFO& info) const;
     // A scroll bar control tells no bar information: it is worked out from its scroll state.
     bool ControlBarInfo(SCROLLBARINFO& info) const;
+    // The target is enabled and so is its bar: the panel lights parts and hands presses on.
+    bool TakesInput() const;
     void MouseMove(POINT point);
     void Press(POINT point);
     void Release(POINT point);

@@ -1,6 +1,5 @@
 #include "skin/controls/SkinTrackBar.h"
 
-#include "skin/controls/ScrollGeometry.h"
 #include "skin/controls/TrackGeometry.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinObjects.h"
@@ -63,6 +62,55 @@ bool TSkinTrackBar::BeforeMessage(TMessage& message) {
             break;
     }
     return TControlSkinner::BeforeMessage(message);
+}
+
+void TSkinTrackBar::AfterMessage(TMessage& message) {
+    const POINT point{static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam))};
+    switch (message.Msg) {
+        case WM_MOUSEMOVE:
+            // A drag keeps the thumb pressed wherever the mouse goes.
+            FollowMouse(point, (mouseState_ & msPressed) != 0);
+            TrackLeave();
+            return;
+        case WM_LBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+            // The bar takes the mouse only for a press on its thumb; a press beside it pages.
+            FollowMouse(point, OnThumb(point) && GetCapture() == Handle());
+            return;
+        case WM_LBUTTONUP:
+            FollowMouse(point, false);
+            return;
+        case WM_CAPTURECHANGED:
+            if (mouseState_ & msPressed) {
+                POINT cursor{};
+                GetCursorPos(&cursor);
+                ScreenToClient(Handle(), &cursor);
+                FollowMouse(cursor, false);
+            }
+            return;
+        case WM_MOUSELEAVE: {
+            const unsigned before = mouseState_;
+            TControlSkinner::AfterMessage(message);
+            if (before & msPressed) mouseState_ = msPressed;
+            if (mouseState_ != before) InvalidateRect(Handle(), nullptr, FALSE);
+            return;
+        }
+        default:
+            TControlSkinner::AfterMessage(message);
+    }
+}
+
+bool TSkinTrackBar::OnThumb(POINT point) const {
+    RECT thumb{};
+    SendMessageW(Handle(), TBM_GETTHUMBRECT, 0, reinterpret_cast<LPARAM>(&thumb));
+    return PtInRect(&thumb, point) != FALSE;
+}
+
+void TSkinTrackBar::FollowMouse(POINT point, bool pressed) {
+    const unsigned state = (pressed ? msPressed : 0u) | (OnThumb(point) ? msHot : 0u);
+    if (state == mouseState_) return;
+    mouseState_ = state;
+    InvalidateRect(Handle(), nullptr, FALSE);
 }
 
 void TSkinTrackBar::ParentMessage(TMessage& message) {
@@ -149,7 +197,8 @@ void TSkinTrackBar::DrawThumb(HDC dc) {
     if (HasImage(image)) {
         TSliceOptions options;
         options.FrameCount = 5;
-        options.FrameIndex = ClampFrame(2, 5);
+        options.FrameIndex = TrackThumbFrame(IsWindowEnabled(Handle()) != FALSE, (mouseState_ & msHot) != 0,
+                                             (mouseState_ & msPressed) != 0);
         DrawStripFrame(dc, thumb, image->Image, options, true);
         return;
     }

@@ -1,7 +1,8 @@
 // TSkinTrackBar: track bars (ours, and bare "msctls_trackbar32" windows) paint their ticks
 // themselves and ask, through the system's custom draw, for the background, channel and thumb,
-// which come from the skin. A bare bar's custom draw goes to its parent: a layer on the parent
-// answers it there.
+// which come from the skin; the thumb is lit under the mouse, pressed while dragged and grey on
+// a disabled bar. A bare bar's custom draw goes to its parent: a layer on the parent answers it
+// there.
 #pragma once
 
 #include <windows.h>
@@ -26,8 +27,13 @@ public:
 
 protected:
     bool BeforeMessage(TMessage& message) override;
+    void AfterMessage(TMessage& message) override;
 
 private:
+    // The thumb's hot and pressed bits from the mouse at point (client coordinates); the bar
+    // paints again when they change.
+    void FollowMouse(POINT point, bool pressed);
+    bool OnThumb(POINT point) const;
     void ParentMessage(TMessage& message);
     HBRUSH FaceBrush();
     void DrawChannel(HDC dc);

@@ -53,4 +53,10 @@ int ChannelSlices(bool vertical, const TRect& channel, int imageWidth, int image
     return count;
 }
 
+int TrackThumbFrame(bool enabled, bool hot, bool pressed) {
+    if (!enabled) return 5;
+    if (pressed) return 3;
+    return hot ? 4 : 2;
+}
+
 }  // namespace tw

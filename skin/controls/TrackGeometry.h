@@ -1,5 +1,6 @@
 // Where a skinned track bar draws its channel: the channel rectangle made upright for a vertical
-// bar, and the three slices (two ends kept at their size, a stretched middle) of the channel image.
+// bar, the three slices (two ends kept at their size, a stretched middle) of the channel image,
+// and which frame of its thumb strip the thumb shows.
 // Pure, so the shapes the system hands back and the degenerate channels are tested without windows.
 #pragma once
 
@@ -26,5 +27,9 @@ struct TChannelSlice {
 // Returns how many of out[0..2] were filled.
 int ChannelSlices(bool vertical, const TRect& channel, int imageWidth, int imageHeight, int startCut, int endCut,
                   TChannelSlice out[3]);
+
+// The frame (from 1) of a 5-frame thumb strip: 2 at rest, 3 while dragged, 4 under the mouse,
+// 5 on a disabled bar (frame 1 is a second rest look no state uses).
+int TrackThumbFrame(bool enabled, bool hot, bool pressed);
 
 }  // namespace tw

@@ -1,6 +1,7 @@
 // The skinned track bar's channel arithmetic: a vertical channel reported either way round comes
 // out upright, the image's ends keep their size and the middle stretches, a thin image is centred
-// across the channel, and channels or images with no extent draw nothing.
+// across the channel, channels or images with no extent draw nothing, and the thumb shows the
+// strip's frame for each state.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -56,6 +57,19 @@ TEST(TrackGeometryTest, SlicesOfHorizontalAndVerticalChannels) {
         {"negative cuts read as 0", Slices(false, {0, 0, 40, 4}, 10, 4, -3, -1), "0,0,10,4>0,0,40,4"},
     };
     for (const Case& c : cases) EXPECT_EQ(c.got, c.expected) << c.what;
+}
+
+TEST(TrackGeometryTest, ThumbFrameOfEachState) {
+    struct Case {
+        bool enabled, hot, pressed;
+        int frame;
+    } cases[] = {
+        {true, false, false, 2}, {true, true, false, 4},   {true, false, true, 3},
+        {true, true, true, 3},   {false, false, false, 5}, {false, true, true, 5},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(c.frame, TrackThumbFrame(c.enabled, c.hot, c.pressed))
+            << "enabled " << c.enabled << " hot " << c.hot << " pressed " << c.pressed;
 }
 
 }  // namespace
