@@ -3,6 +3,7 @@
 
 #include "app/TaskbarProgress.h"
 #include "framework/core/Exception.h"
+#include "framework/win/RedrawFreeze.h"
 #include "framework/win/SystemError.h"
 #include "process/DosCommand.h"
 
@@ -112,6 +113,8 @@ void TFrmMain::btnConvertClick(TObject*) {
             form.btnConvert->SetCaption(L"立即转换");
         }
         void Set(bool enabled) {
+            // The list and its buttons sit in the options group too: all of it paints once.
+            TRedrawFreeze options(form.GroupBox3->HandleAllocated() ? form.GroupBox3->Handle() : nullptr);
             form.GroupBox3->SetEnabled(enabled);
             form.GroupBox6->SetEnabled(enabled);
             form.lvwFiles->SetEnabled(enabled);
