@@ -180,7 +180,10 @@ bool TFrmMain::ConvertVideo(TJobInfo& job, bool overwrite, const std::wstring& o
     encoderLines_.Clear();  // the reader thread of the last run has been joined
     const TFileStamp before = StampOf(outputPath);
     DosCommand1->Execute();
-    while (DosCommand1->IsRunning() && !Closing() && !stopRequested_) WaitWithMessages(encoderFinished_.Get(), 500);
+    // The runner's end and a stop both set the event, a close comes as a message: nothing here
+    // needs a beat of its own.
+    while (DosCommand1->IsRunning() && !Closing() && !stopRequested_)
+        WaitWithMessages(encoderFinished_.Get(), INFINITE);
     DosCommand1->Stop();
 
     // Success is the encoder's zero exit and an output file this run wrote.
