@@ -125,8 +125,8 @@ private:
     TEncodeOptions CurrentOptions() const;
     // While a probe or a conversion runs the list and its buttons take no new work.
     void SetBusy(bool busy);
-    // Lets the window work until the event is set, the deadline passes or the program ends;
-    // true when the event was set.
+    // Lets the window work until the event is set, the deadline passes (never with INFINITE)
+    // or the program ends; true when the event was set.
     bool WaitWithMessages(HANDLE event, DWORD milliseconds);
     bool Closing() const;
     // Ends the job under way, keeps the rest as they are.

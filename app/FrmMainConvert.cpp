@@ -3,6 +3,7 @@
 
 #include "app/TaskbarProgress.h"
 #include "framework/core/Exception.h"
+#include "framework/win/RedrawFreeze.h"
 #include "framework/win/SystemError.h"
 #include "process/DosCommand.h"
 
@@ -112,6 +113,8 @@ void TFrmMain::btnConvertClick(TObject*) {
             form.btnConvert->SetCaption(L"立即转换");
         }
         void Set(bool enabled) {
+            // The list and its buttons sit in the options group too: all of it paints once.
+            TRedrawFreeze options(form.GroupBox3->HandleAllocated() ? form.GroupBox3->Handle() : nullptr);
             form.GroupBox3->SetEnabled(enabled);
             form.GroupBox6->SetEnabled(enabled);
             form.lvwFiles->SetEnabled(enabled);
@@ -177,7 +180,10 @@ bool TFrmMain::ConvertVideo(TJobInfo& job, bool overwrite, const std::wstring& o
     encoderLines_.Clear();  // the reader thread of the last run has been joined
     const TFileStamp before = StampOf(outputPath);
     DosCommand1->Execute();
-    while (DosCommand1->IsRunning() && !Closing() && !stopRequested_) WaitWithMessages(encoderFinished_.Get(), 500);
+    // The runner's end and a stop both set the event, a close comes as a message: nothing here
+    // needs a beat of its own.
+    while (DosCommand1->IsRunning() && !Closing() && !stopRequested_)
+        WaitWithMessages(encoderFinished_.Get(), INFINITE);
     DosCommand1->Stop();
 
     // Success is the encoder's zero exit and an output file this run wrote.

@@ -173,13 +173,14 @@ void TFrmMain::SetBusy(bool busy) {
 }
 
 bool TFrmMain::WaitWithMessages(HANDLE event, DWORD milliseconds) {
+    const bool forever = milliseconds == INFINITE;
     ULONGLONG deadline = GetTickCount64() + milliseconds;
     for (;;) {
         if (WaitForSingleObject(event, 0) == WAIT_OBJECT_0) return true;
         if (Closing()) return false;
         ULONGLONG now = GetTickCount64();
-        if (now >= deadline) return false;
-        Application->WaitForHandleOrMessage(event, static_cast<DWORD>(deadline - now));
+        if (!forever && now >= deadline) return false;
+        Application->WaitForHandleOrMessage(event, forever ? INFINITE : static_cast<DWORD>(deadline - now));
         if (!Application->ProcessMessages()) return false;
     }
 }

@@ -8,6 +8,7 @@
 #include "framework/win/ContextMenu.h"
 #include "framework/win/Forms.h"
 #include "framework/win/Menus.h"
+#include "framework/win/RedrawFreeze.h"
 
 namespace tw {
 
@@ -231,12 +232,26 @@ void TControl::ColorChanged() {
     Invalidate();
 }
 
+namespace {
+
+bool HasWindowedChild(const TWinControl& control) {
+    for (int i = 0; i < control.ControlCount(); ++i)
+        if (dynamic_cast<const TWinControl*>(control.Controls(i))) return true;
+    return false;
+}
+
+}  // namespace
+
 void TControl::SetEnabled(bool value) {
     if (value == enabled_) return;
     enabled_ = value;
+    auto* self = dynamic_cast<TWinControl*>(this);
+    // A group's controls each paint at once as their state changes, and the group again after
+    // them: held still, the whole group paints once.
+    TRedrawFreeze freeze(self && self->HandleAllocated() && HasWindowedChild(*self) ? self->Handle() : nullptr);
     // The system leaves the children of a disabled window looking enabled; a disabled group
     // should show its controls disabled, so the state goes down the whole tree.
-    if (auto* self = dynamic_cast<TWinControl*>(this)) self->ApplyEnabledToWindows();
+    if (self) self->ApplyEnabledToWindows();
     Perform(CM_ENABLEDCHANGED);
     Invalidate();
 }

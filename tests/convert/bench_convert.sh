@@ -4,9 +4,13 @@
 # 1.03 times), and the program's own CPU time during its runs (goal: under 1% of one core).
 # The program's run is timed by conv_run_timer (it presses "立即转换" and watches the button come
 # back); the direct runs go through one batch file under the same Wine, less the cost of starting
-# cmd itself. Rounds alternate between the two to share the machine's load fairly. Then, with
-# the stand-in tool as encoder, where the program's time goes: waiting on a silent encoder, each
-# job's own cost, and the launch of one console child with each console choice.
+# cmd itself. The two kinds of run take turns (program first in odd rounds, direct first in even
+# ones), so that a change in the machine's load falls on both alike; the figures are the median
+# of the rounds' ratios and CPU shares, with each round's own. During the program's runs its
+# threads are sampled, to tell where its CPU goes: the UI thread, the runner's reader threads
+# (one per job) and Wine's own. Then, with the stand-in tool as encoder, where the program's
+# time goes: waiting on a silent encoder, each job's own cost, and the launch of one console
+# child with each console choice.
 # usage: tests/convert/bench_convert.sh <build>/bin/Tarnwick.exe [ROUNDS]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
@@ -63,39 +67,112 @@ for i in 1 2 3; do
 done
 cmd_base=$(printf '%s\n' "${cmd_ms[@]}" | sort -n | sed -n 2p)
 
-results=()
-for r in $(seq "$rounds"); do
-  out=$E2E_OUT/program-$r
+threads_now() {  # PID: "tid ns comm" of each thread, ns its CPU time so far (exact, from the scheduler)
+  local t ns rest comm
+  for t in /proc/"$1"/task/*; do
+    read -r ns rest <"$t/schedstat" 2>/dev/null || continue
+    read -r comm <"$t/comm" 2>/dev/null || comm=?
+    echo "${t##*/} $ns $comm"
+  done
+}
+# thread_sampler PID OUT: while PID lives, its threads every 0.2 s (builtins, so that sampling
+# costs little).
+thread_sampler() {
+  while [ -d "/proc/$1" ]; do
+    threads_now "$1"
+    sleep 0.2
+  done >>"$2"
+}
+
+program_run() {  # ROUND: one run of the program; sets run cpu
+  local out=$E2E_OUT/program-$1 before after sampler
   tw_driver settext "${CONV_W[@]}" --cclass TEdit "$(conv_win "$out")\\" || e2e_fail "cannot set the output folder"
+  threads_now "$app" | sed 's/^/before /' >>"$E2E_OUT/threads.txt"
+  thread_sampler "$app" "$E2E_OUT/threads-$1.txt" &
+  sampler=$!
   before=$(cpu_ticks "$app")
   run=$("$TW_WINE64" "$timer" TFrmMain 立即转换 </dev/null | sed -n 's/^run_ms //p' | tr -d '\r')
   after=$(cpu_ticks "$app")
+  kill "$sampler" 2>/dev/null || true
+  wait "$sampler" 2>/dev/null || true
+  threads_now "$app" >>"$E2E_OUT/threads-$1.txt"
+  threads_now "$app" | sed 's/^/after /' >>"$E2E_OUT/threads.txt"
+  echo "ticks $((after - before))" >>"$E2E_OUT/threads.txt"
   [ -n "$run" ] || e2e_fail "the run timer gave no figure"
-  e2e_expect "status label, round $r" "转换完成" "$(tw_driver prop "${CONV_W[@]}" lblInfo.Caption)" >/dev/null
-  [ "$(find "$out" -name '*.3GP' -size +0 | wc -l)" = "${#set_files[@]}" ] || e2e_fail "the program's round $r made no full set"
+  e2e_expect "status label, round $1" "转换完成" "$(tw_driver prop "${CONV_W[@]}" lblInfo.Caption)" >/dev/null
+  [ "$(find "$out" -name '*.3GP' -size +0 | wc -l)" = "${#set_files[@]}" ] || e2e_fail "the program's round $1 made no full set"
+  cpu=$((after - before))
+}
 
-  dout=$E2E_OUT/direct-$r
+direct_run() {  # ROUND: the same set through one batch file; sets direct
+  local dout=$E2E_OUT/direct-$1 t
   mkdir -p "$dout"
-  direct_batch "$dout" "$E2E_OUT/direct-$r.bat"
+  direct_batch "$dout" "$E2E_OUT/direct-$1.bat"
   t=$(now)
-  "$TW_WINE64" cmd /c "$(conv_win "$E2E_OUT/direct-$r.bat")" </dev/null >/dev/null 2>&1
+  "$TW_WINE64" cmd /c "$(conv_win "$E2E_OUT/direct-$1.bat")" </dev/null >/dev/null 2>&1
   direct=$(( $(ms_since "$t") - cmd_base ))
-  [ "$(find "$dout" -name '*.3GP' -size +0 | wc -l)" = "${#set_files[@]}" ] || e2e_fail "the direct round $r made no full set"
+  [ "$(find "$dout" -name '*.3GP' -size +0 | wc -l)" = "${#set_files[@]}" ] || e2e_fail "the direct round $1 made no full set"
+}
 
-  cpu=$(( after - before ))
+# thread_table ROUNDS: the program's CPU by thread over its runs. A thread's share in a round is
+# its last sampled time less its time before the run (0 for one born during it); what threads
+# that ended between two samples used is the rest of the process's own count.
+thread_table() {
+  local r
+  for r in $(seq "$1"); do
+    awk -v r="$r" -v app="$app" '
+      FNR == 1 { file++ }
+      file == 1 && $1 == "before" { seen_before[$2] = $3 }
+      file == 1 && $1 == "after" { }
+      file == 2 { last[$1] = $2; comm[$1] = $3 }
+      END {
+        for (t in last) {
+          d = last[t] - (t in seen_before ? seen_before[t] : 0)
+          if (t == app) kind = "ui"
+          else if (t in seen_before) kind = "wine:" comm[t]
+          else kind = "reader"
+          printf "%d %s %.0f %s\n", r, kind, d, t
+        }
+      }' <(awk -v n="$r" '/^ticks /{k++; next} k == n - 1' "$E2E_OUT/threads.txt") "$E2E_OUT/threads-$r.txt"
+  done
+}
+
+results=()
+for r in $(seq "$rounds"); do
+  if [ $((r % 2)) -eq 1 ]; then program_run "$r"; direct_run "$r"
+  else direct_run "$r"; program_run "$r"; fi
   results+=("$run $direct $cpu")
   awk -v r="$r" -v p="$run" -v d="$direct" -v c="$cpu" -v hz="$hz" 'BEGIN {
-    printf "round %d: program %6.0f ms  direct %6.0f ms  ratio %.3f  program CPU %.2f s = %.2f%% of a core\n",
-           r, p, d, p / d, c / hz, 100 * (c / hz) / (p / 1000) }'
+    printf "round %d: program %6.0f ms  direct %6.0f ms  ratio %.3f  program CPU %4.0f ms = %.2f%% of a core\n",
+           r, p, d, p / d, 1000 * c / hz, 100 * (c / hz) / (p / 1000) }'
 done
 
-printf '%s\n' "${results[@]}" | awk -v hz="$hz" -v n="${#set_files[@]}" -v base="$cmd_base" '
-  { p[NR] = $1; d[NR] = $2; c[NR] = $3; tp += $1; td += $2; tc += $3 }
+median() { sort -g | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+ratio_median=$(printf '%s\n' "${results[@]}" | awk '{ printf "%.4f\n", $1 / $2 }' | median)
+share_median=$(printf '%s\n' "${results[@]}" | awk -v hz="$hz" '{ printf "%.4f\n", 100 * ($3 / hz) / ($1 / 1000) }' | median)
+printf '%s\n' "${results[@]}" | awk -v hz="$hz" -v n="${#set_files[@]}" -v base="$cmd_base" -v rounds="$rounds" \
+    -v rm="$ratio_median" -v sm="$share_median" '
+  { tp += $1; td += $2; tc += $3 }
   END {
-    printf "set: %d files; cmd start-up taken off the direct runs: %d ms\n", n, base
-    printf "total: program %.1f s, direct %.1f s, ratio %.3f (goal <= 1.03)\n", tp / 1000, td / 1000, tp / td
-    printf "program CPU during its runs: %.2f s in %.1f s = %.2f%% of one core (goal < 1%%)\n",
-           tc / hz, tp / 1000, 100 * (tc / hz) / (tp / 1000)
+    printf "set: %d files, %d rounds; cmd start-up taken off the direct runs: %d ms\n", n, rounds, base
+    printf "median ratio program/direct: %.3f (goal <= 1.03); totals: program %.1f s, direct %.1f s, ratio %.3f\n",
+           rm, tp / 1000, td / 1000, tp / td
+    printf "median program CPU: %.2f%% of one core (goal < 1%%); all runs: %.2f s in %.1f s = %.2f%%, %.0f ms a run\n",
+           sm, tc / hz, tp / 1000, 100 * (tc / hz) / (tp / 1000), 1000 * (tc / hz) / rounds
+  }'
+# Per thread, over all rounds.
+{ thread_table "$rounds"; printf '%s\n' "${results[@]}" | awk -v hz="$hz" '{ print "total", $1, $3 * 1e9 / hz }'; } | awk '
+  $1 == "total" { wall += $2; process += $3; next }
+  { ns[$2] += $3; sum += $3; if ($2 == "reader") readers++ }
+  END {
+    printf "program CPU by thread, all runs (%.1f s):\n", wall / 1000
+    for (k in ns) {
+      name = k == "ui" ? "UI thread" : k == "reader" ? sprintf("reader threads (%d)", readers) : k
+      printf "  %-28s %8.1f ms  %.3f%% of a core\n", name, ns[k] / 1e6, 100 * (ns[k] / 1e9) / (wall / 1000)
+    }
+    rest = process - sum
+    printf "  %-28s %8.1f ms  (threads that ended between samples; the process count is in 10 ms steps)\n",
+           "rest of the process count", rest / 1e6
   }'
 e2e_close "${CONV_W[@]}"
 

@@ -87,8 +87,10 @@ TGalleryArgs ParseGalleryArgs(const std::vector<std::string>& args) {
             if (!once(haveForm)) return Refuse("--form is given twice");
             if (!takeValue()) return Refuse("--form needs a form name (menu or mdi)");
             if (value == "menu") result.Options.Form = TGalleryForm::gfMenu;
-            else if (value == "mdi") result.Options.Form = TGalleryForm::gfMdi;
-            else return Refuse("no form \"" + value + "\" (menu or mdi)");
+            else if (value == "mdi")
+                result.Options.Form = TGalleryForm::gfMdi;
+            else
+                return Refuse("no form \"" + value + "\" (menu or mdi)");
         } else if (name == "--count-switches" || name == "--count-open-dialog" || name == "--count-menus" ||
                    name == "--count-mdi") {
             if (!countName.empty())
@@ -113,8 +115,9 @@ TGalleryArgs ParseGalleryArgs(const std::vector<std::string>& args) {
                                    : result.Options.Count == TCountRun::crMdiChildren ? TGalleryForm::gfMdi
                                                                                       : TGalleryForm::gfPages;
     if (!countName.empty() && haveForm && result.Options.Form != countForm)
-        return Refuse(countName + (countForm == TGalleryForm::gfPages ? " belongs to the pages, not --form "
-                                                                      : " runs on its own form, not --form ") +
+        return Refuse(countName +
+                      (countForm == TGalleryForm::gfPages ? " belongs to the pages, not --form "
+                                                          : " runs on its own form, not --form ") +
                       FormName(result.Options.Form));
     if (!countName.empty()) result.Options.Form = countForm;
     if (havePage && result.Options.Form != TGalleryForm::gfPages)

@@ -194,7 +194,7 @@ int CountChildRounds(TApplication& app, TFrmGalleryMdi& frame, int rounds) {
     const int skinnersAfter = LiveSkinners();
     test::CountGuiObjects(after);
     Print("form skinners: " + std::to_string(skinnersBefore) + " before, " + std::to_string(skinnersAfter) +
-                   " after\n");
+          " after\n");
     const int code = ReportCounts(std::to_string(rounds) + " MDI child lifetimes", before, after);
     return skinnersBefore == skinnersAfter ? code : kExitCountsDiffer;
 }

@@ -17,8 +17,8 @@ namespace {
     for (unsigned e = 0; e <= static_cast<unsigned>(R); ++e) {
         const unsigned i = R - e;
         if (ours.Count(e) != plain.node[i].freq)
-            return ::testing::AssertionFailure() << "count of node " << i << ": " << ours.Count(e) << " against "
-                                                 << plain.node[i].freq;
+            return ::testing::AssertionFailure()
+                   << "count of node " << i << ": " << ours.Count(e) << " against " << plain.node[i].freq;
         const unsigned son = ours.Son(e);
         const unsigned want = plain.son[i] >= T ? TLzhExpandTree::Code(plain.son[i] - T) : R - plain.son[i];
         if (son != want) return ::testing::AssertionFailure() << "son of node " << i;
