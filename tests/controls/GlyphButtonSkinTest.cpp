@@ -79,11 +79,6 @@ TSkinSpeedButton* SpeedSkinnerFor(TWinSkinForm& form, TControl* button) {
     return nullptr;
 }
 
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-}
-
 template <class T>
 T* Place(TForm* form, int left, int top, int width, int height) {
     auto* control = new T(form);

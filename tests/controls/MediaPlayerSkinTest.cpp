@@ -19,21 +19,6 @@
 namespace tw {
 namespace {
 
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-}
-
-int PanelsUnder(HWND parent) {
-    int n = 0;
-    for (HWND child = GetTopWindow(parent); child; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t name[64] = {};
-        GetClassNameW(child, name, 63);
-        n += std::wstring(name) == L"TarnwickPlayerPanel";
-    }
-    return n;
-}
-
 TSkinMP* SkinnerOf(TWinSkinForm& form, HWND wnd) {
     for (const auto& s : form.Skinners())
         if (s->Control() == wnd) return dynamic_cast<TSkinMP*>(s.get());

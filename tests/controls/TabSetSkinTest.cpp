@@ -24,18 +24,6 @@
 namespace tw {
 namespace {
 
-template <class T>
-T* SkinnerOf(TWinSkinForm& form, HWND wnd) {
-    for (const auto& s : form.Skinners())
-        if (s->Control() == wnd) return dynamic_cast<T*>(s.get());
-    return nullptr;
-}
-
-void Pump() {
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
-}
-
 // How many pixels of the picture differ from frame `frame` of the skin's Tabs strip composed at
 // its size, magenta showing the face where the strip is transparent.
 int DifferingPixels(const TGlyphBitmap& picture, const TSkinData& data, int frame) {

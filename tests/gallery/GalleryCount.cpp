@@ -79,9 +79,7 @@ void RepaintAll(HWND window) {
     RedrawWindow(window, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
 }
 
-}  // namespace
-
-bool PumpUntil(TApplication& app, const std::function<bool()>& done, unsigned long timeout) {
+bool PumpUntil(TApplication& app, const std::function<bool()>& done, DWORD timeout) {
     const DWORD start = GetTickCount();
     while (!done()) {
         if (GetTickCount() - start > timeout) return false;
