@@ -1,5 +1,7 @@
 #include "framework/win/MenuButton.h"
 
+#include "framework/win/Forms.h"
+
 namespace tw {
 
 const TClassInfo& TMenuButton::StaticClassInfo() {
@@ -27,7 +29,11 @@ void TMenuButton::Click() {
     if (menu_ && HandleAllocated()) {
         RECT r{};
         GetWindowRect(Handle(), &r);
-        lastCommand_ = menu_->Popup(Handle(), r.left, r.bottom);
+        // The form owns the menu's window, as it does a context menu's: its skinner draws the
+        // items and sees the menu's messages.
+        TForm* form = ParentForm();
+        const HWND owner = form && form->HandleAllocated() ? form->Handle() : Handle();
+        lastCommand_ = menu_->Popup(owner, r.left, r.bottom);
     }
     TButton::Click();
 }
