@@ -5,6 +5,7 @@
 #include "framework/core/ClassInfo.h"
 #include "framework/win/Control.h"
 #include "skin/controls/ButtonFrame.h"
+#include "skin/controls/PanelWindowClass.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinObjects.h"
 #include "skin/data/SystemInfo.h"
@@ -19,16 +20,7 @@ namespace {
 const wchar_t kPanelClass[] = L"TarnwickPlayerPanel";
 
 void RegisterPanelClass() {
-    static const bool registered = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = kPanelClass;
-        return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-    }();
+    static const bool registered = RegisterPanelWindowClass(kPanelClass);
     (void)registered;
 }
 

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "framework/win/Graphics.h"
+#include "skin/controls/PanelWindowClass.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinObjects.h"
 #include "skin/data/SystemInfo.h"
@@ -30,16 +31,7 @@ GetScrollBarInfoFn ScrollBarInfoFunction() {
 }
 
 void RegisterPanelClass() {
-    static const bool registered = [] {
-        WNDCLASSEXW wc{};
-        wc.cbSize = sizeof(wc);
-        wc.style = CS_DBLCLKS;
-        wc.lpfnWndProc = DefWindowProcW;
-        wc.hInstance = GetModuleHandleW(nullptr);
-        wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-        wc.lpszClassName = kPanelClass;
-        return RegisterClassExW(&wc) != 0 || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-    }();
+    static const bool registered = RegisterPanelWindowClass(kPanelClass);
     (void)registered;
 }
 

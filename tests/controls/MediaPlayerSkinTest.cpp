@@ -19,11 +19,7 @@
 namespace tw {
 namespace {
 
-TSkinMP* SkinnerOf(TWinSkinForm& form, HWND wnd) {
-    for (const auto& s : form.Skinners())
-        if (s->Control() == wnd) return dynamic_cast<TSkinMP*>(s.get());
-    return nullptr;
-}
+constexpr const wchar_t* kPlayerPanel = L"TarnwickPlayerPanel";
 
 LPARAM At(int x, int y) { return MAKELPARAM(x, y); }
 
@@ -74,7 +70,7 @@ TEST_F(MediaPlayerSkinTest, PanelCoversThePlayerPassesItsClicksAndGoesWithIt) {
     Pump();
     EXPECT_EQ(1, SendMessageW(full->Handle(), SKM_QUERY, 0, 0));
     EXPECT_EQ(1, SendMessageW(few->Handle(), SKM_QUERY, 0, 0));
-    TSkinMP* mp = SkinnerOf(skinner, full->Handle());
+    TSkinMP* mp = SkinnerOf<TSkinMP>(skinner, full->Handle());
     ASSERT_NE(nullptr, mp);
     ASSERT_NE(nullptr, mp->Panel());
     HWND panel = mp->Panel()->Handle();
@@ -83,7 +79,7 @@ TEST_F(MediaPlayerSkinTest, PanelCoversThePlayerPassesItsClicksAndGoesWithIt) {
     GetWindowRect(full->Handle(), &control);
     EXPECT_TRUE(EqualRect(&covered, &control)) << "the panel does not cover the player";
     EXPECT_TRUE(IsWindowVisible(panel));
-    EXPECT_EQ(2, PanelsUnder(form->Handle()));
+    EXPECT_EQ(2, PanelsUnder(form->Handle(), kPlayerPanel));
 
     // Nine buttons of 30: a press on the third (stop) is held, then released over it.
     const RECT stopCell{60, 0, 90, 30};
@@ -104,7 +100,7 @@ TEST_F(MediaPlayerSkinTest, PanelCoversThePlayerPassesItsClicksAndGoesWithIt) {
     SendMessageW(panel, WM_LBUTTONUP, 0, At(100, 15));
     EXPECT_EQ(kNoPlayerButton, full->DownButton()) << "the player still holds a press that ended elsewhere";
     // Two of nine shown on the other player: each half its width.
-    HWND fewPanel = SkinnerOf(skinner, few->Handle())->Panel()->Handle();
+    HWND fewPanel = SkinnerOf<TSkinMP>(skinner, few->Handle())->Panel()->Handle();
     SendMessageW(fewPanel, WM_LBUTTONDOWN, MK_LBUTTON, At(80, 15));
     SendMessageW(fewPanel, WM_LBUTTONUP, 0, At(80, 15));
     EXPECT_EQ((std::vector<std::string>{"btStop", "btStop"}), clicked);
@@ -121,11 +117,11 @@ TEST_F(MediaPlayerSkinTest, PanelCoversThePlayerPassesItsClicksAndGoesWithIt) {
     // next sweep.
     full->DestroyHandle();
     EXPECT_FALSE(IsWindow(panel)) << "the panel outlived the player's window";
-    EXPECT_EQ(1, PanelsUnder(form->Handle()));
+    EXPECT_EQ(1, PanelsUnder(form->Handle(), kPlayerPanel));
     // The control is freed, its window with it.
     delete few;
     EXPECT_FALSE(IsWindow(fewPanel)) << "the panel outlived the player";
-    EXPECT_EQ(0, PanelsUnder(form->Handle()));
+    EXPECT_EQ(0, PanelsUnder(form->Handle(), kPlayerPanel));
     skinner.SweepSkinners();
     skinner.Detach();
     delete form;

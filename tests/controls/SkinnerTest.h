@@ -61,13 +61,13 @@ T* SkinnerOf(TWinSkinForm& form, HWND wnd) {
     return nullptr;
 }
 
-// The scroll panels among a window's children.
-inline int PanelsUnder(HWND parent) {
+// The panels of one class (scroll panels unless told) among a window's children.
+inline int PanelsUnder(HWND parent, const wchar_t* panelClass = L"TarnwickScrollPanel") {
     int n = 0;
     for (HWND child = GetTopWindow(parent); child; child = GetWindow(child, GW_HWNDNEXT)) {
         wchar_t name[64] = {};
         GetClassNameW(child, name, 63);
-        n += std::wstring(name) == L"TarnwickScrollPanel";
+        n += std::wstring(name) == panelClass;
     }
     return n;
 }
