@@ -17,7 +17,7 @@ namespace {
 
 class ContextMenuTest : public TApplicationTest {};
 
-// Chooses the first item of any popup that opens on this thread, from a thread timer whose
+// Chooses the item with the letter R of any popup that opens on this thread, from a thread timer whose
 // messages the menu loop dispatches, and keeps where the popup stood.
 class TPopupChooser {
 public:
@@ -49,8 +49,9 @@ private:
         current_->last_ = popup;
         ++current_->seen_;
         GetWindowRect(popup, &current_->rect_);
-        PostMessageW(popup, WM_KEYDOWN, VK_DOWN, 0);
-        PostMessageW(popup, WM_KEYDOWN, VK_RETURN, 0);
+        // The item's letter picks it whichever item the menu selected on opening (a menu opened
+        // from the keyboard may start on its first item, so a Down would step past it).
+        PostMessageW(popup, WM_CHAR, L'r', 0);
     }
     static inline TPopupChooser* current_ = nullptr;
     UINT_PTR timer_ = 0;
