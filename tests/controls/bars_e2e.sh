@@ -12,22 +12,12 @@ set -euo pipefail
 e2e_init bars "${1:?usage: bars_e2e.sh SkinGallery.exe}"
 G=(--class TFrmGallery)
 
-query() { tw_driver send --hwnd "$1" $SKM_QUERY 2>/dev/null | cut -d' ' -f1; }
 prop() { tw_driver prop "${G[@]}" "$1"; }
 # controls: "HANDLE CLASS WxH+X+Y" of every visible control of the page's four kinds.
 controls() {
   tw_driver tree "${G[@]}" | sed -n "s/^ *\(0x[0-9a-fA-F]*\) \(TScrollBar\|TTrackBar\|TMemo\|TListBox\) id=.* visible=1 .* screen=\([-0-9]*\),\([-0-9]*\),\([0-9]*\)x\([0-9]*\).*/\1 \2 \5x\6+\3+\4/p"
 }
-start() {
-  e2e_start --skin "$1" --page 4
-  tw_driver wait "${G[@]}" --timeout 30000 >/dev/null || e2e_fail "no gallery under skin $1"
-  local i
-  for i in $(seq 50); do
-    [ "$(controls | wc -l)" -ge 10 ] && [ "$(query "$(controls | head -1 | cut -d' ' -f1)")" = 1 ] && break
-    sleep 0.1
-  done
-  sleep 0.8
-}
+start() { gallery_start "$1" 4 10 controls; }
 
 # bar CLASS h|v [ENABLED]: "W H X Y" of the enabled (or, with 0, disabled) control of that class
 # lying (h) or standing (v), from the page's tree read once after the start.
@@ -187,16 +177,10 @@ for s in 0 1 2 3 4; do
     sleep 0.5
     list=$(controls)
   done
-  count=0
-  while read -r handle cls box; do
-    e2e_expect "skin $s: skin query of $cls $handle" 1 "$(query "$handle")"
-    e2e_expect "skin $s: signature pixels in $cls $handle ($box)" 0 "$(tw_signature_pixels "$shot" "$box")"
-    count=$((count + 1))
-  done <<<"$list"
-  [ "$count" -ge 10 ] || e2e_fail "skin $s: only $count bars shown"
+  expect_skinned_controls "$s" "$shot" 10 bars <<<"$list"
   thumbs_in_their_bars "$shot" h sbrHorz sbrHorzOff
   thumbs_in_their_bars "$shot" v sbrVert sbrVertOff
-  echo "ok: skin $s: $count bars, memo and list skinned, no system colours"
+  echo "ok: skin $s: $SKINNED bars, memo and list skinned, no system colours"
   mouse_checks "$shot"
   e2e_close "${G[@]}"
   e2e_expect "gallery under skin $s: exit code" 0 "$E2E_RC"

@@ -14,7 +14,6 @@ e2e_init tabs2 "${1:?usage: tabs2_e2e.sh SkinGallery.exe}"
 G=(--class TFrmGallery)
 BACKGROUNDS="100x21 100x21"
 
-query() { tw_driver send --hwnd "$1" $SKM_QUERY 2>/dev/null | cut -d' ' -f1; }
 prop() { tw_driver prop "${G[@]}" "$1"; }
 # controls: "HANDLE CLASS WxH+X+Y" of every visible control of the page (the scroll arrows too).
 controls() {
@@ -33,29 +32,14 @@ wait_prop() {
   done
   e2e_expect "$1" "$3" "$got"
 }
-start() {
-  e2e_start --skin "$1" --page 7
-  tw_driver wait "${G[@]}" --timeout 30000 >/dev/null || e2e_fail "no gallery under skin $1"
-  local i
-  for i in $(seq 50); do
-    [ "$(controls | wc -l)" -ge 12 ] && [ "$(query "$(controls | head -1 | cut -d' ' -f1)")" = 1 ] && break
-    sleep 0.1
-  done
-  sleep 0.8
-}
+start() { gallery_start "$1" 7 12 controls; }
 
 for s in 0 1 2 3 4; do
   start "$s"
   shot=$(e2e_shot "tabs2-skin$s")
-  count=0
-  while read -r handle cls area; do
-    e2e_expect "skin $s: skin query of $cls $handle" 1 "$(query "$handle")"
-    e2e_expect "skin $s: signature pixels in $cls $handle ($area)" 0 "$(tw_signature_pixels "$shot" "$area")"
-    count=$((count + 1))
-  done < <(controls)
-  [ "$count" -ge 12 ] || e2e_fail "skin $s: only $count controls shown"
+  expect_skinned_controls "$s" "$shot" 12 controls < <(controls)
   e2e_expect "skin $s: the backdrop page control's tab backgrounds" "$BACKGROUNDS" "$(prop pgcBackdrop.TabBackGroundSizes)"
-  echo "ok: skin $s: $count tab controls, tab sets, arrows, pages and the header skinned, no system colours"
+  echo "ok: skin $s: $SKINNED tab controls, tab sets, arrows, pages and the header skinned, no system colours"
   e2e_close "${G[@]}"
   e2e_expect "gallery under skin $s: exit code" 0 "$E2E_RC"
 done

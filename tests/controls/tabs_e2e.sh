@@ -14,7 +14,6 @@ e2e_init tabs "$GALLERY"
 G=(--class TFrmGallery)
 TAB=56  # the page's fixed tab width
 
-query() { tw_driver send --hwnd "$1" $SKM_QUERY 2>/dev/null | cut -d' ' -f1; }
 prop() { tw_driver prop "${G[@]}" "$1"; }
 # controls: "HANDLE CLASS WxH+X+Y" of every visible tab control, page control and page.
 controls() {
@@ -36,28 +35,13 @@ tab_point() {
     right) echo "$(($4 + $2 - 10)) $(($5 + along))" ;;
   esac
 }
-start() {
-  e2e_start --skin "$1" --page 3
-  tw_driver wait "${G[@]}" --timeout 30000 >/dev/null || e2e_fail "no gallery under skin $1"
-  local i
-  for i in $(seq 50); do
-    [ "$(controls | wc -l)" -ge 13 ] && [ "$(query "$(controls | head -1 | cut -d' ' -f1)")" = 1 ] && break
-    sleep 0.1
-  done
-  sleep 0.8
-}
+start() { gallery_start "$1" 3 13 controls; }
 
 for s in 0 1 2 3 4; do
   start "$s"
   shot=$(e2e_shot "tabs-skin$s")
-  count=0
-  while read -r handle cls box; do
-    e2e_expect "skin $s: skin query of $cls $handle" 1 "$(query "$handle")"
-    e2e_expect "skin $s: signature pixels in $cls $handle ($box)" 0 "$(tw_signature_pixels "$shot" "$box")"
-    count=$((count + 1))
-  done < <(controls)
-  [ "$count" -ge 13 ] || e2e_fail "skin $s: only $count tab controls and pages shown"
-  echo "ok: skin $s: $count tab controls and pages skinned, no system colours"
+  expect_skinned_controls "$s" "$shot" 13 "tab controls and pages" < <(controls)
+  echo "ok: skin $s: $SKINNED tab controls and pages skinned, no system colours"
   e2e_close "${G[@]}"
   e2e_expect "gallery under skin $s: exit code" 0 "$E2E_RC"
 done
@@ -107,7 +91,7 @@ e2e_shot close-after >/dev/null
 e2e_expect "a click on the close box closes the page" 2 "$(prop pgcClose.PageCount)"
 query_all=0
 while read -r handle cls box; do
-  [ "$(query "$handle")" = 1 ] || e2e_fail "after the close: $cls $handle not skinned"
+  [ "$(skin_query "$handle")" = 1 ] || e2e_fail "after the close: $cls $handle not skinned"
   query_all=$((query_all + 1))
 done < <(controls)
 echo "ok: a Tag 7777 page closes only from its close box ($query_all controls still skinned)"

@@ -4,6 +4,37 @@
 
 SKM_QUERY=0x3523
 
+# skin_query HWND: what that window answers to the skin query (1 when it is skinned).
+skin_query() { tw_driver send --hwnd "$1" $SKM_QUERY 2>/dev/null | cut -d' ' -f1; }
+
+# gallery_start SKIN PAGE COUNT LISTER: starts the gallery on that page under that skin and waits
+# until LISTER (a command printing "HANDLE ..." a line for the page's controls) lists at least
+# COUNT controls and the first answers the skin query, then a moment more for the last paint.
+gallery_start() {
+  e2e_start --skin "$1" --page "$2"
+  tw_driver wait --class TFrmGallery --timeout 30000 >/dev/null || e2e_fail "no gallery under skin $1"
+  local i
+  for i in $(seq 50); do
+    [ "$("$4" | wc -l)" -ge "$3" ] && [ "$(skin_query "$("$4" | head -1 | cut -d' ' -f1)")" = 1 ] && break
+    sleep 0.1
+  done
+  sleep 0.8
+}
+
+# expect_skinned_controls SKIN SHOT MIN WHAT: every control read from the standard input
+# ("HANDLE CLASS WxH+X+Y" a line) answers the skin query with 1 and shows no signature pixel on
+# SHOT, and there are at least MIN of them (WHAT names them); leaves their number in SKINNED.
+expect_skinned_controls() {
+  local handle cls box
+  SKINNED=0
+  while read -r handle cls box; do
+    e2e_expect "skin $1: skin query of $cls $handle" 1 "$(skin_query "$handle")"
+    e2e_expect "skin $1: signature pixels in $cls $handle ($box)" 0 "$(tw_signature_pixels "$2" "$box")"
+    SKINNED=$((SKINNED + 1))
+  done
+  [ "$SKINNED" -ge "$3" ] || e2e_fail "skin $1: only $SKINNED $4 shown"
+}
+
 # The caption and border colours of the bench's system frame (see TW_SIGNATURE_COLOURS).
 FRAME_COLOURS=("2 253 2" "3 252 3" "2 2 253" "3 3 252" "253 2 2" "252 3 3" "251 4 4")
 

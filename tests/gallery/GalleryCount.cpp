@@ -21,9 +21,7 @@ namespace {
 
 using test::TGuiObjectCount;
 
-// A skin switch or a dialog that takes longer than this is stuck, not slow.
-constexpr DWORD kStepTimeout = 20000;
-constexpr UINT kCloserInterval = 20;
+constexpr UINT kRoundTimerInterval = 20;
 constexpr int kWarmUpDialogRounds = 2;
 
 constexpr const char* kTypeNames[OBJ_COLORSPACE + 1] = {"",        "pen",    "brush",     "dc",          "metadc",
@@ -103,22 +101,79 @@ int ReportCounts(const std::string& what, const TGuiObjectCount& before, const T
 
 namespace {
 
-// Closes the gallery's open dialog from a thread timer once the dialog is up and skinned: the
-// timer's messages come through the dialog's own modal loop. One closer runs at a time.
-class TDialogCloser {
-public:
-    TDialogCloser() {
-        current_ = this;
-        timer_ = SetTimer(nullptr, 0, kCloserInterval, &TDialogCloser::Tick);
-    }
-    ~TDialogCloser() {
-        if (timer_) KillTimer(nullptr, timer_);
-        current_ = nullptr;
-    }
-    TDialogCloser(const TDialogCloser&) = delete;
-    TDialogCloser& operator=(const TDialogCloser&) = delete;
+int CountFailed(const std::string& why) {
+    Print("count run: " + why + "\n");
+    return kExitCannotCount;
+}
 
-    bool Running() const { return timer_ != 0; }
+// No action of the manager's is waiting for its timer.
+bool ManagerIdle() {
+    TSkinManage* manager = SkinManager();
+    return manager && !manager->Timer().Enabled();
+}
+
+// The form painted in the state the counts are taken in, and the manager's queue empty.
+void Settle(TApplication& app, TCountRounds& run) {
+    run.Paint();
+    PumpUntil(app, &ManagerIdle, kCountStepTimeout);
+    app.ProcessMessages();
+}
+
+int CountRounds(TApplication& app, TForm& form, TCountRounds& run, int rounds) {
+    TGuiObjectCount probe;
+    if (!test::CountGuiObjects(probe)) return CountFailed("this process's GDI objects cannot be counted here");
+    form.Show();
+    if (!PumpUntil(
+            app, [&form] { return Skinned(form.Handle()) && ManagerIdle(); }, kCountStepTimeout))
+        return CountFailed(run.FormName() + " was not skinned");
+    if (!run.WarmUp()) return CountFailed("the warm-up got stuck");
+
+    TGuiObjectCount before, after;
+    Settle(app, run);
+    test::CountGuiObjects(before);
+    for (int round = 1; round <= rounds; ++round)
+        if (!run.Round(round))
+            return CountFailed("round " + std::to_string(round) + " of " + std::to_string(rounds) + " got stuck");
+    if (!run.Finish()) return CountFailed("the last round's end got stuck");
+    Settle(app, run);
+    test::CountGuiObjects(after);
+
+    const int code = ReportCounts(run.What(), before, after);
+    return run.OwnCheck() ? code : kExitCountsDiffer;
+}
+
+}  // namespace
+
+int RunCount(TApplication& app, TForm& form, TCountRounds& run, int rounds) {
+    try {
+        return CountRounds(app, form, run, rounds);
+    } catch (const std::exception& error) {
+        return CountFailed(error.what());
+    }
+}
+
+TRoundTimer* TRoundTimer::current_ = nullptr;
+
+TRoundTimer::TRoundTimer() {
+    current_ = this;
+    timer_ = SetTimer(nullptr, 0, kRoundTimerInterval, &TRoundTimer::Tick);
+}
+
+TRoundTimer::~TRoundTimer() {
+    if (timer_) KillTimer(nullptr, timer_);
+    current_ = nullptr;
+}
+
+void CALLBACK TRoundTimer::Tick(HWND, UINT, UINT_PTR, DWORD) {
+    if (current_) current_->Check();
+}
+
+namespace {
+
+// Closes the gallery's open dialog from a thread timer once the dialog is up and skinned: the
+// timer's messages come through the dialog's own modal loop.
+class TDialogCloser : public TRoundTimer {
+public:
     // Starts watching for the next dialog.
     void Arm() {
         armed_ = true;
@@ -138,15 +193,12 @@ private:
         }
         return TRUE;
     }
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        if (current_) current_->Check();
-    }
-    void Check() {
+    void Check() override {
         if (!armed_) return;
         HWND dialog = nullptr;
         EnumThreadWindows(GetCurrentThreadId(), &TDialogCloser::FindDialog, reinterpret_cast<LPARAM>(&dialog));
         if (!dialog) return;
-        const bool late = GetTickCount() - since_ > kStepTimeout;
+        const bool late = GetTickCount() - since_ > kCountStepTimeout;
         // Skinned on two ticks running: the activation posted after attaching has been handled.
         seenSkinned_ = Skinned(dialog) ? seenSkinned_ + 1 : 0;
         if (seenSkinned_ < 2 && !late) return;
@@ -158,71 +210,43 @@ private:
         stuck_ = late;
     }
 
-    static TDialogCloser* current_;
-    UINT_PTR timer_ = 0;
     bool armed_ = false;
     int seenSkinned_ = 0;
     bool closed_ = false;
     bool stuck_ = false;
     DWORD since_ = 0;
 };
-TDialogCloser* TDialogCloser::current_ = nullptr;
 
-// One run: the rounds, with what the counts are taken around.
-class TCountRunner {
+// The skin switches or the open-dialog rounds.
+class TGalleryRounds : public TCountRounds {
 public:
-    TCountRunner(TApplication& app, TFrmGallery& form, const TGalleryOptions& options)
-        : app_(app), form_(form), options_(options), skin_(options.Skin.IsFile() ? 0 : options.Skin.Index) {}
+    TGalleryRounds(TApplication& app, TFrmGallery& form, const TGalleryOptions& options)
+        : app_(app),
+          form_(form),
+          switches_(options.Count == TCountRun::crSkinSwitches),
+          rounds_(options.CountRounds),
+          skin_(options.Skin.IsFile() ? 0 : options.Skin.Index) {}
 
-    int Run() {
-        TGuiObjectCount probe;
-        if (!test::CountGuiObjects(probe)) return Fail("this process's GDI objects cannot be counted here");
-        form_.Show();
-        if (!PumpUntil(
-                app_, [this] { return Skinned(form_.Handle()) && Settled(); }, kStepTimeout))
-            return Fail("the gallery was not skinned");
-        const bool switches = options_.Count == TCountRun::crSkinSwitches;
-        const std::string what = std::to_string(options_.CountRounds) +
-                                 (switches ? " skin switches" : " open dialog rounds");
-        if (!(switches ? WarmUpSwitches() : WarmUpDialog())) return Fail("the warm-up got stuck");
-
-        TGuiObjectCount before, after;
-        Settle();
-        test::CountGuiObjects(before);
-        for (int round = 1; round <= options_.CountRounds; ++round)
-            if (!(switches ? SwitchTo((skin_ + 1) % kBuiltInSkinCount, round) : DialogRound()))
-                return Fail("round " + std::to_string(round) + " of " + what + " got stuck");
-        // Back to the skin the first count was taken with.
-        if (switches && skin_ != startSkin_ && !SwitchTo(startSkin_, 0)) return Fail("the last switch got stuck");
-        Settle();
-        test::CountGuiObjects(after);
-
-        return ReportCounts(what, before, after);
+    std::string FormName() const override { return "the gallery"; }
+    std::string What() const override {
+        return std::to_string(rounds_) + (switches_ ? " skin switches" : " open dialog rounds");
     }
-
-private:
-    int Fail(const std::string& why) {
-        Print("count run: " + why + "\n");
-        return kExitCannotCount;
+    bool WarmUp() override { return switches_ ? WarmUpSwitches() : WarmUpDialog(); }
+    bool Round(int round) override {
+        return switches_ ? SwitchTo((skin_ + 1) % kBuiltInSkinCount, round) : DialogRound();
     }
+    // Back to the skin the first count was taken with.
+    bool Finish() override { return !switches_ || skin_ == startSkin_ || SwitchTo(startSkin_, 0); }
 
-    // No action of the manager's is waiting for its timer.
-    static bool Settled() {
-        TSkinManage* manager = SkinManager();
-        return manager && !manager->Timer().Enabled();
-    }
-
-    // Both pages shown and painted, the first one last, and the queue empty: the same state
-    // for both counts.
-    void Settle() {
+    // Every page shown and painted, the first one last: the same state for both counts.
+    void Paint() override {
         for (int page = GalleryPageCount(); page >= 1; --page) {
             form_.ShowPage(page);
             RepaintAll(form_.Handle());
         }
-        PumpUntil(app_, &Settled, kStepTimeout);
-        app_.ProcessMessages();
     }
 
+private:
     // Switches to a built-in skin through the gallery's own path, on the page the round number
     // picks (so every page's controls are skinned again), and waits for the manager to finish.
     bool SwitchTo(int index, int round) {
@@ -233,7 +257,7 @@ private:
         choice.Index = index;
         form_.ApplySkin(choice, true);
         const bool done = PumpUntil(
-            app_, [&changed] { return changed; }, kStepTimeout);
+            app_, [&changed] { return changed; }, kCountStepTimeout);
         form_.SkinData1->OnSkinChanged = nullptr;
         skin_ = index;
         RepaintAll(form_.Handle());
@@ -263,7 +287,8 @@ private:
 
     TApplication& app_;
     TFrmGallery& form_;
-    const TGalleryOptions& options_;
+    const bool switches_;
+    const int rounds_;
     int skin_;
     int startSkin_ = 0;
     TDialogCloser closer_;
@@ -272,13 +297,8 @@ private:
 }  // namespace
 
 int RunObjectCount(TApplication& app, TFrmGallery& form, const TGalleryOptions& options) {
-    try {
-        TCountRunner runner(app, form, options);
-        return runner.Run();
-    } catch (const std::exception& error) {
-        Print(std::string("count run: ") + error.what() + "\n");
-        return kExitCannotCount;
-    }
+    TGalleryRounds rounds(app, form, options);
+    return RunCount(app, form, rounds, options.CountRounds);
 }
 
 }  // namespace tw::gallery

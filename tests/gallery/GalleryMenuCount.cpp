@@ -15,8 +15,6 @@ namespace tw::gallery {
 
 namespace {
 
-constexpr DWORD kStepTimeout = 20000;
-constexpr UINT kCloserInterval = 20;
 constexpr int kWarmUpRounds = 2;
 constexpr int kContextMenu = -1;  // what OpenIndex answers while no bar menu is open
 
@@ -37,21 +35,9 @@ BOOL CALLBACK ScanPopup(HWND window, LPARAM scan) {
 
 // Walks the open menus from a thread timer, whose messages the menu loop dispatches: once the
 // popup of the menu it waits for is up and skinned, it moves on with Right (to the bar's next
-// menu) or ends the menu. One walker runs at a time.
-class TMenuWalker {
+// menu) or ends the menu.
+class TMenuWalker : public TRoundTimer {
 public:
-    TMenuWalker() {
-        current_ = this;
-        timer_ = SetTimer(nullptr, 0, kCloserInterval, &TMenuWalker::Tick);
-    }
-    ~TMenuWalker() {
-        if (timer_) KillTimer(nullptr, timer_);
-        current_ = nullptr;
-    }
-    TMenuWalker(const TMenuWalker&) = delete;
-    TMenuWalker& operator=(const TMenuWalker&) = delete;
-
-    bool Running() const { return timer_ != 0; }
     // Waits for bar menu `from` and walks right to `last`; kContextMenu for the context menu.
     void Arm(int from, int last) {
         expected_ = from;
@@ -67,15 +53,12 @@ public:
     int MostOpen() const { return mostOpen_; }
 
 private:
-    static void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
-        if (current_) current_->Check();
-    }
-    void Check() {
+    void Check() override {
         if (!armed_) return;
         TPopupScan scan;
         EnumThreadWindows(GetCurrentThreadId(), &ScanPopup, reinterpret_cast<LPARAM>(&scan));
         if (scan.Visible > mostOpen_) mostOpen_ = scan.Visible;
-        const bool late = GetTickCount() - since_ > kStepTimeout;
+        const bool late = GetTickCount() - since_ > kCountStepTimeout;
         if (late) {
             armed_ = false;
             stuck_ = true;
@@ -97,8 +80,6 @@ private:
         EndMenu();
     }
 
-    static TMenuWalker* current_;
-    UINT_PTR timer_ = 0;
     bool armed_ = false;
     bool stuck_ = false;
     int expected_ = 0, last_ = 0;
@@ -107,67 +88,33 @@ private:
     int mostOpen_ = 0;
     DWORD since_ = 0;
 };
-TMenuWalker* TMenuWalker::current_ = nullptr;
 
-class TMenuCountRunner {
+// Rounds that open each of the bar's menus and then the context menu.
+class TMenuRounds : public TCountRounds {
 public:
-    TMenuCountRunner(TApplication& app, TFrmGalleryMenu& form, const TGalleryOptions& options)
-        : app_(app), form_(form), options_(options) {}
+    TMenuRounds(TApplication& app, TFrmGalleryMenu& form) : app_(app), form_(form) {}
 
-    int Run() {
-        test::TGuiObjectCount probe;
-        if (!test::CountGuiObjects(probe)) return Fail("this process's GDI objects cannot be counted here");
-        form_.Show();
-        if (!PumpUntil(
-                app_, [this] { return Skinned(form_.Handle()) && Settled(); }, kStepTimeout))
-            return Fail("the menu form was not skinned");
+    std::string FormName() const override { return "the menu form"; }
+    std::string What() const override { return std::to_string(walker_.Openings() - openedBefore_) + " menu openings"; }
+    bool WarmUp() override {
         for (int i = 0; i < kWarmUpRounds; ++i)
-            if (!Round()) return Fail("the warm-up got stuck");
-
-        test::TGuiObjectCount before, after;
-        Settle();
-        test::CountGuiObjects(before);
-        const int openedBefore = walker_.Openings();
-        for (int round = 1; round <= options_.CountRounds; ++round)
-            if (!Round()) return Fail("round " + std::to_string(round) + " got stuck");
-        Settle();
-        test::CountGuiObjects(after);
-
-        const std::string what = std::to_string(walker_.Openings() - openedBefore) + " menu openings";
-        Print("before " + what + ": " + Describe(before) + "\n");
-        Print("after " + what + ":  " + Describe(after) + "\n");
-        if (walker_.MostOpen() > 1) {
-            Print("menus: " + std::to_string(walker_.MostOpen()) + " popups were open at once\n");
-            return kExitCountsDiffer;
-        }
-        const std::string differences = Differences(before, after);
-        if (!differences.empty()) {
-            Print("counts differ:" + differences + "\n");
-            return kExitCountsDiffer;
-        }
-        Print("counts equal\n");
-        return 0;
+            if (!OpenEveryMenu()) return false;
+        return true;
+    }
+    bool Round(int round) override {
+        if (round == 1) openedBefore_ = walker_.Openings();
+        return OpenEveryMenu();
+    }
+    void Paint() override { RepaintAll(form_.Handle()); }
+    bool OwnCheck() override {
+        if (walker_.MostOpen() <= 1) return true;
+        Print("menus: " + std::to_string(walker_.MostOpen()) + " popups were open at once\n");
+        return false;
     }
 
 private:
-    int Fail(const std::string& why) {
-        Print("count run: " + why + "\n");
-        return kExitCannotCount;
-    }
-
-    static bool Settled() {
-        TSkinManage* manager = SkinManager();
-        return manager && !manager->Timer().Enabled();
-    }
-
-    void Settle() {
-        RepaintAll(form_.Handle());
-        PumpUntil(app_, &Settled, kStepTimeout);
-        app_.ProcessMessages();
-    }
-
     // The bar's menus from the first to the last, then the context menu from the keyboard.
-    bool Round() {
+    bool OpenEveryMenu() {
         if (!walker_.Running()) return false;
         const int barMenus = form_.MainMenu1->Items().Count();
         walker_.Arm(0, barMenus - 1);
@@ -184,20 +131,15 @@ private:
 
     TApplication& app_;
     TFrmGalleryMenu& form_;
-    const TGalleryOptions& options_;
     TMenuWalker walker_;
+    int openedBefore_ = 0;
 };
 
 }  // namespace
 
 int RunMenuCount(TApplication& app, TFrmGalleryMenu& form, const TGalleryOptions& options) {
-    try {
-        TMenuCountRunner runner(app, form, options);
-        return runner.Run();
-    } catch (const std::exception& error) {
-        Print(std::string("count run: ") + error.what() + "\n");
-        return kExitCannotCount;
-    }
+    TMenuRounds rounds(app, form);
+    return RunCount(app, form, rounds, options.CountRounds);
 }
 
 }  // namespace tw::gallery

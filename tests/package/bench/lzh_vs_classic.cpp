@@ -23,13 +23,31 @@ struct TCoded {
     std::vector<uint8_t> bytes;
 };
 
-TCoded Load(const char* path) {
-    TCoded c;
-    std::vector<uint8_t> all = benchdata::ReadFile(path);
-    if (all.size() < 4) return c;
-    std::memcpy(&c.size, all.data(), 4);
+// A coded file: its expanded size, then the coded bytes. Says why and answers false when the
+// file is missing or too short to hold a size other than 0.
+bool Load(const char* path, TCoded& c) {
+    const std::vector<uint8_t> all = benchdata::ReadFile(path);
+    if (all.size() >= 4) std::memcpy(&c.size, all.data(), 4);
+    if (all.size() < 4 || c.size == 0) {
+        std::fprintf(stderr, "lzh_vs_classic: %s is missing or holds no coded data\n", path);
+        return false;
+    }
     c.bytes.assign(all.begin() + 4, all.end());
-    return c;
+    return true;
+}
+
+int Save(const char* path, const std::vector<uint8_t>& data) {
+    const std::vector<uint8_t> coded = tw::LzhCompress(data.data(), data.size());
+    const uint32_t size = static_cast<uint32_t>(data.size());
+    std::ofstream f(path, std::ios::binary);
+    f.write(reinterpret_cast<const char*>(&size), 4);
+    f.write(reinterpret_cast<const char*>(coded.data()), static_cast<std::streamsize>(coded.size()));
+    if (!f) {
+        std::fprintf(stderr, "lzh_vs_classic: cannot write %s\n", path);
+        return 1;
+    }
+    std::printf("%u bytes coded into %zu\n", size, coded.size());
+    return 0;
 }
 
 // Kept out of line so that callgrind can collect exactly the expansion.
@@ -54,41 +72,29 @@ double MedianSeconds(int runs, F&& f) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
-    if (argc < 3) {
+int Run(int argc, char** argv) {
+    const std::string mode = argc >= 2 ? argv[1] : "";
+    if (argc < 3 || (mode == "repeat" && argc != 4)) {
         std::fprintf(
             stderr,
             "usage: lzh_vs_classic write|repeat|ours|classic|time FILE [extra files for write | package for repeat]\n");
         return 2;
     }
-    const std::string mode = argv[1];
     if (mode == "write") {
         const std::vector<std::string> extra(argv + 3, argv + argc);
-        const std::vector<uint8_t> data = benchdata::VariedSkinBytes(8u << 20, TW_SKINS_DIR, extra);
-        const std::vector<uint8_t> coded = tw::LzhCompress(data.data(), data.size());
-        const uint32_t size = static_cast<uint32_t>(data.size());
-        std::ofstream f(argv[2], std::ios::binary);
-        f.write(reinterpret_cast<const char*>(&size), 4);
-        f.write(reinterpret_cast<const char*>(coded.data()), static_cast<std::streamsize>(coded.size()));
-        std::printf("%u bytes coded into %zu\n", size, coded.size());
-        return 0;
+        return Save(argv[2], benchdata::VariedSkinBytes(8u << 20, TW_SKINS_DIR, extra));
     }
-    if (mode == "repeat" && argc == 4) {
+    if (mode == "repeat") {
         // One real skin package's archive bytes, repeated to 8 MiB.
-        const TCoded package = Load(argv[3]);
+        TCoded package;
+        if (!Load(argv[3], package)) return 1;
         const std::vector<uint8_t> skin = tw::LzhExpand(package.bytes.data(), package.bytes.size(), package.size);
         std::vector<uint8_t> data;
         while (data.size() < (8u << 20)) data.insert(data.end(), skin.begin(), skin.begin() + package.size);
-        const std::vector<uint8_t> coded = tw::LzhCompress(data.data(), data.size());
-        const uint32_t size = static_cast<uint32_t>(data.size());
-        std::ofstream f(argv[2], std::ios::binary);
-        f.write(reinterpret_cast<const char*>(&size), 4);
-        f.write(reinterpret_cast<const char*>(coded.data()), static_cast<std::streamsize>(coded.size()));
-        std::printf("%u bytes coded into %zu\n", size, coded.size());
-        return 0;
+        return Save(argv[2], data);
     }
-    const TCoded c = Load(argv[2]);
-    if (c.size == 0) return 1;
+    TCoded c;
+    if (!Load(argv[2], c)) return 1;
     if (mode == "ours") return ExpandOurs(c) >= c.size ? 0 : 1;
     if (mode == "classic") return ExpandClassic(c) >= c.size ? 0 : 1;
     const auto ours = tw::LzhExpand(c.bytes.data(), c.bytes.size(), c.size);
@@ -102,4 +108,14 @@ int main(int argc, char** argv) {
     const double slow = MedianSeconds(5, [&] { ExpandClassic(c); });
     std::printf("%u bytes: ours %.1f MiB/s, classic %.1f MiB/s, x%.2f\n", c.size, mib / fast, mib / slow, slow / fast);
     return 0;
+}
+
+int main(int argc, char** argv) {
+    try {
+        return Run(argc, argv);
+    } catch (const std::exception& error) {
+        // A damaged or foreign file: an expanded size out of range.
+        std::fprintf(stderr, "lzh_vs_classic: %s\n", error.what());
+        return 1;
+    }
 }
