@@ -1,14 +1,17 @@
 #include "skin/controls/SkinScControl.h"
 
 #include "framework/win/Control.h"
+#include "framework/win/Messages.h"
 
 namespace tw {
 
 TSkinScControl::~TSkinScControl() { panel_.reset(); }
 
+bool TSkinScControl::Vertical() const { return (GetWindowLongPtrW(Handle(), GWL_STYLE) & SBS_VERT) != 0; }
+
 void TSkinScControl::MakePanel() {
-    const bool vertical = (GetWindowLongPtrW(Handle(), GWL_STYLE) & SBS_VERT) != 0;
-    panel_ = std::make_unique<TWScrollbar>(*this, Handle(), vertical, true);
+    panel_.reset();
+    panel_ = std::make_unique<TWScrollbar>(*this, Handle(), Vertical(), true);
     panel_->Place();
 }
 
@@ -36,6 +39,15 @@ bool TSkinScControl::BeforeMessage(TMessage& message) {
     switch (message.Msg) {
         case WM_NCDESTROY:
             panel_.reset();
+            break;
+        case CM_RECREATEWND:
+            // A new kind makes a new window: the panel follows it, turned as it is now.
+            FollowRecreation(message);
+            return false;
+        case WM_STYLECHANGED:
+            // A bare bar turned the other way keeps its window: the panel is made again.
+            if (panel_ && message.WParam == static_cast<WPARAM>(GWL_STYLE) && panel_->Vertical() != Vertical())
+                MakePanel();
             break;
         case WM_PAINT:
             // The panel covers the control: the system's own bar never reaches the screen.

@@ -26,6 +26,8 @@ protected:
     void WindowGoing() override { panel_.reset(); }
 
 private:
+    // The bar's orientation as its window's style tells it now.
+    bool Vertical() const;
     void MakePanel();
     std::unique_ptr<TWScrollbar> panel_;
 };

@@ -1,6 +1,7 @@
 // Scroll bar controls, track bars and scrolled memos on real windows under Wine: every control
 // gets its skinner; the panels of a memo and of a scroll bar control go with the control itself,
-// before any sweep; a skin change repaints a track bar without taking the focus from where it
+// before any sweep; a scroll bar control turned vertical keeps a panel over its new window,
+// drawn upright; a skin change repaints a track bar without taking the focus from where it
 // is; and a vertical track bar shows its channel image upright, read from its pixels.
 #include <gtest/gtest.h>
 
@@ -94,6 +95,48 @@ TEST_F(BarsSkinnerTest, PanelsGoWithTheControlTheyDrawFor) {
     delete sample.bar;
     EXPECT_EQ(0, PanelsUnder(sample.form->Handle())) << "the scroll bar control's panel outlived it";
     skinner.SweepSkinners();
+    skinner.Detach();
+}
+
+TEST_F(BarsSkinnerTest, AScrollBarTurnedVerticalIsCoveredAndDrawnUpright) {
+    auto data = Skin(2);
+    ASSERT_TRUE(data->VertScroll && !data->VertScroll->Image.Empty());
+    TBarsForm sample(app_);
+    TWinSkinForm skinner(sample.form->Handle(), nullptr);
+    skinner.AttachToForm(data.get(), sample.form);
+    ShowWindow(sample.form->Handle(), SW_SHOWNOACTIVATE);
+    skinner.ActivateNow();
+    Pump();
+    ASSERT_NE(nullptr, SkinnerOf<TSkinScControl>(skinner, sample.bar->Handle()));
+    // The new kind makes a new window; it is moved upright beside the memo.
+    sample.bar->SetKind(TScrollBarKind::sbVertical);
+    Pump();
+    sample.bar->SetBounds(380, 8, 17, 200);
+    Pump();
+    HWND bar = sample.bar->Handle();
+    ASSERT_TRUE(GetWindowLongPtrW(bar, GWL_STYLE) & SBS_VERT);
+    EXPECT_EQ(1, Query(bar));
+    TSkinScControl* sc = SkinnerOf<TSkinScControl>(skinner, bar);
+    ASSERT_NE(nullptr, sc);
+    ASSERT_NE(nullptr, sc->Panel());
+    EXPECT_TRUE(sc->Panel()->Vertical());
+    EXPECT_TRUE(sc->Panel()->Shown());
+    RECT panel{}, control{};
+    GetWindowRect(sc->Panel()->Handle(), &panel);
+    GetWindowRect(bar, &control);
+    EXPECT_TRUE(EqualRect(&panel, &control)) << "the panel does not cover the re-created bar";
+    EXPECT_EQ(3, PanelsUnder(sample.form->Handle())) << "the old window's panel stayed";
+    // Drawn upright: the track runs down the bar's middle column, far below one bar thickness,
+    // where a bar drawn lying would leave the face.
+    const TWindowDC screen = ClientDC(nullptr);
+    const TBitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), 17, 200));
+    TBitmapDC dc(screen.Get(), bitmap.Get());
+    ASSERT_TRUE(dc);
+    SendMessageW(sc->Panel()->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+    const COLORREF face = ColorToRGB(ResolveColor(data->Colours.ButtonFace));
+    int drawn = 0;
+    for (int y = 40; y < 160; ++y) drawn += GetPixel(dc.Get(), 8, y) != face;
+    EXPECT_GT(drawn, 60) << "the bar's middle is left in the face colour";
     skinner.Detach();
 }
 
