@@ -24,6 +24,15 @@ int TabSetTabAt(const std::vector<TTabSetTab>& tabs, int x) {
     return -1;
 }
 
+int TabSetLastFirstIndex(const std::vector<int>& captionWidths, const TTabSetRoom& room) {
+    const int count = static_cast<int>(captionWidths.size());
+    TTabSetRoom shown = room;
+    shown.ArrowsShown = true;
+    for (int first = 0; first < count; ++first)
+        if (static_cast<int>(LayTabSet(captionWidths, first, shown).size()) == count - first) return first;
+    return std::max(0, count - 1);
+}
+
 bool TabSetNeedsArrows(const std::vector<int>& captionWidths, int firstIndex, const TTabSetRoom& room) {
     if (firstIndex > 0) return true;
     TTabSetRoom hidden = room;

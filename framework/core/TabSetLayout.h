@@ -6,10 +6,14 @@
 
 namespace tw {
 
-// A tab is its caption's width plus this; with the scroll arrows shown a tab must leave this
-// much more room at the end.
+// A tab is its caption's width plus this.
 constexpr int kTabSetPadding = 9;
-constexpr int kTabSetArrowRoom = 12;
+// The scroll arrows' size at the right end of the strip (less the end margin).
+constexpr int kTabScrollerWidth = 32, kTabScrollerHeight = 16;
+// The selected tab is drawn this much wider on each side, over its neighbours.
+constexpr int kTabSetSelectedSpread = 2;
+// With the arrows shown every tab, the selected one spread too, ends left of them.
+constexpr int kTabSetArrowRoom = kTabScrollerWidth + kTabSetSelectedSpread + 1;
 
 // The strip a tab set lays its tabs in.
 struct TTabSetRoom {
@@ -30,6 +34,10 @@ std::vector<TTabSetTab> LayTabSet(const std::vector<int>& captionWidths, int fir
 
 // The tab under x, or -1.
 int TabSetTabAt(const std::vector<TTabSetTab>& tabs, int x);
+
+// The last first index the arrows scroll to: the first from which every later tab is laid with
+// the arrows shown (so the last tab shows whole), or the last tab when no such index exists.
+int TabSetLastFirstIndex(const std::vector<int>& captionWidths, const TTabSetRoom& room);
 
 // Whether the tabs need the scroll arrows: some tab is left out with the arrows hidden, or the
 // strip does not start at the first tab.

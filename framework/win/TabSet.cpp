@@ -19,9 +19,9 @@ TTabScroller::TTabScroller(TComponent* owner, TTabSet& tabSet) : TWinControl(own
     SetVisible(false);
 }
 
-void TTabScroller::SetRange(int count) {
-    count_ = std::max(1, count);
-    if (HandleAllocated()) SendMessageW(Handle(), UDM_SETRANGE32, 0, count_ - 1);
+void TTabScroller::SetLastPosition(int last) {
+    last_ = std::max(0, last);
+    if (HandleAllocated()) SendMessageW(Handle(), UDM_SETRANGE32, 0, last_);
 }
 
 void TTabScroller::SetPosition(int position) {
@@ -37,7 +37,7 @@ void TTabScroller::CreateParams(TCreateParams& params) {
 
 void TTabScroller::HandleCreated() {
     TWinControl::HandleCreated();
-    SendMessageW(Handle(), UDM_SETRANGE32, 0, std::max(0, count_ - 1));
+    SendMessageW(Handle(), UDM_SETRANGE32, 0, last_);
     SendMessageW(Handle(), UDM_SETPOS32, 0, position_);
 }
 
@@ -89,8 +89,6 @@ void TTabSet::SetTabs(std::vector<std::wstring> tabs) {
     tabs_ = std::move(tabs);
     if (tabIndex_ >= TabCount()) tabIndex_ = TabCount() - 1;
     if (tabIndex_ < 0 && !tabs_.empty()) tabIndex_ = 0;
-    firstIndex_ = std::clamp(firstIndex_, 0, std::max(0, TabCount() - 1));
-    scroller_->SetRange(TabCount());
     PlaceScroller();
     Invalidate();
 }
@@ -103,7 +101,7 @@ void TTabSet::SetTabIndex(int index) {
 }
 
 void TTabSet::SetFirstIndex(int index) {
-    index = std::clamp(index, 0, std::max(0, TabCount() - 1));
+    index = std::clamp(index, 0, TabSetLastFirstIndex(CaptionWidths(), Room()));
     if (index == firstIndex_) return;
     firstIndex_ = index;
     scroller_->SetPosition(index);
@@ -145,7 +143,15 @@ std::string TTabSet::LayoutText() {
 }
 
 void TTabSet::PlaceScroller() {
-    const bool needed = TabSetNeedsArrows(CaptionWidths(), firstIndex_, Room());
+    const std::vector<int> widths = CaptionWidths();
+    // Scrolling stops once the last tab shows whole; a wider strip may want fewer steps.
+    const int last = TabSetLastFirstIndex(widths, Room());
+    scroller_->SetLastPosition(last);
+    if (firstIndex_ > last) {
+        firstIndex_ = last;
+        scroller_->SetPosition(last);
+    }
+    const bool needed = TabSetNeedsArrows(widths, firstIndex_, Room());
     arrowsShown_ = needed;
     scroller_->SetBounds(width_ - endMargin_ - kTabScrollerWidth, 1, kTabScrollerWidth, kTabScrollerHeight);
     scroller_->SetVisible(needed);

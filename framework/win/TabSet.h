@@ -20,7 +20,8 @@ class TTabScroller : public TWinControl {
     TW_CLASS_INFO()
 public:
     TTabScroller(TComponent* owner, TTabSet& tabSet);
-    void SetRange(int count);
+    // Positions 0 to last.
+    void SetLastPosition(int last);
     void SetPosition(int position);
 
 protected:
@@ -30,7 +31,7 @@ protected:
 
 private:
     TTabSet& tabSet_;
-    int count_ = 0, position_ = 0;
+    int last_ = 0, position_ = 0;
 };
 
 class TTabSet : public TCustomControl {
@@ -78,8 +79,5 @@ private:
     bool arrowsShown_ = false;
     TTabScroller* scroller_ = nullptr;  // owned as a component
 };
-
-// The scroll arrows' size at the right end of a tab set.
-constexpr int kTabScrollerWidth = 32, kTabScrollerHeight = 16;
 
 }  // namespace tw

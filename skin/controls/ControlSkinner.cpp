@@ -122,6 +122,23 @@ void TControlSkinner::ControlGoing() {
     WindowGoing();
 }
 
+void TControlSkinner::FollowRecreation(TMessage& message) {
+    const std::shared_ptr<bool> alive = alive_;
+    TWinSkinForm* form = form_;
+    TSkinData* data = skinData_;
+    TWinControl* control = control_;
+    WindowGoing();
+    CallPrevious(message);
+    if (!*alive || !form || !data || !control || !control->HandleAllocated()) return;
+    TControlSkinner::Detach();
+    SetLifeState(slAttached);
+    AttachControl(*form, *data, *control, false);
+    if (!Attached()) return;
+    // The old window's end stood the skinner aside; the new one is skinned again.
+    TMessage enable{SKM_ENABLE, 1, 0, 0};
+    Route(enable);
+}
+
 // ---------------------------------------------------------------- message routing
 
 void TControlSkinner::Route(TMessage& message) {

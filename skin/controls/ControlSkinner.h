@@ -70,6 +70,10 @@ protected:
     // Draws the skinned control into dc within rect (window coordinates, origin 0,0).
     virtual void DrawSkin(HDC /*dc*/, const RECT& /*rect*/) {}
 
+    // CM_RECREATEWND: the control destroys its window and makes a new one inside this call
+    // (windows of the skinner's own for the old one go first); the skinner attaches to the new
+    // window afresh, reading what it reads at attach again, and paints it.
+    void FollowRecreation(TMessage& message);
     // Attaches to a windowless framework control: its messages come through its WindowProc, its
     // paint through its parent's; it has no window of its own.
     void AttachWindowless(TWinSkinForm& form, TSkinData& data, TControl& control);

@@ -5,7 +5,6 @@
 #include "framework/core/ClassInfo.h"
 #include "framework/win/Control.h"
 #include "skin/controls/ButtonFrame.h"
-#include "skin/controls/PanelWindowClass.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinObjects.h"
 #include "skin/data/SystemInfo.h"
@@ -15,55 +14,23 @@
 
 namespace tw {
 
-namespace {
-
-const wchar_t kPanelClass[] = L"TarnwickPlayerPanel";
-
-void RegisterPanelClass() {
-    static const bool registered = RegisterPanelWindowClass(kPanelClass);
-    (void)registered;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 TWMediaPlayer::TWMediaPlayer(TWinControl& player, TSkinData& data)
-    : player_(player), target_(player.Handle()), data_(data) {
-    RegisterPanelClass();
-    HWND parent = GetParent(target_);
-    if (!parent) return;
-    window_.Reset(CreateWindowExW(WS_EX_TOOLWINDOW, kPanelClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
-                                  nullptr, GetModuleHandleW(nullptr), nullptr));
-    if (!window_) return;
-    SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(window_.Get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWMediaPlayer::Procedure));
+    : TCoveringPanel(L"TarnwickPlayerPanel", player.Handle()), player_(player), data_(data) {
+    if (!Handle()) return;
     const TWindowDC screen = ClientDC(nullptr);
     for (int look = 0; look < kPlayerGlyphLooks; ++look)
         for (int button = 0; button < kPlayerButtonCount; ++button)
             glyphs_[look][button] = MakePlayerGlyph(screen.Get(), button, static_cast<TPlayerGlyphLook>(look));
 }
 
-TWMediaPlayer::~TWMediaPlayer() {
-    if (window_ && IsWindow(window_.Get())) SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, 0);
-    else
-        (void)window_.Release();
-}
-
 void TWMediaPlayer::Place() {
-    if (!window_ || !IsWindow(target_)) return;
+    if (!Handle() || !IsWindow(target_)) return;
     RECT bounds{};
     GetWindowRect(target_, &bounds);
     MapWindowPoints(HWND_DESKTOP, GetParent(target_), reinterpret_cast<POINT*>(&bounds), 2);
-    const bool visible = (GetWindowLongPtrW(target_, GWL_STYLE) & WS_VISIBLE) != 0;
-    const HWND above = GetWindow(target_, GW_HWNDPREV);
-    UINT flags = SWP_NOACTIVATE | (visible ? SWP_SHOWWINDOW : SWP_HIDEWINDOW);
-    if (above == window_.Get()) flags |= SWP_NOZORDER;
-    SetWindowPos(window_.Get(), above ? above : HWND_TOP, bounds.left, bounds.top, bounds.right - bounds.left,
-                 bounds.bottom - bounds.top, flags);
-    Invalidate();
-}
-
-void TWMediaPlayer::Invalidate() const {
-    if (window_) InvalidateRect(window_.Get(), nullptr, FALSE);
+    Cover(bounds, (GetWindowLongPtrW(target_, GWL_STYLE) & WS_VISIBLE) != 0);
 }
 
 TMPButtonSet TWMediaPlayer::Set(const char* property) const {
@@ -72,13 +39,13 @@ TMPButtonSet TWMediaPlayer::Set(const char* property) const {
 
 TPlayerLayout TWMediaPlayer::Layout() const {
     RECT client{};
-    GetClientRect(window_.Get(), &client);
+    GetClientRect(Handle(), &client);
     return LayPlayerButtons(Set("VisibleButtons"), client.right);
 }
 
 void TWMediaPlayer::Draw(HDC dc) {
     RECT client{};
-    GetClientRect(window_.Get(), &client);
+    GetClientRect(Handle(), &client);
     const int width = client.right, height = client.bottom;
     if (width <= 0 || height <= 0) return;
     const COLORREF face = ColorToRGB(ResolveColor(data_.Colours.ButtonFace));
@@ -134,7 +101,7 @@ void TWMediaPlayer::Draw(HDC dc) {
 void TWMediaPlayer::Press(UINT msg, WPARAM wParam, LPARAM lParam) {
     pressed_ = true;
     downButton_ = PlayerButtonAt(Layout(), static_cast<short>(LOWORD(lParam)));
-    SetCapture(window_.Get());  // the release comes here even off the panel
+    SetCapture(Handle());  // the release comes here even off the panel
     // The control sees the press where it was, and decides whether a button goes down.
     SendMessageW(target_, msg, wParam, lParam);
     Invalidate();
@@ -143,7 +110,7 @@ void TWMediaPlayer::Press(UINT msg, WPARAM wParam, LPARAM lParam) {
 void TWMediaPlayer::Release(WPARAM wParam, LPARAM lParam) {
     const bool wasPressed = std::exchange(pressed_, false);
     // Letting the capture go tells this panel at once; the press is over by then.
-    if (GetCapture() == window_.Get()) ReleaseCapture();
+    ReleaseOwnCapture();
     if (!wasPressed) return;
     const int hit = PlayerButtonAt(Layout(), static_cast<short>(LOWORD(lParam)));
     const int down = downButton_;
@@ -156,34 +123,8 @@ void TWMediaPlayer::Release(WPARAM wParam, LPARAM lParam) {
         SendMessageW(target_, WM_CANCELMODE, 0, 0);  // the control's press ends without a click
 }
 
-LRESULT CALLBACK TWMediaPlayer::Procedure(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<TWMediaPlayer*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(wnd, msg, wParam, lParam);
-    try {
-        return self->Message(msg, wParam, lParam);
-    } catch (...) {
-        return 0;  // nothing crosses the window procedure
-    }
-}
-
 LRESULT TWMediaPlayer::Message(UINT msg, WPARAM wParam, LPARAM lParam) {
-    HWND wnd = window_.Get();
     switch (msg) {
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_NCDESTROY:
-            // Gone with its parent: the handle is no longer this panel's to destroy.
-            SetWindowLongPtrW(wnd, GWLP_USERDATA, 0);
-            (void)window_.Release();
-            return DefWindowProcW(wnd, msg, wParam, lParam);
-        case WM_PAINT: {
-            TPaintDC paint(wnd);
-            if (paint.Get()) Draw(paint.Get());
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            Draw(reinterpret_cast<HDC>(wParam));
-            return 0;
         case WM_LBUTTONDOWN:
         case WM_LBUTTONDBLCLK:
             Press(msg, wParam, lParam);
@@ -192,13 +133,13 @@ LRESULT TWMediaPlayer::Message(UINT msg, WPARAM wParam, LPARAM lParam) {
             Release(wParam, lParam);
             return 0;
         case WM_CAPTURECHANGED:
-            if (pressed_ && reinterpret_cast<HWND>(lParam) != wnd) {
+            if (pressed_ && reinterpret_cast<HWND>(lParam) != Handle()) {
                 pressed_ = false;
                 Invalidate();
             }
             return 0;
         default:
-            return DefWindowProcW(wnd, msg, wParam, lParam);
+            return TCoveringPanel::Message(msg, wParam, lParam);
     }
 }
 

@@ -10,6 +10,7 @@
 #include "framework/core/PlayerButtons.h"
 #include "framework/win/Handles.h"
 #include "framework/win/PlayerGlyphs.h"
+#include "skin/controls/CoveringPanel.h"
 #include "skin/controls/PaintBuffer.h"
 
 namespace tw {
@@ -17,26 +18,21 @@ namespace tw {
 class TSkinData;
 class TWinControl;
 
-class TWMediaPlayer {
+class TWMediaPlayer : public TCoveringPanel {
 public:
     // A hidden panel for player, a child of the player's parent, drawn from data.
     TWMediaPlayer(TWinControl& player, TSkinData& data);
-    ~TWMediaPlayer();
-    TWMediaPlayer(const TWMediaPlayer&) = delete;
-    TWMediaPlayer& operator=(const TWMediaPlayer&) = delete;
 
     // Takes the player's bounds and visibility, right above it in the z-order.
     void Place();
-    void Invalidate() const;
-    HWND Handle() const { return window_.Get(); }
     // The button a press of the panel's went down on, kNoPlayerButton when none is held.
     int DownButton() const { return pressed_ ? downButton_ : kNoPlayerButton; }
-    // Draws the buttons into dc at 0,0 (its paint, also for WM_PRINTCLIENT).
-    void Draw(HDC dc);
+    void Draw(HDC dc) override;
+
+protected:
+    LRESULT Message(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    static LRESULT CALLBACK Procedure(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT Message(UINT msg, WPARAM wParam, LPARAM lParam);
     // The player's button sets, read by name as the control publishes them.
     TMPButtonSet Set(const char* property) const;
     TPlayerLayout Layout() const;
@@ -44,9 +40,7 @@ private:
     void Release(WPARAM wParam, LPARAM lParam);
 
     TWinControl& player_;
-    HWND target_;
     TSkinData& data_;
-    TWindowHandle window_;
     TPaintBuffer buffer_;
     // The 27 glyphs: one per look and button.
     std::array<std::array<TBitmapHandle, kPlayerButtonCount>, kPlayerGlyphLooks> glyphs_;

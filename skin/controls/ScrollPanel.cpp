@@ -4,7 +4,6 @@
 #include <cstdlib>
 
 #include "framework/win/Graphics.h"
-#include "skin/controls/PanelWindowClass.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinObjects.h"
 #include "skin/data/SystemInfo.h"
@@ -14,8 +13,6 @@
 namespace tw {
 
 namespace {
-
-constexpr wchar_t kPanelClass[] = L"TarnwickScrollPanel";
 
 using GetScrollBarInfoFn = BOOL(WINAPI*)(HWND, LONG, PSCROLLBARINFO);
 
@@ -28,11 +25,6 @@ GetScrollBarInfoFn ScrollBarInfoFunction() {
                       : nullptr;
     }();
     return fn;
-}
-
-void RegisterPanelClass() {
-    static const bool registered = RegisterPanelWindowClass(kPanelClass);
-    (void)registered;
 }
 
 bool HasImage(const TDataSkinObject* object) { return object && !object->Image.Empty(); }
@@ -68,27 +60,13 @@ void DrawCell(HDC dc, const RECT& rect, const TDataSkinObject& strip, int frame)
 }  // namespace
 
 TWScrollbar::TWScrollbar(TScrollPanelHost& host, HWND target, bool vertical, bool barControl)
-    : host_(host),
-      target_(target),
+    : TCoveringPanel(L"TarnwickScrollPanel", target),
+      host_(host),
       vertical_(vertical),
       barControl_(barControl),
-      arrowSize_(GetSystemMetrics(SM_CXHSCROLL)) {
-    RegisterPanelClass();
-    HWND parent = GetParent(target);
-    if (!parent) return;
-    window_.Reset(CreateWindowExW(WS_EX_TOOLWINDOW, kPanelClass, L"", WS_CHILD | WS_CLIPSIBLINGS, 0, 0, 0, 0, parent,
-                                  nullptr, GetModuleHandleW(nullptr), nullptr));
-    if (!window_) return;
-    SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(window_.Get(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&TWScrollbar::Procedure));
-}
+      arrowSize_(GetSystemMetrics(SM_CXHSCROLL)) {}
 
-TWScrollbar::~TWScrollbar() {
-    *alive_ = false;
-    if (window_ && IsWindow(window_.Get())) SetWindowLongPtrW(window_.Get(), GWLP_USERDATA, 0);
-    else
-        (void)window_.Release();
-}
+TWScrollbar::~TWScrollbar() { *alive_ = false; }
 
 // ---------------------------------------------------------------- placing
 
@@ -126,7 +104,7 @@ bool TWScrollbar::BarScreenRect(RECT& rect) const {
 }
 
 void TWScrollbar::Place() {
-    if (!window_) return;
+    if (!Handle()) return;
     SCROLLBARINFO info;
     if (!BarInfo(info)) {
         // The target is gone: nothing is left to cover.
@@ -141,30 +119,17 @@ void TWScrollbar::Place() {
         return;
     }
     POINT topLeft{bar.left, bar.top};
-    ScreenToClient(GetParent(window_.Get()), &topLeft);
-    const HWND above = GetWindow(target_, GW_HWNDPREV);
-    UINT flags = SWP_NOACTIVATE | SWP_SHOWWINDOW;
-    if (above == window_.Get()) flags |= SWP_NOZORDER;
-    SetWindowPos(window_.Get(), above ? above : HWND_TOP, topLeft.x, topLeft.y, bar.right - bar.left,
-                 bar.bottom - bar.top, flags);
-    shown_ = true;
-    Invalidate();
+    ScreenToClient(GetParent(Handle()), &topLeft);
+    Cover(RECT{topLeft.x, topLeft.y, topLeft.x + (bar.right - bar.left), topLeft.y + (bar.bottom - bar.top)}, true);
 }
 
-void TWScrollbar::HideBar() {
-    if (window_ && IsWindow(window_.Get())) ShowWindow(window_.Get(), SW_HIDE);
-    shown_ = false;
-}
+void TWScrollbar::HideBar() { Hide(); }
 
 void TWScrollbar::SetHotPart(int part) {
     hotPart_ = part == spEndScroll ? spNone : part;
     if (part == spEndScroll) tracking_ = false;
     Invalidate();
-    if (shown_ && window_) UpdateWindow(window_.Get());
-}
-
-void TWScrollbar::Invalidate() const {
-    if (window_ && shown_) InvalidateRect(window_.Get(), nullptr, FALSE);
+    if (Shown()) UpdateWindow(Handle());
 }
 
 TScrollPart TWScrollbar::HitTest(POINT point) const {
@@ -185,7 +150,7 @@ void TWScrollbar::Draw(HDC dc) {
     if (!BarInfo(info) || (info.rgstate[0] & STATE_SYSTEM_INVISIBLE)) return;
     const bool enabled = (info.rgstate[0] & STATE_SYSTEM_UNAVAILABLE) == 0;
     RECT client{};
-    GetClientRect(window_.Get(), &client);
+    GetClientRect(Handle(), &client);
     const int width = info.rcScrollBar.right - info.rcScrollBar.left;
     const int height = info.rcScrollBar.bottom - info.rcScrollBar.top;
     if (width <= 0 || height <= 0 || width > client.right || height > client.bottom) return;
@@ -244,35 +209,8 @@ void TWScrollbar::Draw(HDC dc) {
 
 // ---------------------------------------------------------------- messages
 
-LRESULT CALLBACK TWScrollbar::Procedure(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* self = reinterpret_cast<TWScrollbar*>(GetWindowLongPtrW(wnd, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(wnd, msg, wParam, lParam);
-    try {
-        return self->Message(msg, wParam, lParam);
-    } catch (...) {
-        return 0;
-    }
-}
-
 LRESULT TWScrollbar::Message(UINT msg, WPARAM wParam, LPARAM lParam) {
-    HWND wnd = window_.Get();
     switch (msg) {
-        case WM_ERASEBKGND:
-            return 1;
-        case WM_NCDESTROY:
-            // Gone with its parent: the handle is no longer this panel's to destroy.
-            SetWindowLongPtrW(wnd, GWLP_USERDATA, 0);
-            (void)window_.Release();
-            shown_ = false;
-            return DefWindowProcW(wnd, msg, wParam, lParam);
-        case WM_PAINT: {
-            TPaintDC paint(wnd);
-            if (paint.Get()) Draw(paint.Get());
-            return 0;
-        }
-        case WM_PRINTCLIENT:
-            Draw(reinterpret_cast<HDC>(wParam));
-            return 0;
         case WM_MOUSEMOVE:
             MouseMove(PointOf(lParam));
             return 0;
@@ -290,7 +228,7 @@ LRESULT TWScrollbar::Message(UINT msg, WPARAM wParam, LPARAM lParam) {
             Release(PointOf(lParam));
             return 0;
         default:
-            return DefWindowProcW(wnd, msg, wParam, lParam);
+            return TCoveringPanel::Message(msg, wParam, lParam);
     }
 }
 
@@ -306,7 +244,7 @@ void TWScrollbar::MouseMove(POINT point) {
         hotPart_ = part;
         Invalidate();
     }
-    TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, window_.Get(), 0};
+    TRACKMOUSEEVENT tme{sizeof(tme), TME_LEAVE, Handle(), 0};
     TrackMouseEvent(&tme);
 }
 
@@ -321,10 +259,10 @@ void TWScrollbar::Press(POINT point) {
     }
     hotPart_ = HitTest(point);
     POINT screen = point;
-    ClientToScreen(window_.Get(), &screen);
+    ClientToScreen(Handle(), &screen);
     tracking_ = true;
     Invalidate();
-    ReleaseCapture();
+    ReleaseOwnCapture();
     // The system's scroll loop runs inside this call until the button is released; a skin
     // switch or the window's end in that loop may free this panel.
     const std::shared_ptr<bool> alive = alive_;
@@ -337,20 +275,20 @@ void TWScrollbar::Press(POINT point) {
                      MAKELPARAM(static_cast<short>(screen.x), static_cast<short>(screen.y)));
     if (!*alive) return;
     tracking_ = false;
-    ReleaseCapture();
+    ReleaseOwnCapture();
     Invalidate();
 }
 
 void TWScrollbar::Release(POINT point) {
     tracking_ = false;
-    ReleaseCapture();
+    ReleaseOwnCapture();
     if (barControl_) {
         PostMessageW(target_, WM_LBUTTONUP, 0, MAKELPARAM(static_cast<short>(point.x), static_cast<short>(point.y)));
         Invalidate();
         return;
     }
     POINT screen = point;
-    ClientToScreen(window_.Get(), &screen);
+    ClientToScreen(Handle(), &screen);
     PostMessageW(target_, WM_NCLBUTTONUP, vertical_ ? HTVSCROLL : HTHSCROLL,
                  MAKELPARAM(static_cast<short>(screen.x), static_cast<short>(screen.y)));
     Invalidate();

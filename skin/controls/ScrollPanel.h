@@ -7,7 +7,7 @@
 
 #include <memory>
 
-#include "framework/win/Handles.h"
+#include "skin/controls/CoveringPanel.h"
 #include "skin/controls/PaintBuffer.h"
 #include "skin/controls/ScrollGeometry.h"
 
@@ -24,16 +24,14 @@ protected:
     ~TScrollPanelHost() = default;
 };
 
-class TWScrollbar {
+class TWScrollbar : public TCoveringPanel {
 public:
     // A hidden panel for the vertical or horizontal bar of target, a child of target's parent;
     // barControl: target is a scroll bar control and the panel covers all of it.
     TWScrollbar(TScrollPanelHost& host, HWND target, bool vertical, bool barControl = false);
     // May run while the panel's own press is still inside the system's scroll loop: the
     // press learns of it and touches nothing afterwards.
-    ~TWScrollbar();
-    TWScrollbar(const TWScrollbar&) = delete;
-    TWScrollbar& operator=(const TWScrollbar&) = delete;
+    ~TWScrollbar() override;
 
     // Lays the panel over the bar, right above the target in the z-order, or hides it when the
     // target, the bar or the skin's Scrollbar image is missing.
@@ -41,12 +39,8 @@ public:
     void HideBar();
     // Shows the part the system operates (a scroll request code; the end code clears it).
     void SetHotPart(int part);
-    void Invalidate() const;
 
-    HWND Handle() const { return window_.Get(); }
-    HWND Target() const { return target_; }
     bool Vertical() const { return vertical_; }
-    bool Shown() const { return shown_; }
     bool Tracking() const { return tracking_; }
     int HotPart() const { return hotPart_; }
     // The bar in screen coordinates now (the window may have moved with its parent since it
@@ -54,12 +48,12 @@ public:
     bool BarScreenRect(RECT& rect) const;
     // The part under a point of the panel's client area.
     TScrollPart HitTest(POINT point) const;
-    // Draws the bar into dc at 0,0 (its paint, also for WM_PRINTCLIENT).
-    void Draw(HDC dc);
+    void Draw(HDC dc) override;
+
+protected:
+    LRESULT Message(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    static LRESULT CALLBACK Procedure(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
-    LRESULT Message(UINT msg, WPARAM wParam, LPARAM lParam);
     bool BarInfo(SCROLLBARINFO& info) const;
     // A scroll bar control tells no bar information: it is worked out from its scroll state.
     bool ControlBarInfo(SCROLLBARINFO& info) const;
@@ -70,15 +64,12 @@ private:
     void Release(POINT point);
 
     TScrollPanelHost& host_;
-    HWND target_;
     bool vertical_;
     bool barControl_;
-    TWindowHandle window_;
     TPaintBuffer buffer_;
     int arrowSize_ = 0;
     int hotPart_ = spNone;
     bool tracking_ = false;
-    bool shown_ = false;
     POINT pressPoint_{};
     int thumbStartAtPress_ = 0;
     int thumbLengthAtPress_ = 0;

@@ -1,15 +1,16 @@
 #include "skin/controls/SkinScControl.h"
 
 #include "framework/win/Control.h"
+#include "framework/win/Messages.h"
 
 namespace tw {
 
-TSkinScControl::~TSkinScControl() { panel_.reset(); }
+bool TSkinScControl::Vertical() const { return (GetWindowLongPtrW(Handle(), GWL_STYLE) & SBS_VERT) != 0; }
 
 void TSkinScControl::MakePanel() {
-    const bool vertical = (GetWindowLongPtrW(Handle(), GWL_STYLE) & SBS_VERT) != 0;
-    panel_ = std::make_unique<TWScrollbar>(*this, Handle(), vertical, true);
-    panel_->Place();
+    panel_.reset();
+    panel_ = std::make_unique<TWScrollbar>(*this, Handle(), Vertical(), true);
+    Panel()->Place();
 }
 
 void TSkinScControl::AttachControl(TWinSkinForm& form, TSkinData& data, TWinControl& control, bool recolour) {
@@ -22,55 +23,41 @@ void TSkinScControl::AttachWindow(HWND window, TSkinData& data, TWinSkinForm& fo
     if (Attached()) MakePanel();
 }
 
-void TSkinScControl::Detach() {
-    panel_.reset();
-    TControlSkinner::Detach();
-}
-
 void TSkinScControl::SkinChanged() {
     TControlSkinner::SkinChanged();
-    if (panel_) panel_->Place();
+    if (panel_) Panel()->Place();
 }
 
 bool TSkinScControl::BeforeMessage(TMessage& message) {
     switch (message.Msg) {
-        case WM_NCDESTROY:
-            panel_.reset();
-            break;
-        case WM_PAINT:
-            // The panel covers the control: the system's own bar never reaches the screen.
-            if (panel_ && panel_->Shown()) {
-                PAINTSTRUCT ps;
-                if (BeginPaint(Handle(), &ps)) EndPaint(Handle(), &ps);
-                panel_->Invalidate();
-                message.Result = 0;
-                return false;
-            }
-            break;
-        case WM_ERASEBKGND:
-            if (panel_ && panel_->Shown()) {
-                message.Result = 1;
-                return false;
-            }
+        case CM_RECREATEWND:
+            // A new kind makes a new window: the panel follows it, turned as it is now.
+            FollowRecreation(message);
+            return false;
+        case WM_STYLECHANGED:
+            // A bare bar turned the other way keeps its window: the panel is made again.
+            if (panel_ && message.WParam == static_cast<WPARAM>(GWL_STYLE) && Panel()->Vertical() != Vertical())
+                MakePanel();
             break;
         default:
             break;
     }
-    return TControlSkinner::BeforeMessage(message);
+    return TCoveringSkinner::BeforeMessage(message);
 }
 
 void TSkinScControl::AfterMessage(TMessage& message) {
     if (!panel_) return TControlSkinner::AfterMessage(message);
+    TWScrollbar* panel = Panel();
     switch (message.Msg) {
         case WM_WINDOWPOSCHANGED:
         case WM_NCPAINT:
         case WM_SHOWWINDOW:
-            panel_->Place();
+            panel->Place();
             break;
         case CM_VISIBLECHANGED:
-            if (message.WParam) panel_->Place();
+            if (message.WParam) panel->Place();
             else
-                panel_->HideBar();
+                panel->HideBar();
             break;
         case SBM_SETSCROLLINFO:
         case SBM_SETPOS:
@@ -83,16 +70,12 @@ void TSkinScControl::AfterMessage(TMessage& message) {
         case CM_ENABLEDCHANGED:
         case WM_SETFOCUS:
         case WM_KILLFOCUS:
-            panel_->Invalidate();
+            panel->Invalidate();
             break;
         default:
             break;
     }
     TControlSkinner::AfterMessage(message);
-}
-
-void TSkinScControl::DrawSkin(HDC /*dc*/, const RECT& /*rect*/) {
-    if (panel_) panel_->Invalidate();
 }
 
 }  // namespace tw

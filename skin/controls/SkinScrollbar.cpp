@@ -133,25 +133,6 @@ void TSkinScrollbar::DrawBorder(HDC dc) const {
     if (face) FrameRect(dc, &r, face.Get());
 }
 
-void TSkinScrollbar::Recreate(TMessage& message) {
-    // The control destroys its window and makes a new one inside this call; this skinner
-    // follows it to the new window.
-    const std::shared_ptr<bool> alive = scrolledAlive_;
-    TWinSkinForm* form = form_;
-    TSkinData* data = skinData_;
-    TWinControl* control = control_;
-    FreePanels();
-    CallPrevious(message);
-    if (!*alive || !form || !data || !control || !control->HandleAllocated()) return;
-    TControlSkinner::Detach();
-    SetLifeState(slAttached);
-    AttachControl(*form, *data, *control, false);
-    if (!Attached()) return;
-    // The old window's end stood the skinner aside; the new one is skinned again.
-    TMessage enable{SKM_ENABLE, 1, 0, 0};
-    Route(enable);
-}
-
 bool TSkinScrollbar::BeforeMessage(TMessage& message) {
     switch (message.Msg) {
         case WM_NCPAINT: {
@@ -166,7 +147,7 @@ bool TSkinScrollbar::BeforeMessage(TMessage& message) {
             return false;
         }
         case CM_RECREATEWND:
-            Recreate(message);
+            FollowRecreation(message);
             return false;
         case SKM_PAINTTO:
             if (message.LParam != SKM_MAGIC) break;

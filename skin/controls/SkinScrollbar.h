@@ -58,7 +58,6 @@ protected:
 
 private:
     void DrawBorder(HDC dc) const;
-    void Recreate(TMessage& message);
 
     bool drawBorder_ = false;
 };

@@ -122,7 +122,7 @@ void TSkinTab31::DrawSkin(HDC dc, const RECT& rect) {
         for (const TTabSetTab* tab : order) {
             const bool isSelected = tab == raised;
             RECT r{tab->Left, 0, tab->Right, height - (isSelected ? 1 : kRaise)};
-            if (isSelected) InflateRect(&r, 2, 0);
+            if (isSelected) InflateRect(&r, kTabSetSelectedSpread, 0);
             slice.FrameIndex = isSelected ? 2 : 1;
             DrawNineSlice(b, r, tabImage_, slice, tabs->Trans != 0);
             COLORREF colour = ColorToRGB(ResolveColor(isSelected ? tabs->MouseOverColour2 : tabs->NormalColour2));

@@ -1,6 +1,7 @@
 // Scroll bar controls, track bars and scrolled memos on real windows under Wine: every control
 // gets its skinner; the panels of a memo and of a scroll bar control go with the control itself,
-// before any sweep; a skin change repaints a track bar without taking the focus from where it
+// before any sweep; a scroll bar control turned vertical keeps a panel over its new window,
+// drawn upright; a skin change repaints a track bar without taking the focus from where it
 // is; and a vertical track bar shows its channel image upright, read from its pixels.
 #include <gtest/gtest.h>
 
@@ -67,8 +68,9 @@ protected:
     };
 };
 
-TEST_F(BarsSkinnerTest, PanelsGoWithTheControlTheyDrawFor) {
+TEST_F(BarsSkinnerTest, PanelsFollowTheControlTheyDrawForAndGoWithIt) {
     auto data = Skin(2);
+    ASSERT_TRUE(data->VertScroll && !data->VertScroll->Image.Empty());
     TBarsForm sample(app_);
     TWinSkinForm skinner(sample.form->Handle(), nullptr);
     skinner.AttachToForm(data.get(), sample.form);
@@ -78,15 +80,46 @@ TEST_F(BarsSkinnerTest, PanelsGoWithTheControlTheyDrawFor) {
     for (TWinControl* c : {static_cast<TWinControl*>(sample.memo), static_cast<TWinControl*>(sample.bar),
                            static_cast<TWinControl*>(sample.track)})
         EXPECT_EQ(1, SendMessageW(c->Handle(), SKM_QUERY, 0, 0)) << c->ClassName();
-    TSkinScControl* sc = SkinnerOf<TSkinScControl>(skinner, sample.bar->Handle());
-    ASSERT_NE(nullptr, sc);
-    ASSERT_NE(nullptr, sc->Panel());
-    EXPECT_TRUE(sc->Panel()->Shown());
-    RECT panel{}, control{};
-    GetWindowRect(sc->Panel()->Handle(), &panel);
-    GetWindowRect(sample.bar->Handle(), &control);
-    EXPECT_TRUE(EqualRect(&panel, &control)) << "the panel does not cover the scroll bar control";
+    // The bar's skinner, with its panel shown right over the bar's window of the moment.
+    auto covering = [&](const char* when) -> TSkinScControl* {
+        TSkinScControl* sc = SkinnerOf<TSkinScControl>(skinner, sample.bar->Handle());
+        if (!sc || !sc->Panel() || !sc->Panel()->Shown()) {
+            ADD_FAILURE() << "no panel shown over the scroll bar control " << when;
+            return nullptr;
+        }
+        RECT panel{}, control{};
+        GetWindowRect(sc->Panel()->Handle(), &panel);
+        GetWindowRect(sample.bar->Handle(), &control);
+        EXPECT_TRUE(EqualRect(&panel, &control)) << "the panel does not cover the scroll bar control " << when;
+        return sc;
+    };
+    ASSERT_NE(nullptr, covering("at first"));
     EXPECT_EQ(3, PanelsUnder(sample.form->Handle()));
+
+    // A new kind makes a new window, moved upright beside the memo: the panel follows it.
+    sample.bar->SetKind(TScrollBarKind::sbVertical);
+    Pump();
+    sample.bar->SetBounds(380, 8, 17, 200);
+    Pump();
+    ASSERT_TRUE(GetWindowLongPtrW(sample.bar->Handle(), GWL_STYLE) & SBS_VERT);
+    EXPECT_EQ(1, Query(sample.bar->Handle()));
+    TSkinScControl* sc = covering("turned vertical");
+    ASSERT_NE(nullptr, sc);
+    EXPECT_TRUE(sc->Panel()->Vertical());
+    EXPECT_EQ(3, PanelsUnder(sample.form->Handle())) << "the old window's panel stayed";
+    {
+        // Drawn upright: the track runs down the bar's middle column, far below one bar
+        // thickness, where a bar drawn lying would leave the face.
+        const TWindowDC screen = ClientDC(nullptr);
+        const TBitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), 17, 200));
+        TBitmapDC dc(screen.Get(), bitmap.Get());
+        ASSERT_TRUE(dc);
+        SendMessageW(sc->Panel()->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.Get()), PRF_CLIENT);
+        const COLORREF face = ColorToRGB(ResolveColor(data->Colours.ButtonFace));
+        int drawn = 0;
+        for (int y = 40; y < 160; ++y) drawn += GetPixel(dc.Get(), 8, y) != face;
+        EXPECT_GT(drawn, 60) << "the bar's middle is left in the face colour";
+    }
 
     // The framework controls go (their windows with them): their panels leave at once.
     delete sample.memo;

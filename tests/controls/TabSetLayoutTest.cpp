@@ -1,5 +1,6 @@
-// The tab set's strip (which tabs are drawn where, which one a click picks, when the arrows are
-// needed), the halves and frames of the scroll arrows, and the frame of a tab drawn as a button.
+// The tab set's strip (which tabs are drawn where, clear of the scroll arrows, which one a click
+// picks, when the arrows are needed and how far they scroll), the halves and frames of the scroll arrows, and the frame
+// of a tab drawn as a button.
 #include <gtest/gtest.h>
 
 #include "framework/core/TabSetLayout.h"
@@ -32,12 +33,15 @@ TEST(TabSetLayoutTest, TabsThatDoNotFitAreSkippedWithoutTakingRoom) {
         {{82}, 0, {100, 5, 5, false}, "", true},
         // A wide tab is left out, the narrower one after it is still drawn where it would have been.
         {{20, 200, 10}, 0, {100, 5, 5, false}, "0:5-34 2:34-53 ", true},
-        // The arrows want 12 more at the end.
+        // With the arrows shown, a tab (spread when selected) ends left of them: at 60 here,
+        // the arrows starting at 63.
         {{20, 50}, 0, {100, 5, 5, false}, "0:5-34 1:34-93 ", false},
         {{20, 50}, 0, {100, 5, 5, true}, "0:5-34 ", false},
+        {{20, 30}, 0, {100, 5, 5, true}, "0:5-34 ", false},
         // Scrolled on: the strip starts at the first tab shown, and the arrows stay.
         {{20, 30, 40}, 1, {100, 5, 5, true}, "1:5-44 ", true},
-        {{20, 30, 28}, 1, {100, 5, 5, true}, "1:5-44 2:44-81 ", true},
+        {{20, 30, 7}, 1, {100, 5, 5, true}, "1:5-44 2:44-60 ", true},
+        {{20, 30, 8}, 1, {100, 5, 5, true}, "1:5-44 ", true},
         {{}, 0, {100, 5, 5, false}, "", false},
         {{20}, 3, {100, 5, 5, false}, "", true},
     };
@@ -45,6 +49,10 @@ TEST(TabSetLayoutTest, TabsThatDoNotFitAreSkippedWithoutTakingRoom) {
         const auto tabs = LayTabSet(c.widths, c.first, c.room);
         EXPECT_EQ(c.laid, Text(tabs)) << "first " << c.first;
         EXPECT_EQ(c.arrows, TabSetNeedsArrows(c.widths, c.first, c.room)) << c.laid;
+        if (!c.room.ArrowsShown) continue;
+        const int arrowsLeft = c.room.Width - c.room.EndMargin - kTabScrollerWidth;
+        for (const TTabSetTab& tab : tabs)
+            EXPECT_LT(tab.Right + kTabSetSelectedSpread, arrowsLeft) << "tab " << tab.Index << " under the arrows";
     }
     const auto tabs = LayTabSet({20, 200, 10}, 0, {100, 5, 5, false});
     EXPECT_EQ(-1, TabSetTabAt(tabs, 4));
@@ -52,6 +60,33 @@ TEST(TabSetLayoutTest, TabsThatDoNotFitAreSkippedWithoutTakingRoom) {
     EXPECT_EQ(0, TabSetTabAt(tabs, 33));
     EXPECT_EQ(2, TabSetTabAt(tabs, 34));
     EXPECT_EQ(-1, TabSetTabAt(tabs, 53));
+}
+
+TEST(TabSetLayoutTest, TheArrowsScrollUntilTheLastTabShowsWhole) {
+    struct Case {
+        std::vector<int> widths;
+        int last;
+    };
+    const Case cases[] = {
+        // Tabs end by 60 in a strip of 100 with the arrows shown.
+        {{20, 30, 40}, 2},      // only the last alone fits
+        {{10, 10, 10, 10}, 2},  // two of 19 fit: from the third on
+        {{10, 10}, 0},          // all fit from the start
+        {{20, 200}, 1},         // the last never fits: the arrows still reach it
+        {{200}, 0},
+        {{}, 0},
+    };
+    const TTabSetRoom room{100, 5, 5, false};
+    for (const Case& c : cases) {
+        const int last = TabSetLastFirstIndex(c.widths, room);
+        EXPECT_EQ(c.last, last) << c.widths.size() << " tabs";
+        if (c.widths.empty() || c.widths.back() > 50) continue;
+        TTabSetRoom shown = room;
+        shown.ArrowsShown = true;
+        const auto tabs = LayTabSet(c.widths, last, shown);
+        ASSERT_FALSE(tabs.empty());
+        EXPECT_EQ(static_cast<int>(c.widths.size()) - 1, tabs.back().Index) << "the last tab is not reached";
+    }
 }
 
 TEST(TabSetLayoutTest, ArrowHalvesStatesAndFrames) {

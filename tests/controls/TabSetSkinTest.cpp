@@ -2,10 +2,14 @@
 // every built-in skin the tab set, its scroll arrows and the page control are skinned; the
 // backgrounds are frames 1 and 2 of the skin's Tabs strip composed at 100 x 21 over the face,
 // composed again from a new skin and gone when the skin is; the selected tab of a tab set hangs
-// lower than the others, and follows a click.
+// lower than the others, and follows a click; a tab set too narrow for its tabs shows each tab
+// whole beside its arrows, which scroll until the last tab shows.
 #include <gtest/gtest.h>
 
 #include <windows.h>
+
+#include <algorithm>
+#include <vector>
 
 #include "framework/win/BackdropPageControl.h"
 #include "framework/win/Forms.h"
@@ -64,6 +68,33 @@ COLORREF PixelOf(HBITMAP bitmap, int x, int y) {
     const TMemoryDC dc = CompatibleDC(nullptr);
     const TSelection select = Select(dc.Get(), bitmap);
     return GetPixel(dc.Get(), x, y);
+}
+
+// What the screen shows of a window.
+TBitmapHandle ScreenOf(HWND wnd, int width, int height) {
+    RECT r{};
+    GetWindowRect(wnd, &r);
+    const TWindowDC screen = ClientDC(nullptr);
+    TBitmapHandle bitmap(CreateCompatibleBitmap(screen.Get(), width, height));
+    const TMemoryDC dc = CompatibleDC(screen.Get());
+    const TSelection select = Select(dc.Get(), bitmap.Get());
+    BitBlt(dc.Get(), 0, 0, width, height, screen.Get(), r.left, r.top, SRCCOPY);
+    return bitmap;
+}
+
+// How many pixels of the tab set's laid tabs (the selected one with its spread) the screen
+// shows other than the skinner painted them: the arrows cover those.
+int HiddenTabPixels(TTabSet& set, int width, int height) {
+    UpdateWindow(set.Handle());
+    const TBitmapHandle painted = Print(set.Handle(), width, height);
+    const TBitmapHandle seen = ScreenOf(set.Handle(), width, height);
+    const TMemoryDC a = CompatibleDC(nullptr), b = CompatibleDC(nullptr);
+    const TSelection pa = Select(a.Get(), painted.Get()), pb = Select(b.Get(), seen.Get());
+    int hidden = 0;
+    for (const TTabSetTab& tab : set.Layout())
+        for (int x = std::max(0, tab.Left - kTabSetSelectedSpread); x < tab.Right + kTabSetSelectedSpread; ++x)
+            for (int y = 0; y < height; ++y) hidden += GetPixel(a.Get(), x, y) != GetPixel(b.Get(), x, y);
+    return hidden;
 }
 
 class TabSetSkinTest : public TSkinnerTest {};
@@ -141,6 +172,27 @@ TEST_F(TabSetSkinTest, TabSetsAndHandedBackgroundsFollowTheSkin) {
             EXPECT_EQ(1, set->TabIndex());
             EXPECT_FALSE(hangs(0));
             EXPECT_TRUE(hangs(1));
+
+            // The narrow set: at each step of its arrows every tab it lays shows whole on the
+            // screen, none under the arrows, and the last step shows the last tab.
+            const HWND arrows = many->Scroller().Handle();
+            RECT arrowRect{};
+            GetClientRect(arrows, &arrowRect);
+            const LPARAM right = MAKELPARAM(arrowRect.right - 3, arrowRect.bottom / 2);
+            int steps = 0;
+            for (;; ++steps) {
+                Pump();
+                EXPECT_EQ(0, HiddenTabPixels(*many, 120, 22)) << "first tab " << many->FirstIndex();
+                const int before = many->FirstIndex();
+                SendMessageW(arrows, WM_LBUTTONDOWN, MK_LBUTTON, right);
+                SendMessageW(arrows, WM_LBUTTONUP, 0, right);
+                if (many->FirstIndex() == before || steps > 5) break;
+            }
+            EXPECT_GT(steps, 0) << "the arrows did not scroll";
+            const std::vector<TTabSetTab> last = many->Layout();
+            ASSERT_FALSE(last.empty());
+            EXPECT_EQ(many->TabCount() - 1, last.back().Index) << "the arrows stop before the last tab";
+            many->SetFirstIndex(0);
             skinner.Detach();
         }
         // The skin gone, so are the backgrounds: the control draws its tabs the system's way.
