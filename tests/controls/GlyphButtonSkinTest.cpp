@@ -4,7 +4,8 @@
 // is hot from its parent's mouse moves and shows the held-down cell while down; a radio
 // group's buttons are skinned and a click sets its ItemIndex; glyph and speed buttons tagged 5555
 // show their parent's picture behind them; a glyph-strip check box is handed
-// the strip built from the skin's, again at a skin change, and lets go of it at the end.
+// the strip built from the skin's, again at a skin change, draws its box from it, and lets go of
+// it at the end.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -398,6 +399,10 @@ TEST_F(GlyphButtonSkinTest, AGlyphStripCheckBoxIsHandedTheSkinsStripAndLetsGo) {
     auto* check = Place<TGlyphCheckBox>(form, 10, 10, 120, 20);
     auto* radio = Place<TGlyphCheckBox>(form, 10, 40, 120, 20);
     auto* props = Place<TGlyphCheckBox>(form, 10, 70, 120, 20);
+    // These three are attached by hand below, one of each kind; the fourth as the form finds it.
+    for (TGlyphCheckBox* c : {check, radio, props}) c->SetTag(data->DisableTag);
+    auto* found = Place<TGlyphCheckBox>(form, 10, 100, 120, 20);
+    found->SetCaption(L"Found");
     ShowWindow(form->Handle(), SW_SHOWNOACTIVATE);
     const TDataSkinButton& buttons = *data->Buttons;
     ASSERT_FALSE(buttons.CheckImage.Empty());
@@ -426,6 +431,33 @@ TEST_F(GlyphButtonSkinTest, AGlyphStripCheckBoxIsHandedTheSkinsStripAndLetsGo) {
             EXPECT_TRUE(c->UseCustomGlyphs());
             EXPECT_EQ(16711935, c->TransparentColor());
             EXPECT_EQ(1, c->GlyphLoads());
+        }
+        // The one the form found takes the 9-cell strip and draws the cell of its state from it.
+        auto* image = SkinnerFor<TSkinObjImage>(skinner, found->Handle());
+        ASSERT_NE(nullptr, image);
+        EXPECT_EQ(1, image->ObjKind());
+        EXPECT_EQ(1, Query(found->Handle()));
+        ASSERT_TRUE(found->UseCustomGlyphs());
+        for (const bool checked : {false, true}) {
+            SCOPED_TRACE(checked ? "checked" : "unchecked");
+            found->SetChecked(checked);
+            TCapture capture(120, 20);
+            SendMessageW(found->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(capture.Dc()), PRF_CLIENT);
+            TMemoryDC strip(CreateCompatibleDC(nullptr));
+            const TSelection s = Select(strip.Get(), found->CustomGlyphs().Handle());
+            const int cell = TGlyphCheckBox::StripCell(found->State(), false, true);
+            EXPECT_EQ(checked ? 1 : 0, cell);
+            const int cellHeight = found->CustomGlyphs().Height(), top = (20 - cellHeight) / 2;
+            int compared = 0, same = 0;
+            for (int y = 0; y < cellHeight; ++y)
+                for (int x = 0; x < checkCell; ++x) {
+                    const COLORREF want = GetPixel(strip.Get(), cell * checkCell + x, y);
+                    if (want == RGB(255, 0, 255)) continue;
+                    ++compared;
+                    same += capture.At(POINT{x, top + y}) == want;
+                }
+            EXPECT_GT(compared, 0);
+            EXPECT_EQ(compared, same) << "the box is the strip's cell";
         }
         // Target cell 3 is source cell 0: the same pixels.
         {
