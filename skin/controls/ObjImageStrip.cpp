@@ -4,6 +4,18 @@
 
 namespace tw {
 
+namespace {
+
+// Where a state of the 4- and 5-frame layout (unchecked, checked, unchecked disabled, checked
+// disabled, grayed) lies in a strip of that many frames: the 8- and 12-frame strips keep hot and
+// pressed cells beside each state.
+int SourceCellOf(int state, int sourceFrames) {
+    static constexpr int kWide[] = {0, 4, 3, 7, 8};
+    return (sourceFrames == 8 || sourceFrames == 12) ? kWide[state] : state;
+}
+
+}  // namespace
+
 TObjStripPlan ObjStripPlan(int objKind, int sourceFrames) {
     TObjStripPlan plan;
     switch (objKind) {
@@ -11,7 +23,8 @@ TObjStripPlan ObjStripPlan(int objKind, int sourceFrames) {
             // Unchecked, checked, grayed; then the same hot; then disabled.
             plan.TargetCells = 9;
             plan.Copies = {{0, 0}, {3, 0}, {1, 1}, {4, 1}, {6, 2}, {7, 3}};
-            if (sourceFrames == 5) plan.Copies.insert(plan.Copies.end(), {{2, 4}, {5, 4}, {8, 4}});
+            if (sourceFrames == 5 || sourceFrames == 12)
+                plan.Copies.insert(plan.Copies.end(), {{2, 4}, {5, 4}, {8, 4}});
             break;
         case 2:
             plan.TargetCells = 6;
@@ -20,11 +33,12 @@ TObjStripPlan ObjStripPlan(int objKind, int sourceFrames) {
         case 3:
             plan.TargetCells = 6;
             plan.Copies = {{0, 0}, {3, 0}, {1, 1}, {4, 1}};
-            if (sourceFrames == 5) plan.Copies.insert(plan.Copies.end(), {{2, 4}, {5, 4}});
+            if (sourceFrames == 5 || sourceFrames == 12) plan.Copies.insert(plan.Copies.end(), {{2, 4}, {5, 4}});
             break;
         default:
             return plan;
     }
+    for (TCellCopy& c : plan.Copies) c.Source = SourceCellOf(c.Source, sourceFrames);
     plan.Copies.erase(std::remove_if(plan.Copies.begin(), plan.Copies.end(),
                                      [sourceFrames](const TCellCopy& c) { return c.Source >= sourceFrames; }),
                       plan.Copies.end());

@@ -21,8 +21,8 @@ struct TObjStripPlan {
     std::vector<TCellCopy> Copies;
 };
 
-// The plan for a kind and a source strip of sourceFrames frames; copies of cells the source
-// does not have are left out.
+// The plan for a kind and a source strip of sourceFrames frames (8- and 12-frame strips read
+// by where their states lie); copies of cells the source does not have are left out.
 TObjStripPlan ObjStripPlan(int objKind, int sourceFrames);
 
 // The strip of the plan built from source (sourceFrames cells side by side): cells no copy fills

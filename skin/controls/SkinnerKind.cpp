@@ -56,6 +56,8 @@ TSkinnerChoice ChooseForControl(const TControlFacts& f, uint32_t set, bool hasTa
     if ((name == "TRZDBCHECKBOX" || name == "TRZCHECKBOX") && in(xcCheckBox)) return objImage(1);
     if ((name == "TRZRADIOBUTTON" || name == "TRZDBRADIOBUTTON") && in(xcRadioButton)) return objImage(2);
     if ((name == "TCXDBCHECKBOX" || name == "TCXCHECKBOX") && in(xcCheckBox)) return objImage(3);
+    // Our own check box that draws itself from a 9-cell strip it is handed.
+    if (name == "TGLYPHCHECKBOX" && in(xcCheckBox)) return objImage(1);
     // Our own tab and page controls and their pages.
     if (name == "TTABCONTROL" && f.TabButtons && in(xcTab) && hasTabs) return Gives(TSkinnerKind::TabButtons);
     if ((name == "TTABCONTROL" || name == "TPAGECONTROL") && in(xcTab) && hasTabs) return Gives(TSkinnerKind::Tab);

@@ -2,8 +2,10 @@
 // Wine: under every built-in skin each gets its own skinner; a glyph button draws its glyph
 // cell where the layout puts it, greyed when disabled without a disabled cell; a speed button
 // is hot from its parent's mouse moves and shows the held-down cell while down; a radio
-// group's buttons are skinned and a click sets its ItemIndex; a glyph-strip check box is handed
-// the strip built from the skin's, again at a skin change, and lets go of it at the end.
+// group's buttons are skinned and a click sets its ItemIndex; glyph and speed buttons tagged 5555
+// show their parent's picture behind them; a glyph-strip check box is handed
+// the strip built from the skin's, again at a skin change, draws its box from it, and lets go of
+// it at the end.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -23,6 +25,7 @@
 #include "skin/controls/SkinObjImage.h"
 #include "skin/controls/SkinSpeedButton.h"
 #include "skin/data/SkinObjects.h"
+#include "skin/data/SystemInfo.h"
 #include "skin/form/WinSkinForm.h"
 #include "tests/controls/SkinnerTest.h"
 #include "tests/support/GuiObjectCount.h"
@@ -273,12 +276,133 @@ TEST_F(GlyphButtonSkinTest, AFlatSpeedButtonFollowsItsParentsMouse) {
     delete form;
 }
 
+// A parent with a picture of its own: vertical stripes in two colours no skin uses, 4 pixels wide.
+constexpr COLORREF kStripes[2] = {RGB(120, 60, 160), RGB(230, 200, 60)};
+COLORREF StripeAt(int parentX) { return kStripes[(parentX / 4) % 2]; }
+class TStripedPanel : public TPanel {
+public:
+    using TPanel::TPanel;
+
+protected:
+    void Paint(HDC dc) override {
+        for (int x = 0; x < Width(); ++x) {
+            TBrushHandle brush(CreateSolidBrush(StripeAt(x)));
+            const RECT column{x, 0, x + 1, Height()};
+            FillRect(dc, &column, brush.Get());
+        }
+    }
+};
+
+// Buttons tagged 5555 show their parent's picture behind them, each pixel the parent's own at that
+// place: a flat speed button all round its glyph, a glyph button where the skin's button image is
+// see-through. Untagged, the same buttons show the skin's face there and none of the picture.
+TEST_F(GlyphButtonSkinTest, GlyphAndSpeedButtonsTagged5555ShowTheirParentsPictureBehindThem) {
+    int skinsWithSeeThroughButtons = 0;
+    for (int index = 0; index < 5; ++index) {
+        SCOPED_TRACE("skin " + std::to_string(index));
+        auto data = Skin(index);
+        auto* form = new TForm(app_);
+        form->SetClientWidth(320);
+        form->SetClientHeight(100);
+        auto* picture = Place<TStripedPanel>(form, 0, 0, 320, 100);
+        picture->SetBevelOuter(TBevelCut::bvNone);
+        TSpeedButton* speeds[2];
+        TBitBtn* bits[2];
+        for (int tagged = 0; tagged < 2; ++tagged) {
+            speeds[tagged] = new TSpeedButton(form);
+            speeds[tagged]->SetParent(picture);
+            speeds[tagged]->SetBounds(10 + 40 * tagged, 10, 28, 28);
+            SolidStrip(speeds[tagged]->Glyph(), 4);
+            speeds[tagged]->Glyphs().NumGlyphs = 4;
+            speeds[tagged]->SetFlat(true);
+            bits[tagged] = new TBitBtn(form);
+            bits[tagged]->SetParent(picture);
+            bits[tagged]->SetBounds(100 + 110 * tagged, 10, 100, 30);
+            bits[tagged]->SetCaption(L"Glyph");
+            SolidStrip(bits[tagged]->Glyph(), 1);
+            if (tagged) {
+                speeds[tagged]->SetTag(5555);
+                bits[tagged]->SetTag(5555);
+            }
+        }
+        ShowWindow(form->Handle(), SW_SHOWNOACTIVATE);
+        {
+            TWinSkinForm skinner(form->Handle(), nullptr);
+            skinner.AttachToForm(data.get(), form);
+            skinner.ActivateNow();
+            const COLORREF face = ColorToRGB(ResolveColor(data->Colours.ButtonFace));
+            // Pixels outside the glyph: how many are the parent's own there, the skin's face, any stripe.
+            struct TAround {
+                int parents = 0, faces = 0, stripes = 0, all = 0;
+            };
+            auto around = [&](const TCapture& capture, TControl& button, POINT glyph, int width, int height) {
+                TAround a;
+                for (int y = 0; y < height; ++y)
+                    for (int x = 0; x < width; ++x) {
+                        if (x >= glyph.x && x < glyph.x + 16 && y >= glyph.y && y < glyph.y + 16) continue;
+                        const COLORREF pixel = capture.At(POINT{x, y});
+                        ++a.all;
+                        a.parents += pixel == StripeAt(button.Left() + x);
+                        a.faces += pixel == face;
+                        a.stripes += pixel == kStripes[0] || pixel == kStripes[1];
+                    }
+                return a;
+            };
+            for (int tagged = 0; tagged < 2; ++tagged) {
+                SCOPED_TRACE(tagged ? "tagged" : "untagged");
+                TSkinSpeedButton* speed = SpeedSkinnerFor(skinner, speeds[tagged]);
+                ASSERT_NE(nullptr, speed);
+                TCapture capture(28, 28);
+                speeds[tagged]->Perform(WM_PAINT, reinterpret_cast<WPARAM>(capture.Dc()));
+                ASSERT_GE(speed->LastGlyphAt().x, 0) << "no glyph drawn";
+                const TAround a = around(capture, *speeds[tagged], speed->LastGlyphAt(), 28, 28);
+                if (tagged) {
+                    EXPECT_EQ(a.all, a.parents) << "a flat speed button shows its parent all round its glyph";
+                } else {
+                    EXPECT_EQ(a.all, a.faces) << "an untagged flat speed button shows the skin's face";
+                    EXPECT_EQ(0, a.stripes);
+                }
+            }
+            auto* plainBit = SkinnerFor<TSkinBitButton>(skinner, bits[0]->Handle());
+            auto* seeThroughBit = SkinnerFor<TSkinBitButton>(skinner, bits[1]->Handle());
+            ASSERT_TRUE(plainBit && seeThroughBit);
+            TCapture plainCapture(100, 30), seeThroughCapture(100, 30);
+            SendMessageW(bits[0]->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(plainCapture.Dc()), PRF_CLIENT);
+            SendMessageW(bits[1]->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(seeThroughCapture.Dc()),
+                         PRF_CLIENT);
+            // The two are drawn alike but for the background: where they differ, the tagged one
+            // shows the parent's picture at that place and the plain one the skin's face.
+            EXPECT_EQ(plainBit->LastGlyphAt().x, seeThroughBit->LastGlyphAt().x);
+            int differ = 0, parents = 0, faces = 0;
+            for (int y = 0; y < 30; ++y)
+                for (int x = 0; x < 100; ++x) {
+                    const COLORREF mine = seeThroughCapture.At(POINT{x, y}), own = plainCapture.At(POINT{x, y});
+                    if (mine == own) continue;
+                    ++differ;
+                    parents += mine == StripeAt(bits[1]->Left() + x);
+                    faces += own == face;
+                }
+            EXPECT_EQ(differ, parents) << "the picture behind is the parent's at each place";
+            EXPECT_EQ(differ, faces) << "the plain button shows the skin's face there";
+            EXPECT_EQ(0, around(plainCapture, *bits[0], plainBit->LastGlyphAt(), 100, 30).stripes);
+            if (differ > 0) ++skinsWithSeeThroughButtons;
+        }
+        Pump();
+        delete form;
+    }
+    EXPECT_GT(skinsWithSeeThroughButtons, 0) << "no built-in skin has see-through button parts to test with";
+}
+
 TEST_F(GlyphButtonSkinTest, AGlyphStripCheckBoxIsHandedTheSkinsStripAndLetsGo) {
     auto data = Skin(0);
     auto* form = new TForm(app_);
     auto* check = Place<TGlyphCheckBox>(form, 10, 10, 120, 20);
     auto* radio = Place<TGlyphCheckBox>(form, 10, 40, 120, 20);
     auto* props = Place<TGlyphCheckBox>(form, 10, 70, 120, 20);
+    // These three are attached by hand below, one of each kind; the fourth as the form finds it.
+    for (TGlyphCheckBox* c : {check, radio, props}) c->SetTag(data->DisableTag);
+    auto* found = Place<TGlyphCheckBox>(form, 10, 100, 120, 20);
+    found->SetCaption(L"Found");
     ShowWindow(form->Handle(), SW_SHOWNOACTIVATE);
     const TDataSkinButton& buttons = *data->Buttons;
     ASSERT_FALSE(buttons.CheckImage.Empty());
@@ -307,6 +431,33 @@ TEST_F(GlyphButtonSkinTest, AGlyphStripCheckBoxIsHandedTheSkinsStripAndLetsGo) {
             EXPECT_TRUE(c->UseCustomGlyphs());
             EXPECT_EQ(16711935, c->TransparentColor());
             EXPECT_EQ(1, c->GlyphLoads());
+        }
+        // The one the form found takes the 9-cell strip and draws the cell of its state from it.
+        auto* image = SkinnerFor<TSkinObjImage>(skinner, found->Handle());
+        ASSERT_NE(nullptr, image);
+        EXPECT_EQ(1, image->ObjKind());
+        EXPECT_EQ(1, Query(found->Handle()));
+        ASSERT_TRUE(found->UseCustomGlyphs());
+        for (const bool checked : {false, true}) {
+            SCOPED_TRACE(checked ? "checked" : "unchecked");
+            found->SetChecked(checked);
+            TCapture capture(120, 20);
+            SendMessageW(found->Handle(), WM_PRINTCLIENT, reinterpret_cast<WPARAM>(capture.Dc()), PRF_CLIENT);
+            TMemoryDC strip(CreateCompatibleDC(nullptr));
+            const TSelection s = Select(strip.Get(), found->CustomGlyphs().Handle());
+            const int cell = TGlyphCheckBox::StripCell(found->State(), false, true);
+            EXPECT_EQ(checked ? 1 : 0, cell);
+            const int cellHeight = found->CustomGlyphs().Height(), top = (20 - cellHeight) / 2;
+            int compared = 0, same = 0;
+            for (int y = 0; y < cellHeight; ++y)
+                for (int x = 0; x < checkCell; ++x) {
+                    const COLORREF want = GetPixel(strip.Get(), cell * checkCell + x, y);
+                    if (want == RGB(255, 0, 255)) continue;
+                    ++compared;
+                    same += capture.At(POINT{x, top + y}) == want;
+                }
+            EXPECT_GT(compared, 0);
+            EXPECT_EQ(compared, same) << "the box is the strip's cell";
         }
         // Target cell 3 is source cell 0: the same pixels.
         {

@@ -277,6 +277,10 @@ TEST(SkinnerKindTest, RadioGroupsAndGlyphStripButtons) {
         {Facts("TRzDBRadioButton"), without(xcRadioButton), K::None, 0, false},
         {Facts("TcxCheckBox"), kAll, K::ObjImage, 3, true},
         {Facts("TcxDBCheckBox"), kAll, K::ObjImage, 3, true},
+        // Ours takes the 9-cell strip, though it is a check box of the framework too.
+        {Facts("TGlyphCheckBox", [](TControlFacts& f) { f.IsCheckBox = true; }), kAll, K::ObjImage, 1, true},
+        {Facts("TGlyphCheckBox", [](TControlFacts& f) { f.IsCheckBox = true; }), without(xcCheckBox), K::None, 0,
+         false},
     };
     for (const auto& c : cases) {
         const TSkinnerChoice got = ChooseForControl(c.facts, c.set, false);

@@ -1,10 +1,13 @@
 // The Buttons page: the framework's check boxes and radio buttons in each check state, enabled
 // and disabled, glyph buttons of the standard kinds, with glyphs in each layout (one greyed
 // for want of a disabled cell) and with image list pictures, speed buttons with and without glyphs (a group with one
-// down, a flat one, a disabled one), a menu button whose menu's choice shows in a label, and a radio group of two
-// columns.
+// down, a flat one, a disabled one), a menu button whose menu's choice shows in a label, a radio group of two
+// columns, glyph-strip check boxes, and glyph and speed buttons tagged to show the striped picture of
+// their parent behind them.
 #include "framework/win/BitBtn.h"
 #include "framework/win/CheckBoxes.h"
+#include "framework/win/GlyphCheckBox.h"
+#include "framework/win/Handles.h"
 #include "framework/win/ImageList.h"
 #include "framework/win/MenuButton.h"
 #include "framework/win/RadioGroup.h"
@@ -16,6 +19,29 @@
 namespace tw::gallery {
 
 namespace {
+
+// Buttons tagged so take their parent's image as their background.
+constexpr int kParentImageTag = 5555;
+
+// A panel that paints a picture of its own (vertical stripes in two colours no skin uses), so a
+// control showing its parent's image behind it can be told from one showing the skin's face.
+class TStripedPanel : public TPanel {
+public:
+    using TPanel::TPanel;
+    static constexpr COLORREF kStripes[2] = {RGB(120, 60, 160), RGB(230, 200, 60)};
+    static constexpr int kStripeWidth = 4;
+
+protected:
+    void Paint(HDC dc) override {
+        RECT client{};
+        GetClientRect(Handle(), &client);
+        for (int x = 0; x < client.right; x += kStripeWidth) {
+            TBrushHandle brush(CreateSolidBrush(kStripes[(x / kStripeWidth) % 2]));
+            const RECT stripe{x, 0, x + kStripeWidth, client.bottom};
+            FillRect(dc, &stripe, brush.Get());
+        }
+    }
+};
 
 TCheckBox& Check(TPageBuilder& b, const char* name, int top, const wchar_t* caption, TCheckBoxState state,
                  bool enabled) {
@@ -81,7 +107,9 @@ void BuildGlyphButtons(TPageBuilder& b) {
 }
 
 void BuildMenuAndGroup(TPageBuilder& b) {
-    auto* menu = new TPopupMenu(&b.Page());
+    // Owned by the form, as everything the page makes: the form's skinner draws the items of the
+    // form's own popup menus only.
+    auto* menu = new TPopupMenu(&b.Form());
     TLabel& chosen = b.Label(b.Page(), "lblMenuChoice", {344, 214, 0, 0}, L"Menu choice: none");
     for (const wchar_t* item : {L"First choice", L"Second choice", L"Third choice"})
         menu->Items().Add(item, [&chosen](TMenuItem& i) { chosen.SetCaption(L"Menu choice: " + i.Caption()); });
@@ -97,6 +125,35 @@ void BuildMenuAndGroup(TPageBuilder& b) {
     group.SetColumns(2);
     group.SetItems({L"North", L"South", L"East", L"West"});
     group.SetItemIndex(2);
+}
+
+// Check boxes that take their box from a glyph strip they are handed, one checked, one not.
+void BuildGlyphCheckBoxes(TPageBuilder& b) {
+    for (int i = 0; i < 2; ++i) {
+        TGlyphCheckBox& check = b.Make<TGlyphCheckBox>(b.Page(), i == 0 ? "gchUnchecked" : "gchChecked",
+                                                       {172, 112 + 24 * i, 150, 20});
+        check.SetCaption(i == 0 ? L"Strip, unchecked" : L"Strip, checked");
+        check.SetChecked(i == 1);
+    }
+}
+
+// A glyph button and a flat and a plain glyph speed button over a striped picture, tagged to show
+// it behind them.
+void BuildParentImageButtons(TPageBuilder& b) {
+    TStripedPanel& picture = b.Make<TStripedPanel>(b.Page(), "pnlPicture", {344, 230, 284, 64});
+    picture.SetBevelOuter(TBevelCut::bvNone);
+    TBitBtn& bit = b.Make<TBitBtn>(picture, "bitOverPicture", {8, 14, 100, 36});
+    bit.SetCaption(L"Picture");
+    PaintGlyphStrip(bit.Glyph(), 1, 16, RGB(30, 140, 60));
+    bit.SetTag(kParentImageTag);
+    const char* const names[] = {"spdOverPicture", "spdFlatOverPicture"};
+    for (int i = 0; i < 2; ++i) {
+        TSpeedButton& speed = b.Make<TSpeedButton>(picture, names[i], {120 + 40 * i, 14, 36, 36});
+        PaintGlyphStrip(speed.Glyph(), 4, 16, RGB(40, 80, 200));
+        speed.Glyphs().NumGlyphs = 4;
+        speed.SetFlat(i == 1);
+        speed.SetTag(kParentImageTag);
+    }
 }
 
 }  // namespace
@@ -141,6 +198,8 @@ void BuildButtonsPage(TPageBuilder& b) {
 
     BuildGlyphButtons(b);
     BuildMenuAndGroup(b);
+    BuildGlyphCheckBoxes(b);
+    BuildParentImageButtons(b);
 }
 
 }  // namespace tw::gallery
