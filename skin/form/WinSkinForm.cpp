@@ -192,6 +192,12 @@ void TWinSkinForm::ActivateNow() {
     if (Attached() && !activated_) Activate();
 }
 
+// A window shown while it is created (an MDI child) was activated before its controls had
+// windows of their own: the posted activation finds them once the creation is over.
+void TWinSkinForm::SkinLateChildren() {
+    if (Attached() && skinState_ != stDestroying && ChildSkinner()) ChildSkinner()(*this);
+}
+
 void TWinSkinForm::Activate() {
     activated_ = true;
     sysMenuHandle_ = GetSystemMenu(handle_, FALSE);
@@ -309,7 +315,12 @@ void TWinSkinForm::DropRegion() { painter_.DropRegion(handle_, false); }
 
 void TWinSkinForm::RestoreProcedures() {
     subclass_.Remove();
-    mdiSubclass_.Remove();
+    if (mdiSubclass_.Installed()) {
+        mdiSubclass_.Remove();
+        // The client's edge in the system's colours again.
+        if (skinState_ != stDestroying && IsWindow(mdiClient_))
+            RedrawWindow(mdiClient_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE);
+    }
     if (relay_) {
         if (relay_->Uninstall()) delete relay_;
         relay_ = nullptr;
@@ -475,9 +486,11 @@ bool TWinSkinForm::Stage1(TMessage& message) {
             OnSetText(message);
             return true;
         case SKM_ACTIVATE:
-            if (message.LParam == kActivateTag) ActivateNow();
+            if (message.LParam != kActivateTag) PassOn(message);
+            else if (activated_)
+                SkinLateChildren();
             else
-                PassOn(message);
+                ActivateNow();
             return true;
         case WM_SHOWWINDOW:
             // A window attached before it shows is skinned before its first paint.

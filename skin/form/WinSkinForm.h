@@ -169,6 +169,7 @@ private:
     };
     void AttachCommon(TSkinData* data);
     void Activate();
+    void SkinLateChildren();
     void Resize(bool firstActivation);
     void ApplyDialogWidthRule(int& width);
     void SetCaptionStyle(bool on);

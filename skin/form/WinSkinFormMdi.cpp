@@ -2,7 +2,8 @@
 // client's scroll bars, its children's creation and destruction, tiling and the merged menu
 // come through there), an MDI child gets a skinned frame while it is shown normal and keeps the
 // system's, out of sight, while maximised, and the maximised child's minimise, restore and
-// close buttons are drawn in the frame's menu band and act on the active child from there.
+// close buttons are drawn in the frame's menu band and act on the active child from there. The
+// client's sunken edge is drawn from the skin.
 #include <cwchar>
 
 #include "framework/win/Forms.h"
@@ -11,6 +12,7 @@
 #include "skin/data/SkinData.h"
 #include "skin/form/FormSkinnerHost.h"
 #include "skin/form/ImageDrawing.h"
+#include "skin/form/MdiClientEdge.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/form/WinSkinMenu.h"
 
@@ -160,6 +162,12 @@ void TWinSkinForm::MdiClientProcedure(TMessage& message) {
                 if (style & bars) SetWindowLongPtrW(mdiClient_, GWL_STYLE, style & ~bars);
             }
             passOn();
+            return;
+        case WM_NCPAINT:
+        case WM_NCACTIVATE:
+            // The system draws the client's sunken edge in its own 3D colours.
+            passOn();
+            if (skinData_) Guarded([&] { PaintMdiClientEdge(mdiClient_, *skinData_); });
             return;
         case WM_MDICREATE: {
             // The child's menu is merged into the frame's when it activates, not while it is made.

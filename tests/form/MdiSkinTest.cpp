@@ -3,6 +3,8 @@
 // skin keeps them; children get the skin's frame unless the skin keeps the system's; a maximised
 // child hides its frame, puts its buttons into the frame's menu band and switches the maximised
 // mode on, a restored one gets its skinned frame back; each child's detach gives back its size.
+// The client's sunken edge is drawn in the skin's colours while the frame is skinned, and a
+// control made in a child after the child showed is skinned by the posted activation.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -11,8 +13,11 @@
 #include <vector>
 
 #include "app/SkinResources.h"
+#include "framework/win/Graphics.h"
+#include "skin/controls/ChildSkinning.h"
 #include "skin/data/CaptionButtons.h"
 #include "skin/data/SkinData.h"
+#include "skin/data/SystemInfo.h"
 #include "skin/form/WinSkinForm.h"
 #include "skin/package/SkinStore.h"
 #include "tests/form/FormTestKit.h"
@@ -69,6 +74,15 @@ bool SameRect(const RECT& a, const RECT& b) {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
 
+// A pixel of a window's whole area, as it is on the screen.
+COLORREF PixelOf(HWND wnd, int x, int y) {
+    RedrawWindow(wnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+    HDC dc = GetWindowDC(wnd);
+    const COLORREF pixel = GetPixel(dc, x, y);
+    ReleaseDC(wnd, dc);
+    return pixel;
+}
+
 const TWinSysButton* BandButton(const TWinSkinForm& frame, int action) {
     for (const auto& b : frame.Buttons())
         if (b->Action() == action && b->Skin.Visibility == kMenuBandVisibility) return b.get();
@@ -79,6 +93,7 @@ class MdiSkinTest : public TApplicationTest {
 protected:
     static void SetUpTestSuite() {
         TApplicationTest::SetUpTestSuite();
+        InstallControlSkinners();
         store_ = new TSkinStore(nullptr);
         LoadBuiltInSkins(*store_);
     }
@@ -158,6 +173,9 @@ TEST_F(MdiSkinTest, FrameAndChildrenFollowTheSkinsMdiOptions) {
         ASSERT_NE(nullptr, frame.MenuBar());
         const LONG_PTR bars = GetWindowLongPtrW(mdiClient, GWL_STYLE) & (WS_VSCROLL | WS_HSCROLL);
         EXPECT_EQ(c.barsKept, bars != 0);
+        // Both rings of the client's edge, at the top, from the skin.
+        EXPECT_EQ(ColorToRGB(ResolveColor(data.Colours.ButtonShadow)), PixelOf(mdiClient, 20, 0));
+        EXPECT_EQ(ColorToRGB(ResolveColor(data.Colours.ButtonDkShadow)), PixelOf(mdiClient, 20, 1));
 
         HWND child = NewChild(10);
         ASSERT_NE(nullptr, child);
@@ -171,6 +189,12 @@ TEST_F(MdiSkinTest, FrameAndChildrenFollowTheSkinsMdiOptions) {
         EXPECT_EQ(fkMdiChild, skinner.FrameKind());
         EXPECT_EQ(c.childFrameSkinned, skinner.SkinFrame());
         EXPECT_EQ(1, SendMessageW(child, SKM_QUERY, 0, 0));
+        // A control the child gets after it showed is found when the posted activation comes.
+        HWND button = CreateWindowExW(0, L"BUTTON", L"late", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 80, 24,
+                                      child, nullptr, GetModuleHandleW(nullptr), nullptr);
+        EXPECT_EQ(0, SendMessageW(button, SKM_QUERY, 0, 0));
+        SendMessageW(child, SKM_ACTIVATE, 0, kActivateTag);
+        EXPECT_EQ(1, SendMessageW(button, SKM_QUERY, 0, 0));
         const TFrameMetrics& m = skinner.Metrics();
         const RECT skinFrame{m.BorderLeft, m.TitleHeight + m.MenuHeight, m.BorderRight, m.BorderBottom};
         EXPECT_TRUE(SameRect(c.childFrameSkinned ? skinFrame : systemFrame, FrameOf(child)));
@@ -216,6 +240,7 @@ TEST_F(MdiSkinTest, FrameAndChildrenFollowTheSkinsMdiOptions) {
         EXPECT_EQ(client0.right, client.right);
         EXPECT_EQ(client0.bottom, client.bottom);
         frame.Detach();
+        EXPECT_EQ(GetSysColor(COLOR_BTNSHADOW), PixelOf(mdiClient, 20, 0));
         EXPECT_EQ(frame_, GetParent(mdiClient));
         EXPECT_EQ(menu_, GetMenu(frame_));
     }

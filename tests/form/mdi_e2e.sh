@@ -1,6 +1,9 @@
 #!/usr/bin/env bash
 # The gallery's MDI form under each built-in skin, driven by real mouse and keys: its children
-# get the skin's frames (skin query 1, the skin's border widths, no system colour in them); a
+# get the skin's frames (skin query 1, the skin's border widths) and every control inside them is
+# skinned (skin query 1), and no pixel of the whole frame window (its frame, the client's edge,
+# the children's frames and controls) is in the system's colours, shown normal, maximised, tiled,
+# cascaded and after a switch to the next skin from the Skin menu with children open; a
 # double click on a child's title maximises it, its frame goes out of sight and its buttons come
 # into the frame's menu band, where restore gives it its skinned frame back and close closes it;
 # File > New child makes children, Window > Tile and Cascade place them; File > Close child closes
@@ -22,6 +25,7 @@ WS_MAXIMIZE=0x01000000
 # Where the band's File and Window captions lie, from the band's left (the menu font's widths).
 FILE_X=14
 WINDOW_X=58
+SKIN_X=100
 
 field() { sed "s/.* $1=\([^ ]*\).*/\1/" <<<" $2"; }
 answer() { tw_driver send "$@" 2>/dev/null | cut -d' ' -f1; }
@@ -85,11 +89,31 @@ shot() {
   tw_shot "$SHOTS/skin$skin-$1.png"
   echo "$SHOTS/skin$skin-$1.png"
 }
+# The windowed controls inside a child, "handle class" a line.
+controls_of() {
+  tw_driver tree --hwnd "$1" | awk 'NR > 1 && $2 ~ /^T(Button|Edit|CheckBox|ListBox)$/ { print $1, $2 }'
+}
+all_answer() {
+  local handle cls
+  while read -r handle cls; do answers 1 --hwnd "$handle" $SKM_QUERY || return 1; done < <(controls_of "$1")
+}
 expect_skinned_child() {
-  local child=$1 what=$2
+  local child=$1 what=$2 handle cls n=0
   settled answers 1 --hwnd "$child" $SKM_QUERY || e2e_fail "skin $skin: $what is not skinned"
   settled frame_is "$child" "$left,$top,$right,$bottom" ||
     e2e_fail "skin $skin: $what has the frame $(frame_of "$child"), not the skin's $left,$top,$right,$bottom"
+  settled all_answer "$child" || true
+  while read -r handle cls; do
+    e2e_expect "skin $skin: skin query of the $cls $handle in $what" 1 "$(answer --hwnd "$handle" $SKM_QUERY)" >/dev/null
+    n=$((n + 1))
+  done < <(controls_of "$child")
+  e2e_expect "skin $skin: windowed controls in $what" 4 "$n" >/dev/null
+}
+# whole_frame_count SHOT: signature pixels in the whole MDI frame window, client included.
+whole_frame_count() {
+  local tree=$E2E_OUT/frame-skin$skin.tree
+  tw_driver tree "${F[@]}" >"$tree"
+  window_signature_pixels "$1" "$(tw_driver rects "${F[@]}")" "$tree"
 }
 
 skins=("${@:2}")
@@ -106,10 +130,10 @@ for skin in "${skins[@]}"; do
   sleep 0.3
   png=$(shot normal)
   for c in "${kids[@]}" ; do
-    e2e_expect "skin $skin: system colours in the frame of child $c" 0 \
-      "$(frame_signature_pixels "$png" "$(tw_driver rects --hwnd "$c")")"
+    e2e_expect "skin $skin: system colours in child $c" 0 \
+      "$(window_signature_pixels "$png" "$(tw_driver rects --hwnd "$c")" /dev/null)"
   done
-  e2e_expect "skin $skin: system colours in the MDI frame" 0 "$(frame_signature_pixels "$png" "$(tw_driver rects "${F[@]}")")"
+  e2e_expect "skin $skin: system colours in the whole MDI frame" 0 "$(whole_frame_count "$png")"
 
   # The active child (made last, listed first) maximised by a double click on its title.
   active=${kids[0]}
@@ -122,8 +146,7 @@ for skin in "${skins[@]}"; do
   settled eval '[ "$(answer "${F[@]}" $BAND_BUTTON 9)" != -1 ]' || e2e_fail "skin $skin: no buttons in the band"
   sleep 0.3
   png=$(shot maximised)
-  e2e_expect "skin $skin: system colours in the MDI frame with a maximised child" 0 \
-    "$(frame_signature_pixels "$png" "$(tw_driver rects "${F[@]}")")"
+  e2e_expect "skin $skin: system colours in the whole MDI frame with a maximised child" 0 "$(whole_frame_count "$png")"
 
   # Restore from the band: the skinned frame and its region are back, the band's buttons gone.
   band_click 8
@@ -176,7 +199,8 @@ for skin in "${skins[@]}"; do
   while IFS=, read -r x y wh; do total=$((total + ${wh%x*})); done < <(rel)
   cw=$(field client "$(tw_driver rects --hwnd "$(mdi_client)")" | sed 's/.*,\([0-9]*\)x.*/\1/')
   [ "$total" -le "$cw" ] && [ "$total" -ge $((cw - 12)) ] || e2e_fail "skin $skin: tiled widths add up to $total in $cw"
-  shot tiled >/dev/null
+  sleep 0.3
+  e2e_expect "skin $skin: system colours in the whole MDI frame, tiled" 0 "$(whole_frame_count "$(shot tiled)")"
   echo "ok: skin $skin: tiled $(rel | tr '\n' ' ')"
   menu $WINDOW_X c
   cascaded() {
@@ -186,11 +210,27 @@ for skin in "${skins[@]}"; do
     [ "$(wc -l <<<"$steps")" = 1 ] && [ "${steps%% *}" -gt 0 ]
   }
   settled cascaded || e2e_fail "skin $skin: Window > Cascade left the children at $(rel | tr '\n' ' ')"
-  shot cascaded >/dev/null
+  sleep 0.3
+  e2e_expect "skin $skin: system colours in the whole MDI frame, cascaded" 0 "$(whole_frame_count "$(shot cascaded)")"
   echo "ok: skin $skin: cascaded $(rel | tr '\n' ' ')"
 
+  # Skin > the next skin with the three children open, then a fourth child made under it.
+  from=$skin
+  skin=$(((from + 1) % 5))
+  menu $SKIN_X $((skin + 1))
+  read -r left top right bottom transparent < <(skin_frame_of $skin)
+  for c in "${kids[@]}"; do expect_skinned_child "$c" "child $c after the switch from skin $from"; done
+  menu $FILE_X n
+  settled count_is 4 || e2e_fail "skin $skin: File > New child after the switch made $(children | wc -l) children, not 4"
+  mapfile -t kids < <(children)
+  expect_skinned_child "${kids[0]}" "the child made after the switch from skin $from"
+  sleep 0.3
+  png=$(shot switched-from$from)
+  e2e_expect "skin $skin: system colours in the whole MDI frame after the switch from skin $from" 0 "$(whole_frame_count "$png")"
+  echo "ok: skin $skin: switched from skin $from with children open, all their controls skinned"
+
   # File > Close child, one by one.
-  for n in 2 1 0; do
+  for n in 3 2 1 0; do
     menu $FILE_X c
     settled count_is $n || e2e_fail "skin $skin: File > Close child left $(children | wc -l) children, not $n"
     settled skinners_are $((n + 1)) || e2e_fail "skin $skin: $(answer "${F[@]}" $SKINNERS) form skinners with $n children"
@@ -198,5 +238,6 @@ for skin in "${skins[@]}"; do
   echo "ok: skin $skin: closed one by one, one skinner left"
   e2e_close "${F[@]}"
   e2e_expect "skin $skin: exit code" 0 "$E2E_RC"
+  skin=$from
 done
 e2e_pass

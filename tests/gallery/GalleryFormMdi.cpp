@@ -2,8 +2,10 @@
 
 #include "app/MainFormSkin.h"
 #include "framework/core/ClassInfo.h"
+#include "framework/win/CheckBoxes.h"
 #include "framework/win/Forms.h"
 #include "framework/win/Menus.h"
+#include "framework/win/ScrolledControls.h"
 #include "framework/win/StdCtrls.h"
 #include "skin/data/CaptionButtons.h"
 #include "skin/data/SkinData.h"
@@ -42,12 +44,25 @@ public:
         label->SetCaption(L"Child " + std::to_wstring(number) + L" 子窗口");
         auto* edit = new TEdit(this);
         edit->SetParent(this);
-        edit->SetBounds(10, 36, 200, 22);
+        edit->SetBounds(10, 36, 150, 22);
         edit->SetText(L"text " + std::to_wstring(number));
         auto* button = new TButton(this);
         button->SetParent(this);
         button->SetBounds(10, 70, 90, 26);
         button->SetCaption(L"Button");
+        auto* check = new TCheckBox(this);
+        check->SetParent(this);
+        check->SetBounds(10, 110, 150, 20);
+        check->SetCaption(L"Check 选择");
+        check->SetChecked(number % 2 == 1);
+        // More items than it shows: its scroll bar is skinned with it.
+        auto* list = new TListBox(this);
+        list->SetParent(this);
+        list->SetBounds(180, 12, 110, 120);
+        std::vector<std::wstring> items;
+        for (int i = 1; i <= 12; ++i) items.push_back(L"Item " + std::to_wstring(i));
+        list->SetItems(std::move(items));
+        list->SetItemIndex(0);
     }
 };
 
@@ -111,22 +126,41 @@ TFrmGalleryMdi::TFrmGalleryMdi(TComponent* owner) : TMDIForm(owner) {
     TMenuItem& window = MainMenu1->Items().Add(L"&Window");
     window.Add(L"&Tile", [this](TMenuItem&) { Tile(); });
     window.Add(L"&Cascade", [this](TMenuItem&) { Cascade(); });
+    // The skin changes while the children are open, as the pages' chooser changes it.
+    TMenuItem& skins = MainMenu1->Items().Add(L"&Skin");
+    for (int i = 0; i < kBuiltInSkinCount; ++i) {
+        TMenuItem& entry = skins.Add(L"&" + std::to_wstring(i + 1) + L" " + BuiltInSkinLabel(i),
+                                     [this, i](TMenuItem&) { SwitchSkin(i); });
+        entry.SetRadioItem(true);
+    }
     SetMainMenu(MainMenu1);
     SetWindowMenuItem(&window);
 }
 
 void TFrmGalleryMdi::Start(const TGalleryOptions& options) {
-    const TSkinLoadResult result = LoadGallerySkin(*SkinData1, *SkinStore1, options.Skin, options.SkinningOn);
-    std::wstring title = L"Skin Gallery - MDI";
-    if (!result.Name.empty()) title += L" - " + result.Name;
-    if (!options.SkinningOn) title += L" - skinning off";
-    SetCaption(title);
-    if (HandleAllocated()) SetWindowTextW(Handle(), title.c_str());
+    ApplySkin(options.Skin, options.SkinningOn);
     Show();
     if (options.Count == TCountRun::crNone) {
         NewChild();
         NewChild();
     }
+}
+
+void TFrmGalleryMdi::SwitchSkin(int index) {
+    TSkinChoice choice;
+    choice.Index = index;
+    ApplySkin(choice, true);
+}
+
+void TFrmGalleryMdi::ApplySkin(const TSkinChoice& choice, bool skinningOn) {
+    const TSkinLoadResult result = LoadGallerySkin(*SkinData1, *SkinStore1, choice, skinningOn);
+    std::wstring title = L"Skin Gallery - MDI";
+    if (!result.Name.empty()) title += L" - " + result.Name;
+    if (!skinningOn) title += L" - skinning off";
+    SetCaption(title);
+    if (HandleAllocated()) SetWindowTextW(Handle(), title.c_str());
+    TMenuItem& skins = MainMenu1->Items().Items(2);
+    for (int i = 0; i < skins.Count(); ++i) skins.Items(i).SetChecked(!choice.IsFile() && i == choice.Index);
 }
 
 TMDIChild* TFrmGalleryMdi::NewChild() {

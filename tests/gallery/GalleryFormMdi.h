@@ -1,6 +1,7 @@
 // The gallery's MDI form: a frame with a main menu (File: New child, Close child; Window: Tile,
-// Cascade and the list of children) whose children each carry a few controls, skinned by a skin
-// component of its own; opened by `SkinGallery.exe --form mdi`, and its count run.
+// Cascade and the list of children; Skin: the five built-in skins) whose children each carry a
+// button, an edit, a check box and a list, skinned by a skin component of its own; opened by
+// `SkinGallery.exe --form mdi`, and its count run.
 #pragma once
 
 #include <windows.h>
@@ -41,6 +42,8 @@ public:
     // A new child, shown and active.
     TMDIChild* NewChild();
     void CloseActiveChild();
+    // Switches to a built-in skin with the children open (the Skin menu).
+    void SwitchSkin(int index);
 
     TSkinData* SkinData1;
     TSkinStore* SkinStore1;
@@ -51,6 +54,7 @@ protected:
     void WndProc(TMessage& message) override;
 
 private:
+    void ApplySkin(const TSkinChoice& choice, bool skinningOn);
     int made_ = 0;
 };
 
