@@ -194,7 +194,10 @@ void TDosThread::ReadUntilEnd() {
     TInheritList inherit({inRead.Get(), output.ChildEnd()});
     si.lpAttributeList = inherit.Get();
 
-    DWORD flags = settings_.Priority | CREATE_NEW_CONSOLE | CREATE_SUSPENDED;
+    // A console of its own without a window: the console host then makes no window at all,
+    // which here costs a launch far less than a new console kept hidden. The show state stays
+    // hidden for a child that opens windows of its own.
+    DWORD flags = settings_.Priority | CREATE_NO_WINDOW | CREATE_SUSPENDED;
     if (si.lpAttributeList) flags |= EXTENDED_STARTUPINFO_PRESENT;
     std::vector<wchar_t> commandLine(settings_.CommandLine.begin(), settings_.CommandLine.end());
     commandLine.push_back(L'\0');  // CreateProcessW may write into it

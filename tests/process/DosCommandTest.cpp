@@ -88,6 +88,12 @@ TEST(DosCommand, LineEndsNulBytesAndStderr) {
     EXPECT_EQ(RunChild(L"out \\xe5\\xae\\x8c\\xe6\\x88\\x90\\n"), (Lines{"\xe5\xae\x8c\xe6\x88\x90"}));
 }
 
+// The child's console is its own (nobody else is attached to it, though this test program has
+// a console it could have inherited) and has no window at all, not even a hidden one.
+TEST(DosCommand, TheChildHasAConsoleOfItsOwnWithoutAWindow) {
+    EXPECT_EQ(RunChild(L"console"), (Lines{"console processes=1 window=0"}));
+}
+
 TEST(DosCommand, EmptyCommandLineRaisesAndLeavesIsRunningAlone) {
     TDosCommand dos(nullptr);
     try {

@@ -2,6 +2,8 @@
 //   out TEXT | err TEXT   write TEXT (escapes \r \n \0 \t \\ \xHH) to stdout or stderr
 //   sleep MS              pause
 //   pid                   write "pid=N" and LF
+//   console               write "console processes=N window=W" and LF: how many processes share
+//                         its console (0: it has none), whether that console has a window
 //   flood BYTES SEED      write a reproducible flood in uneven chunks
 //   exit CODE             end now with that exit code
 #include <windows.h>
@@ -91,6 +93,12 @@ int main(int argc, char** argv) {
             ++i;
         } else if (cmd == "pid") {
             const std::string text = "pid=" + std::to_string(GetCurrentProcessId()) + "\n";
+            if (!WriteAll(out, text.data(), text.size())) return 3;
+        } else if (cmd == "console") {
+            DWORD processes[8];
+            const DWORD sharing = GetConsoleProcessList(processes, 8);
+            const std::string text = "console processes=" + std::to_string(sharing) +
+                                     " window=" + (GetConsoleWindow() ? "1" : "0") + "\n";
             if (!WriteAll(out, text.data(), text.size())) return 3;
         } else if (cmd == "flood" && i + 2 < argc) {
             const int rc = Flood(out, std::strtoull(argv[i + 1], nullptr, 10), std::strtoull(argv[i + 2], nullptr, 10));

@@ -39,8 +39,8 @@ double BareReadSeconds(const std::wstring& command, unsigned long long& bytes) {
     cmd.push_back(0);
     PROCESS_INFORMATION pi{};
     const auto start = Clock::now();
-    if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS | CREATE_NEW_CONSOLE,
-                        nullptr, nullptr, &si, &pi))
+    if (!CreateProcessW(nullptr, cmd.data(), nullptr, nullptr, TRUE, NORMAL_PRIORITY_CLASS | CREATE_NO_WINDOW, nullptr,
+                        nullptr, &si, &pi))
         return -1;
     const tw::THandle process(pi.hProcess), thread(pi.hThread);
     writeEnd.Reset();
