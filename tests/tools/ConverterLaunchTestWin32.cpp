@@ -33,7 +33,7 @@ Launch RunLikeTheConverter(const std::string& commandLine) {
     startup.hStdError = writeEnd.Get();
     std::wstring line = tw::WideFromUtf8(commandLine);
     PROCESS_INFORMATION info{};
-    BOOL started = CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, CREATE_NEW_CONSOLE, nullptr, nullptr,
+    BOOL started = CreateProcessW(nullptr, &line[0], nullptr, nullptr, TRUE, CREATE_NO_WINDOW, nullptr, nullptr,
                                   &startup, &info);
     writeEnd.Reset();
     if (!started) return result;
