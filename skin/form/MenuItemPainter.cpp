@@ -189,6 +189,28 @@ SIZE MeasureMenuItem(const TSkinData& data, const TMenuItemView& view, TMenuItem
     return SIZE{width, height};
 }
 
+void DrawMenuItemCell(HDC dc, const RECT& rect, const TDataSkinObject& object, int cell) {
+    TSliceOptions options;
+    options.FrameCount = 5;
+    options.FrameIndex = cell;
+    options.Tile = object.Tile == 1;
+    options.LeftWidth = object.LeftWidth;
+    options.RightWidth = object.RightWidth;
+    options.TopHeight = object.TopHeight;
+    options.BottomHeight = object.BottomHeight;
+    DrawNineSlice(dc, rect, object.Image, options, object.Trans != 0);
+}
+
+void DrawSelectedMenuItemGround(HDC dc, const RECT& rect, const TSkinData& data) {
+    const TDataSkinObject* object = data.MenuItem.get();
+    if (object && !object->Image.Empty()) {
+        DrawMenuItemCell(dc, rect, *object, 4);
+        return;
+    }
+    const TBrushHandle fill(CreateSolidBrush(Colour(data.Colours.Hilight)));
+    FillRect(dc, &rect, fill.Get());
+}
+
 void DrawMenuItem(HDC dc, const RECT& rect, const TMenuItemView& view, bool selected, const TSkinData& data,
                   HBITMAP popupBackground) {
     const int width = rect.right - rect.left, height = rect.bottom - rect.top;
@@ -232,20 +254,9 @@ void DrawMenuItem(HDC dc, const RECT& rect, const TMenuItemView& view, bool sele
             LineTo(item.Get(), width - 2, height / 2);
         }
     } else {
-        if (image) {
-            TSliceOptions options;
-            options.FrameCount = 5;
-            options.FrameIndex = selected ? 4 : 1;
-            options.Tile = object->Tile == 1;
-            options.LeftWidth = object->LeftWidth;
-            options.RightWidth = object->RightWidth;
-            options.TopHeight = object->TopHeight;
-            options.BottomHeight = object->BottomHeight;
-            DrawNineSlice(item.Get(), local, object->Image, options, object->Trans != 0);
-        } else if (selected) {
-            const TBrushHandle fill(CreateSolidBrush(Colour(data.Colours.Hilight)));
-            FillRect(item.Get(), &local, fill.Get());
-        }
+        if (image) DrawMenuItemCell(item.Get(), local, *object, selected ? 4 : 1);
+        else if (selected)
+            DrawSelectedMenuItemGround(item.Get(), local, data);
         DrawContent(item.Get(), itemRect, view, selected, data);
     }
     BitBlt(dc, rect.left, rect.top, width, height, item.Get(), 0, 0, SRCCOPY);

@@ -15,6 +15,7 @@ namespace tw {
 
 class TSkinData;
 class TMenuItem;
+class TDataSkinObject;
 
 struct TMenuItemView {
     std::wstring Caption;  // with its "&" mark; "-" is a separator
@@ -41,6 +42,12 @@ HFONT MenuFont(bool bold);
 
 // Width and height of the item in the menu font with the skin's additions.
 SIZE MeasureMenuItem(const TSkinData& data, const TMenuItemView& view, TMenuItemHome home);
+
+// Cell (from 1) of the MenuItem object's five, drawn over rect in its slices.
+void DrawMenuItemCell(HDC dc, const RECT& rect, const TDataSkinObject& object, int cell);
+// What a selected item lies on: the MenuItem object's selected cell, or the highlight colour
+// when the skin has no MenuItem image. The menu bar's open item shows the same.
+void DrawSelectedMenuItemGround(HDC dc, const RECT& rect, const TSkinData& data);
 
 // Draws the item into rect of dc. popupBackground: the skinned popup's whole-window background
 // (its items start 3 pixels in), or none for a fill with the skin's menu colour.

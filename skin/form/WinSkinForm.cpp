@@ -574,6 +574,8 @@ bool TWinSkinForm::Stage2(TMessage& message) {
         case WM_SYSCOMMAND:
             OnSysCommand(message);
             return true;
+        case WM_SYSKEYDOWN:
+            return OnAltLetter(message);
         case WM_COMMAND: {
             // A choice from the skinned system menu arrives as a command: it becomes the system
             // command it stands for.

@@ -27,6 +27,7 @@ class TSkinData;
 class TFormSkinnerHost;
 class TFormMethodRelay;
 class TWinSkinMenu;
+class TMenuBtn;
 class TMenuItem;
 
 // The form skinner's private messages.
@@ -220,6 +221,8 @@ private:
     void OnMenuChanged(TMessage& message);
     bool OnKeyMenu(TMessage& message);
     void OnDialogChar(TMessage& message);
+    bool OnAltLetter(TMessage& message);
+    void PostMenuBarClick(const TMenuBtn& item);
     void OnMenuBarClick(TMessage& message);
     bool OnMeasureItem(TMessage& message);
     bool OnDrawItem(TMessage& message);

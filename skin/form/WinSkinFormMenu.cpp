@@ -103,7 +103,7 @@ bool TWinSkinForm::OnKeyMenu(TMessage& message) {
     if (!menuBar_ || TWinSkinMenu::OpenIndex() >= 0 || GetCapture()) return false;
     const auto key = static_cast<wchar_t>(message.LParam);
     if (key == L' ' || key == L'-') return false;
-    TMenuBtn* item = key == 0 ? menuBar_->Item(0) : menuBar_->FindAccelerator(key);
+    TMenuBtn* item = key == 0 ? menuBar_->FirstItem() : menuBar_->FindAccelerator(key);
     if (!item) return false;
     message.Result = 1;
     Guarded([&] { menuBar_->OpenMenu(item); });
@@ -116,12 +116,35 @@ void TWinSkinForm::OnDialogChar(TMessage& message) {
     const bool altOnly = GetKeyState(VK_MENU) < 0 && GetKeyState(VK_CONTROL) >= 0 && GetKeyState(VK_SHIFT) >= 0;
     TMenuBtn* item = altOnly ? menuBar_->FindAccelerator(static_cast<wchar_t>(message.WParam)) : nullptr;
     if (!item) return;
-    // Opened once the key's message has returned, as a click on the item would.
+    PostMenuBarClick(*item);
+    message.Result = 1;
+}
+
+// Opened once the key's message has returned, as a click on the item would.
+void TWinSkinForm::PostMenuBarClick(const TMenuBtn& item) {
     RECT window{};
     GetWindowRect(handle_, &window);
     PostMessageW(handle_, SKM_MENUBARCLICK, 0,
-                 MAKELPARAM(window.left + item->Bounds.Left + 1, window.top + item->Bounds.Top + 1));
-    message.Result = 1;
+                 MAKELPARAM(window.left + item.Bounds.Left + 1, window.top + item.Bounds.Top + 1));
+}
+
+// Alt held down and a letter: the key itself opens the item with that accelerator, whatever the
+// message loop makes of it afterwards. The character the key was translated into is taken off
+// the queue, or the popup's own loop would read it as the mnemonic of one of its entries.
+bool TWinSkinForm::OnAltLetter(TMessage& message) {
+    const bool altHeld = (message.LParam & (1 << 29)) != 0;
+    if (!altHeld || !menuBar_ || TWinSkinMenu::OpenIndex() >= 0 || GetCapture()) return false;
+    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_SHIFT) < 0) return false;
+    const auto character = static_cast<wchar_t>(MapVirtualKeyW(static_cast<UINT>(message.WParam), MAPVK_VK_TO_CHAR));
+    if (!IsCharAlphaNumericW(character)) return false;
+    TMenuBtn* item = menuBar_->FindAccelerator(character);
+    if (!item) return false;
+    MSG translated;
+    while (PeekMessageW(&translated, handle_, WM_SYSCHAR, WM_SYSCHAR, PM_REMOVE)) {
+    }
+    PostMenuBarClick(*item);
+    message.Result = 0;
+    return true;
 }
 
 void TWinSkinForm::OnMenuBarClick(TMessage& message) {

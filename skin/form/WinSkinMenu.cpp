@@ -161,13 +161,21 @@ void TWinSkinMenu::Layout(const TFrameMetrics& m, int frameWidth) {
 void TWinSkinMenu::DrawCaption(HDC dc, const TMenuBtn& item, const RECT& rect) const {
     const TSkinData* data = form_.SkinData();
     if (!data) return;
-    if (item.State == csPressed || item.State == csHot) {
+    // The open item shows as a selected entry of its popup does, so that one sees which menu
+    // is open; the hot one keeps a thin frame.
+    const bool open = item.State == csPressed && item.Enabled;
+    if (open) {
+        DrawSelectedMenuItemGround(dc, rect, *data);
+    } else if (item.State == csPressed || item.State == csHot) {
         const TBrushHandle frame(CreateSolidBrush(Colour(data->Colours.ButtonHilight)));
         FrameRect(dc, &rect, frame.Get());
     }
     const TSelection keep = Select(dc, MenuFont(false));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, Colour(item.Enabled ? data->Colours.MenuBarText : data->Colours.ButtonShadow));
+    const TColor colour = open           ? data->Colours.HilightText
+                          : item.Enabled ? data->Colours.MenuBarText
+                                         : data->Colours.ButtonShadow;
+    SetTextColor(dc, Colour(colour));
     RECT text = rect;
     DrawTextW(dc, item.Caption.c_str(), static_cast<int>(item.Caption.size()), &text,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE);
@@ -233,6 +241,14 @@ TMenuBtn* TWinSkinMenu::ItemAt(POINT framePoint) const {
     return nullptr;
 }
 
+std::vector<bool> TWinSkinMenu::ItemsThatOpen() const {
+    std::vector<bool> opens;
+    for (const auto& item : items_) opens.push_back(item->Enabled && item->ItemVisible);
+    return opens;
+}
+
+TMenuBtn* TWinSkinMenu::FirstItem() const { return Item(FirstMenuThatOpens(ItemsThatOpen())); }
+
 TMenuBtn* TWinSkinMenu::FindAccelerator(wchar_t character) const {
     std::vector<TMenuBarEntry> entries;
     for (const auto& item : items_)
@@ -255,7 +271,7 @@ int TWinSkinMenu::SwitchFor(const MSG& message) {
         TMenuLoopKey key = message.wParam == VK_LEFT    ? TMenuLoopKey::mkLeft
                            : message.wParam == VK_RIGHT ? TMenuLoopKey::mkRight
                                                         : TMenuLoopKey::mkOther;
-        return MenuSwitchForKey(loop.Open, Count(), MirroredKey(key, rightToLeft_), selection_);
+        return MenuSwitchForKey(loop.Open, ItemsThatOpen(), MirroredKey(key, rightToLeft_), selection_);
     }
     if (message.message == WM_MOUSEMOVE) {
         const POINT p = message.pt;
@@ -264,7 +280,7 @@ int TWinSkinMenu::SwitchFor(const MSG& message) {
         RECT window{};
         GetWindowRect(form_.Handle(), &window);
         const TMenuBtn* hovered = ItemAt(POINT{p.x - window.left, p.y - window.top});
-        return MenuSwitchForHover(loop.Open, hovered ? hovered->Index : -1);
+        return MenuSwitchForHover(loop.Open, ItemsThatOpen(), hovered ? hovered->Index : -1);
     }
     return -1;
 }

@@ -65,6 +65,8 @@ public:
 
     // The first visible item with a caption under the point (window coordinates), or none.
     TMenuBtn* ItemAt(POINT framePoint) const;
+    // The item Alt alone opens: the first enabled, visible one, or none.
+    TMenuBtn* FirstItem() const;
     // The first enabled, visible item with that accelerator, or none.
     TMenuBtn* FindAccelerator(wchar_t character) const;
 
@@ -85,6 +87,8 @@ public:
 
 private:
     friend LRESULT CALLBACK MenuFilterHook(int code, WPARAM wParam, LPARAM lParam);
+    // Per item: whether a key or the mouse may switch to it (enabled and visible).
+    std::vector<bool> ItemsThatOpen() const;
     void DrawCaption(HDC dc, const TMenuBtn& item, const RECT& rect) const;
     // The item a message inside the loop asks to switch to, or -1.
     int SwitchFor(const MSG& message);

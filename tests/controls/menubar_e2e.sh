@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # The gallery's menu form under Wine with real keys and mouse, under each of the five skins: Alt
-# opens the first menu of the skinned bar, Left and Right move across and wrap, Alt+letter opens
-# that menu, the mouse moving along the band switches menus with one popup open at a time, a
+# opens the first menu of the skinned bar, Left and Right move across, pass over the disabled Tools
+# at the end as they wrap, Alt+letter (Alt held down or released first) opens that menu, the mouse moving along the band switches menus with one popup open at a time, a
 # choice arrives once as its command, so does a shortcut, Alt+Space shows one skinned system menu,
 # a disabled item's click does nothing, Escape closes, and
 # the context menu opens on a right click, Shift+F10 and the menu key. Every popup answers the skin
@@ -122,12 +122,17 @@ for s in 0 1 2 3 4; do
   xdotool key Escape
   wait_popups 0 "Escape"
 
-  # Alt+letter opens that menu.
+  # Alt+letter opens that menu: Alt held down while the letter goes, and Alt released first.
   xdotool key alt+v
   wait_lines "popup View" 2
   wait_popups 1 "Alt+V"
   xdotool key Escape
   wait_popups 0 "Escape after Alt+V"
+  xdotool keydown alt key h keyup alt
+  wait_lines "popup Help" 3
+  wait_popups 1 "Alt held, then H"
+  xdotool key Escape
+  wait_popups 0 "Escape after Alt held and H"
 
   # The mouse along the band switches menus, one popup at a time.
   xdotool key alt+f
@@ -140,7 +145,7 @@ for s in 0 1 2 3 4; do
     [ "$n" -gt "$most" ] && most=$n
   done
   sleep 0.3
-  e2e_expect "$SKIN: menus the mouse switched to" "2 3 3" "$(lines "popup Edit") $(lines "popup View") $(lines "popup Help")"
+  e2e_expect "$SKIN: menus the mouse switched to" "2 3 4" "$(lines "popup Edit") $(lines "popup View") $(lines "popup Help")"
   e2e_expect "$SKIN: most popups open at once along the band" 1 "$most"
   shot=$(e2e_shot "help-by-mouse-skin$s")
   xdotool key Escape
@@ -220,6 +225,9 @@ for s in 0 1 2 3 4; do
   wait_lines "popup context" 3
   xdotool key Escape
   wait_popups 0 "Escape after the menu key"
+
+  # The disabled Tools was passed over by the keys and the mouse and never opened.
+  e2e_expect "$SKIN: popups of the disabled Tools" 0 "$(lines "popup Tools")"
 
   # Every command came once only, and none that was not chosen.
   e2e_expect "$SKIN: commands in all" 5 "$(grep -c '^command ' "$LOG" || true)"

@@ -1,6 +1,8 @@
 // The menu loop's switching rules and the owner-drawn item geometry, as tables.
 #include <gtest/gtest.h>
 
+#include <vector>
+
 #include "skin/data/MenuItemLayout.h"
 #include "skin/data/MenuLoopRules.h"
 
@@ -14,31 +16,56 @@ TEST(MenuLoopRules, KeysSwitchOnlyWhereThePopupItselfWouldNotMove) {
     const TMenuLoopSelection topPlain{true, true, false};
     const TMenuLoopSelection topWithSub{true, true, true};
     const TMenuLoopSelection inSubmenu{true, false, false};
+    const std::vector<bool> all(4, true);
+    // Item 2 is disabled, item 3 too in the second bar; the single bar has one item.
+    const std::vector<bool> third{true, true, false, true};
+    const std::vector<bool> lastTwo{true, true, false, false};
+    const std::vector<bool> alone{true, false, false};
+    const std::vector<bool> one{true};
     struct Case {
-        int open, count;
+        int open;
+        const std::vector<bool>& opens;
         K key;
         TMenuLoopSelection selection;
         int expected;
     } cases[] = {
-        {0, 4, K::mkRight, unknown, 1},     {3, 4, K::mkRight, topPlain, 0},   // wraps at the end
-        {0, 4, K::mkLeft, unknown, 3},      {2, 4, K::mkLeft, topPlain, 1},    // wraps at the start
-        {1, 4, K::mkRight, topWithSub, -1},                                    // Right opens the submenu
-        {1, 4, K::mkLeft, topWithSub, 0},   {1, 4, K::mkLeft, inSubmenu, -1},  // Left closes the submenu
-        {1, 4, K::mkRight, inSubmenu, 2},   {1, 4, K::mkOther, unknown, -1},  {0, 1, K::mkRight, unknown, -1},
-        {-1, 4, K::mkRight, unknown, -1},   {4, 4, K::mkLeft, unknown, -1},
+        {0, all, K::mkRight, unknown, 1},
+        {3, all, K::mkRight, topPlain, 0},  // wraps at the end
+        {0, all, K::mkLeft, unknown, 3},
+        {2, all, K::mkLeft, topPlain, 1},      // wraps at the start
+        {1, all, K::mkRight, topWithSub, -1},  // Right opens the submenu
+        {1, all, K::mkLeft, topWithSub, 0},
+        {1, all, K::mkLeft, inSubmenu, -1},  // Left closes the submenu
+        {1, all, K::mkRight, inSubmenu, 2},
+        {1, all, K::mkOther, unknown, -1},
+        {0, one, K::mkRight, unknown, -1},
+        {-1, all, K::mkRight, unknown, -1},
+        {4, all, K::mkLeft, unknown, -1},
+        // A disabled item is stepped over both ways, also across the wrap.
+        {1, third, K::mkRight, unknown, 3},
+        {3, third, K::mkLeft, topPlain, 1},
+        {1, lastTwo, K::mkRight, unknown, 0},
+        {0, lastTwo, K::mkLeft, unknown, 1},
+        // Nothing else can open: the open popup stays.
+        {0, alone, K::mkRight, unknown, -1},
+        {0, alone, K::mkLeft, unknown, -1},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << "open " << c.open << " of " << c.count << " key "
+        SCOPED_TRACE(testing::Message() << "open " << c.open << " of " << c.opens.size() << " key "
                                         << static_cast<int>(c.key));
-        EXPECT_EQ(c.expected, MenuSwitchForKey(c.open, c.count, c.key, c.selection));
+        EXPECT_EQ(c.expected, MenuSwitchForKey(c.open, c.opens, c.key, c.selection));
     }
     EXPECT_EQ(K::mkRight, MirroredKey(K::mkLeft, true));
     EXPECT_EQ(K::mkLeft, MirroredKey(K::mkRight, true));
     EXPECT_EQ(K::mkLeft, MirroredKey(K::mkLeft, false));
     EXPECT_EQ(K::mkOther, MirroredKey(K::mkOther, true));
-    EXPECT_EQ(2, MenuSwitchForHover(0, 2));
-    EXPECT_EQ(-1, MenuSwitchForHover(2, 2));
-    EXPECT_EQ(-1, MenuSwitchForHover(2, -1));
+    EXPECT_EQ(1, MenuSwitchForHover(0, all, 1));
+    EXPECT_EQ(-1, MenuSwitchForHover(2, all, 2));
+    EXPECT_EQ(-1, MenuSwitchForHover(2, all, -1));
+    EXPECT_EQ(-1, MenuSwitchForHover(0, third, 2));  // over a disabled item the popup stays
+    EXPECT_EQ(0, FirstMenuThatOpens(all));
+    EXPECT_EQ(1, FirstMenuThatOpens(std::vector<bool>{false, true}));
+    EXPECT_EQ(-1, FirstMenuThatOpens(std::vector<bool>{false}));
 }
 
 TEST(MenuItemLayout, MeasuresAndBoxesForEveryKindOfItem) {

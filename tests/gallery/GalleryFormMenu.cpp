@@ -145,6 +145,12 @@ void TFrmGalleryMenu::BuildMenus() {
     TMenuItem& help = root.Add(L"&Help");
     help.Add(L"&About").SetShortCut(ShortCut(VK_F1, 0));
 
+    // A disabled top-level item at the end: Left, Right and the mouse pass over it, across the
+    // wrap too.
+    TMenuItem& tools = root.Add(L"&Tools");
+    tools.Add(L"&Options");
+    tools.SetEnabled(false);
+
     PopupMenu1 = new TPopupMenu(this);
     PopupMenu1->SetName("PopupMenu1");
     PopupMenu1->SetImages(ImageList1->Handle());

@@ -1,8 +1,8 @@
 // TFrmGalleryMenu: the gallery's menu form: a main menu with nested submenus, images, check and
-// radio items, a disabled item, shortcuts and separators, and controls that carry a context
-// menu. What a driver follows is written to the standard output, a line each: "popup CAPTION"
-// as a submenu opens ("popup context" for the context menu), "select CAPTION" as the selection
-// moves to another item, and "command CAPTION" as a choice arrives.
+// radio items, a disabled item and a disabled top-level item, shortcuts and separators, and controls that carry a
+// context menu. What a driver follows is written to the standard output, a line each: "popup CAPTION" as a submenu
+// opens ("popup context" for the context menu), "select CAPTION" as the selection moves to another item, and "command
+// CAPTION" as a choice arrives.
 #pragma once
 
 #include <windows.h>

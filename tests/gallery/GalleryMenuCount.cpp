@@ -116,7 +116,10 @@ private:
     // The bar's menus from the first to the last, then the context menu from the keyboard.
     bool OpenEveryMenu() {
         if (!walker_.Running()) return false;
-        const int barMenus = form_.MainMenu1->Items().Count();
+        // The disabled menu at the bar's end is passed over.
+        int barMenus = 0;
+        for (int i = 0; i < form_.MainMenu1->Items().Count(); ++i)
+            if (form_.MainMenu1->Items().Items(i).Enabled()) ++barMenus;
         walker_.Arm(0, barMenus - 1);
         // Alt and nothing else: the first menu of the bar.
         SendMessageW(form_.Handle(), WM_SYSCOMMAND, SC_KEYMENU, 0);
