@@ -14,6 +14,10 @@
 
 namespace tw {
 
+bool ShowsParentPicture(int tag, const TSkinData& data) {
+    return tag == kParentPictureTag || InSet(data.Options, xoTransparent);
+}
+
 TControlSkinner::~TControlSkinner() {
     *alive_ = false;
     if (attached_ && LifeState() != slGone) {
@@ -299,15 +303,7 @@ void TControlSkinner::FillColour(HDC dc, const RECT& rect, COLORREF colour) {
 void TControlSkinner::DrawSkinObject(HDC dc, const RECT& rect, int frameCount, int frameIndex,
                                      const TDataSkinObject& object) {
     if (rect.right < rect.left || rect.bottom < rect.top || object.Image.Empty()) return;
-    TSliceOptions options;
-    options.FrameCount = frameCount;
-    options.FrameIndex = frameIndex;
-    options.Tile = object.Tile == 1;
-    options.LeftWidth = object.LeftWidth;
-    options.TopHeight = object.TopHeight;
-    options.RightWidth = object.RightWidth;
-    options.BottomHeight = object.BottomHeight;
-    DrawNineSlice(dc, rect, object.Image, options, object.Trans == 1);
+    DrawNineSlice(dc, rect, object.Image, SliceOptionsOf(object, frameCount, frameIndex), object.Trans == 1);
 }
 
 std::wstring TControlSkinner::CaptionText() const {

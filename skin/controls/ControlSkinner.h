@@ -31,6 +31,11 @@ enum : UINT {
     SKM_ENABLE = 0x3506,  // wParam > 0: skin this window again and repaint; <= 0: stand aside
 };
 
+// A control tagged this way, or every control when the skin sets xoTransparent, shows its
+// parent's picture where its face would be.
+constexpr int kParentPictureTag = 5555;
+bool ShowsParentPicture(int tag, const TSkinData& data);
+
 // Bits of the mouse state.
 enum : unsigned { msHot = 1, msPressed = 2 };
 

@@ -10,15 +10,9 @@
 
 namespace tw {
 
-namespace {
-
-constexpr int kTransparentTag = 5555;
-
-}  // namespace
-
 void TSkinBitButton::AttachControl(TWinSkinForm& form, TSkinData& data, TWinControl& control, bool recolour) {
     TSkinButton::AttachControl(form, data, control, recolour);
-    transparentFace_ = control.Tag() == kTransparentTag || InSet(data.Options, xoTransparent);
+    transparentFace_ = ShowsParentPicture(control.Tag(), data);
 }
 
 void TSkinBitButton::DrawSkin(HDC dc, const RECT& rect) {

@@ -14,8 +14,6 @@ namespace tw {
 
 namespace {
 
-constexpr int kTransparentTag = 5555;
-
 std::wstring LowerClassName(HWND window) {
     wchar_t name[101] = {};
     GetClassNameW(window, name, 100);
@@ -36,7 +34,7 @@ void TSkinButton::AttachControl(TWinSkinForm& form, TSkinData& data, TWinControl
         return true;
     };
     classMode_ = (startsWith("trz") || startsWith("tel")) ? 1 : 0;
-    parentImage_ = control.Tag() == kTransparentTag || InSet(data.Options, xoTransparent);
+    parentImage_ = ShowsParentPicture(control.Tag(), data);
 }
 
 void TSkinButton::AttachWindow(HWND window, TSkinData& data, TWinSkinForm& form) {

@@ -12,7 +12,6 @@ namespace tw {
 
 namespace {
 
-constexpr int kTransparentTag = 5555;
 constexpr UINT kExitNotification = 0xB01B;
 constexpr UINT kStateNotification = 0xB0D0;
 
@@ -35,7 +34,7 @@ void TSkinCheckMark::AttachControl(TWinSkinForm& form, TSkinData& data, TWinCont
     if (!Attached()) return;
     dataState_ = 0;
     classMode_ = Strip() ? 1 : 0;
-    parentImage_ = control.Tag() == kTransparentTag || InSet(data.Options, xoTransparent);
+    parentImage_ = ShowsParentPicture(control.Tag(), data);
 }
 
 void TSkinCheckMark::AttachWindow(HWND window, TSkinData& data, TWinSkinForm& form) {

@@ -10,8 +10,6 @@ namespace tw {
 
 namespace {
 
-constexpr int kTransparentTag = 5555;
-
 bool IsTrue(const TControl& control, const char* name) {
     const std::string value = GetEnumProp(&control, name);
     return value == "True" || value == "true";
@@ -23,7 +21,7 @@ void TSkinSpeedButton::AttachSpeed(TWinSkinForm& form, TSkinData& data, TControl
     AttachWindowless(form, data, button);
     if (!Attached()) return;
     graphic_ = &button;
-    SetTransparentFace(button.Tag() == kTransparentTag || InSet(data.Options, xoTransparent));
+    SetTransparentFace(ShowsParentPicture(button.Tag(), data));
     Redraw();
 }
 

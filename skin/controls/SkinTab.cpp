@@ -37,18 +37,6 @@ void Turn(TBitmap& image, TTabImageTurn turn) {
     }
 }
 
-TSliceOptions UprightSlice(const TDataSkinObject& object, int frameCount, int frame) {
-    TSliceOptions o;
-    o.FrameCount = frameCount;
-    o.FrameIndex = frame;
-    o.Tile = object.Tile == 1;
-    o.LeftWidth = object.LeftWidth;
-    o.TopHeight = object.TopHeight;
-    o.RightWidth = object.RightWidth;
-    o.BottomHeight = object.BottomHeight;
-    return o;
-}
-
 }  // namespace
 
 void TSkinTab::AttachControl(TWinSkinForm& form, TSkinData& data, TWinControl& control, bool recolour) {
@@ -157,7 +145,7 @@ void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
         const TDataSkinBorder* tabs = skinData_->Tabs.get();
         if (!paneImage_.Empty()) {
             TSliceOptions pane;
-            if (tabs && tabs->Style != 0 && skinData_->TabPane) pane = UprightSlice(*skinData_->TabPane, 1, 1);
+            if (tabs && tabs->Style != 0 && skinData_->TabPane) pane = SliceOptionsOf(*skinData_->TabPane, 1, 1);
             else {
                 pane.LeftWidth = 4;
                 pane.TopHeight = 5;
@@ -195,7 +183,7 @@ void TSkinTab::DrawSkin(HDC dc, const RECT& rect) {
                     InflateRect(&r, side_ == TTabSide::Top || side_ == TTabSide::Bottom ? 2 : 0,
                                 side_ == TTabSide::Left || side_ == TTabSide::Right ? 2 : 0);
                 }
-                const TSliceOptions slice = TabSlice(side_, UprightSlice(*tabs, 5, isSelected ? 2 : 1));
+                const TSliceOptions slice = TabSlice(side_, SliceOptionsOf(*tabs, 5, isSelected ? 2 : 1));
                 DrawNineSlice(b, r, tabImage_, slice, tabs->Trans != 0);
                 COLORREF colour = ColorToRGB(ResolveColor(isSelected ? tabs->MouseOverColour2 : tabs->NormalColour2));
                 if (!enabled) colour = ColorToRGB(Blend(static_cast<TColor>(colour), static_cast<TColor>(face), 50));

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "skin/data/Bitmap.h"
+#include "skin/data/NineSlice.h"
 
 namespace tw {
 
@@ -28,6 +29,20 @@ public:
     int NormalColour = -1, MouseOverColour = -1, PressedColour = -1;  // -1: not given
     TColor NormalColour2 = 0, MouseOverColour2 = 0, PressedColour2 = 0;
 };
+
+// Frame `frameIndex` (from 1) of the object's strip of frameCount frames, cut at its margins,
+// the centre tiled when the object says so.
+inline TSliceOptions SliceOptionsOf(const TDataSkinObject& object, int frameCount, int frameIndex) {
+    TSliceOptions options;
+    options.FrameCount = frameCount;
+    options.FrameIndex = frameIndex;
+    options.Tile = object.Tile == 1;
+    options.LeftWidth = object.LeftWidth;
+    options.TopHeight = object.TopHeight;
+    options.RightWidth = object.RightWidth;
+    options.BottomHeight = object.BottomHeight;
+    return options;
+}
 
 class TDataSkinBorder : public TDataSkinObject {
 public:

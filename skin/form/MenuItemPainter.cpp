@@ -190,15 +190,7 @@ SIZE MeasureMenuItem(const TSkinData& data, const TMenuItemView& view, TMenuItem
 }
 
 void DrawMenuItemCell(HDC dc, const RECT& rect, const TDataSkinObject& object, int cell) {
-    TSliceOptions options;
-    options.FrameCount = 5;
-    options.FrameIndex = cell;
-    options.Tile = object.Tile == 1;
-    options.LeftWidth = object.LeftWidth;
-    options.RightWidth = object.RightWidth;
-    options.TopHeight = object.TopHeight;
-    options.BottomHeight = object.BottomHeight;
-    DrawNineSlice(dc, rect, object.Image, options, object.Trans != 0);
+    DrawNineSlice(dc, rect, object.Image, SliceOptionsOf(object, 5, cell), object.Trans != 0);
 }
 
 void DrawSelectedMenuItemGround(HDC dc, const RECT& rect, const TSkinData& data) {
