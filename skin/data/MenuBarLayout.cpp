@@ -12,12 +12,20 @@ int MenuBarStartOffset(const TMenuBarLook& look, int bandWidth) {
     return bandWidth < offset ? 12 : offset;
 }
 
+TRect MenuBarIconRect(const TRect& band, const TMenuBarLook& look, int iconSize) {
+    if (band.IsEmpty() || look.LeadingIconWidth <= 0) return TRect();
+    const int start = MenuBarStartOffset(look, band.Width());
+    const int top = band.Top + (band.Height() - iconSize) / 2;
+    const int left = look.RightToLeft ? band.Right - start - look.LeadingIconWidth : band.Left + start;
+    return TRect(left, top, left + look.LeadingIconWidth, top + iconSize);
+}
+
 int MenuBarItemWidth(int textWidth) { return textWidth > 0 ? textWidth + 10 : 0; }
 
 std::vector<TRect> LayoutMenuBar(const TRect& band, const std::vector<TMenuBarEntry>& items, const TMenuBarLook& look) {
     std::vector<TRect> bounds(items.size());
     if (band.IsEmpty()) return bounds;
-    const int start = MenuBarStartOffset(look, band.Width());
+    const int start = MenuBarStartOffset(look, band.Width()) + look.LeadingIconWidth;
     int x = look.RightToLeft ? band.Width() - start : start;
     for (size_t i = 0; i < items.size(); ++i) {
         if (!items[i].Visible) continue;

@@ -22,10 +22,16 @@ struct TMenuBarLook {
     bool HasImage = false;
     int LeftWidth = 0, RightWidth = 0;
     bool RightToLeft = false;
+    // A maximised MDI child's system-menu icon leads the band: this much comes before the
+    // first item (0 without one).
+    int LeadingIconWidth = 0;
 };
 
 // The x where the first item starts, from the band's leading edge.
 int MenuBarStartOffset(const TMenuBarLook& look, int bandWidth);
+// Where the maximised MDI child's icon lies (window coordinates): at the band's leading edge,
+// LeadingIconWidth wide and iconSize high, centred on the band's height; empty without one.
+TRect MenuBarIconRect(const TRect& band, const TMenuBarLook& look, int iconSize);
 // An item's width: its caption with 10 pixels of air, nothing for an empty caption.
 int MenuBarItemWidth(int textWidth);
 // Every item's bounds in window coordinates; an invisible item gets an empty rectangle. The

@@ -553,6 +553,12 @@ bool TWinSkinForm::Stage2(TMessage& message) {
         return true;
     }
     switch (message.Msg) {
+        case SKM_SYSTEMMENU:
+            // A maximised MDI child's system menu, opened from its icon in the frame's band
+            // while the child's own frame is out of sight.
+            message.Result = 1;
+            ShowSystemMenu(static_cast<short>(LOWORD(message.LParam)), static_cast<short>(HIWORD(message.LParam)));
+            return true;
         case WM_SIZE:
             OnSize(message);
             return true;

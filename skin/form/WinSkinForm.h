@@ -40,6 +40,7 @@ enum : UINT {
     SKM_MDIREFRESH = 0x3516,     // to the MDI client: the MDI frame redraws its frame
     SKM_RESKINSCROLL = 0x3517,   // a scroll-bar skinner asks to be replaced (wParam: the control)
     SKM_MENUBARCLICK = 0x3518,   // open the menu-bar item under the screen point in lParam
+    SKM_SYSTEMMENU = 0x3519,     // open the skinned system menu at the screen point in lParam; answers 1
     SKM_QUERY = 0x3523,          // answered 1 by every skinned window
     SKM_PAINTTO = 0xBC4B,        // framework level: paint the frame into the DC in wParam
     SKM_PAINTPROBE = 0xBC4D,     // framework level: answered SKM_MAGIC
@@ -154,7 +155,9 @@ public:
     // the menu band (the band's top-left at 0,0).
     void PaintMdiButtons(HDC bandDC, const RECT& band);
     // An MDI frame whose active child is maximised.
-    bool ActiveMdiChildMaximised() const;
+    bool ActiveMdiChildMaximised() const { return MaximisedActiveMdiChild() != nullptr; }
+    // That child, or null.
+    HWND MaximisedActiveMdiChild() const;
 
 private:
     friend class TFormMethodRelay;

@@ -137,7 +137,7 @@ TNCObject* TWinSkinForm::FindObject(POINT framePoint) {
         if (button->Visible && button->Action() >= 0 && !button->Image().Empty() &&
             Contains(button->Bounds, framePoint))
             return button.get();
-    if (menuBar_) return menuBar_->ItemAt(framePoint);
+    if (menuBar_) return menuBar_->ObjectAt(framePoint);
     return nullptr;
 }
 
@@ -195,6 +195,8 @@ void TWinSkinForm::NcLButtonDown(TMessage& message) {
         Consume(message);
         // A menu-bar item opens its popup at once; the menu loop runs from here.
         if (auto* item = dynamic_cast<TMenuBtn*>(object)) Guarded([&] { menuBar_->OpenMenu(item); });
+        else if (dynamic_cast<TMdiChildIcon*>(object))
+            Guarded([&] { menuBar_->OpenChildSystemMenu(); });
         return;
     }
     // A maximised window is not dragged by its caption.
@@ -228,6 +230,12 @@ void TWinSkinForm::NcLButtonDblClk(TMessage& message) {
     Guarded([&] { object = FindObject(ToFrame(ScreenPointOf(message.LParam))); });
     if (dynamic_cast<TMenuBtn*>(object)) {
         NcLButtonDown(message);
+        return;
+    }
+    if (auto* icon = dynamic_cast<TMdiChildIcon*>(object)) {
+        // As on the child's own title: a double click on its icon closes it.
+        if (icon->Child) PostMessageW(icon->Child, WM_SYSCOMMAND, SC_CLOSE, 0);
+        Consume(message);
         return;
     }
     if (auto* button = dynamic_cast<TWinSysButton*>(object)) {

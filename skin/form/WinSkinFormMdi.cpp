@@ -70,12 +70,12 @@ bool TWinSkinForm::MdiChildNotNormal() const {
     return frameKind_ == fkMdiChild && (IsZoomed(handle_) || IsIconic(handle_));
 }
 
-bool TWinSkinForm::ActiveMdiChildMaximised() const {
-    if (frameKind_ != fkMdiFrame || !mdiClient_) return false;
+HWND TWinSkinForm::MaximisedActiveMdiChild() const {
+    if (frameKind_ != fkMdiFrame || !mdiClient_) return nullptr;
     BOOL maximised = FALSE;
     const HWND active = reinterpret_cast<HWND>(
         SendMessageW(mdiClient_, WM_MDIGETACTIVE, 0, reinterpret_cast<LPARAM>(&maximised)));
-    return active && maximised;
+    return maximised ? active : nullptr;
 }
 
 // A skin whose title is lower than the system's caption and frame gives the child a band of the

@@ -102,6 +102,12 @@ void TWinSkinForm::OnMenuChanged(TMessage& message) {
 bool TWinSkinForm::OnKeyMenu(TMessage& message) {
     if (!menuBar_ || TWinSkinMenu::OpenIndex() >= 0 || GetCapture()) return false;
     const auto key = static_cast<wchar_t>(message.LParam);
+    // Alt+minus: a maximised MDI child's system menu, from its icon in the band.
+    if (key == L'-' && MaximisedActiveMdiChild()) {
+        message.Result = 0;
+        Guarded([&] { menuBar_->OpenChildSystemMenu(); });
+        return true;
+    }
     if (key == L' ' || key == L'-') return false;
     TMenuBtn* item = key == 0 ? menuBar_->FirstItem() : menuBar_->FindAccelerator(key);
     if (!item) return false;

@@ -42,6 +42,15 @@ int CaptionWidth(const std::wstring& caption) {
 
 bool Contains(const TRect& r, POINT p) { return p.x >= r.Left && p.x < r.Right && p.y >= r.Top && p.y < r.Bottom; }
 
+// The window's small icon, else its big one, else its class's, else the system's application icon.
+HICON SmallIconOf(HWND window) {
+    for (WPARAM kind : {ICON_SMALL, ICON_BIG})
+        if (auto icon = reinterpret_cast<HICON>(SendMessageW(window, WM_GETICON, kind, 0))) return icon;
+    for (int index : {GCLP_HICONSM, GCLP_HICON})
+        if (auto icon = reinterpret_cast<HICON>(GetClassLongPtrW(window, index))) return icon;
+    return LoadIconW(nullptr, IDI_APPLICATION);
+}
+
 }  // namespace
 
 LRESULT CALLBACK MenuFilterHook(int code, WPARAM wParam, LPARAM lParam) {
@@ -77,8 +86,12 @@ void TMenuBtn::Paint() { bar_.PaintItem(*this); }
 
 // ---------------------------------------------------------------- TWinSkinMenu
 
+TWinSkinMenu::TWinSkinMenu(TWinSkinForm& form)
+    : form_(form), childIcon_(std::make_unique<TMdiChildIcon>(form)), life_(std::make_shared<int>(0)) {}
+
 TWinSkinMenu::~TWinSkinMenu() {
     if (Loop().Bar == this) Loop().Bar = nullptr;
+    if (form_.HotObject() == childIcon_.get()) form_.SetHotObject(nullptr);
     if (form_.HotObject())
         for (const auto& item : items_)
             if (form_.HotObject() == item.get()) form_.SetHotObject(nullptr);
@@ -151,6 +164,12 @@ void TWinSkinMenu::Layout(const TFrameMetrics& m, int frameWidth) {
         look.RightWidth = data->MenuBar->RightWidth;
     }
     look.RightToLeft = rightToLeft_;
+    // A maximised MDI child's system menu is reached from its icon, ahead of the frame's items.
+    childIcon_->Child = form_.MaximisedActiveMdiChild();
+    const int iconSize = GetSystemMetrics(SM_CXSMICON);
+    if (childIcon_->Child) look.LeadingIconWidth = iconSize + 4;
+    childIcon_->Bounds = MenuBarIconRect(band, look, iconSize);
+    childIcon_->Visible = childIcon_->Child && !childIcon_->Bounds.IsEmpty();
     const std::vector<TRect> bounds = LayoutMenuBar(band, entries, look);
     for (size_t i = 0; i < items_.size(); ++i) {
         items_[i]->Bounds = bounds[i];
@@ -214,7 +233,13 @@ void TWinSkinMenu::PaintBar(HDC dc, const RECT& band, bool active) {
         const TRect b = item->Bounds.Offset(-band.left, -band.top);
         DrawCaption(buffer.Get(), *item, RECT{b.Left, b.Top, b.Right, b.Bottom});
     }
-    // A maximised MDI child's buttons at the band's end.
+    // A maximised MDI child: its icon at the band's start, its buttons at the end.
+    if (childIcon_->Visible) {
+        const TRect b = childIcon_->Bounds.Offset(-band.left, -band.top);
+        const int size = GetSystemMetrics(SM_CXSMICON);
+        DrawIconEx(buffer.Get(), b.Left + (b.Width() - size) / 2, b.Top, SmallIconOf(childIcon_->Child), size, size, 0,
+                   nullptr, DI_NORMAL);
+    }
     form_.PaintMdiButtons(buffer.Get(), band);
     BitBlt(dc, band.left, band.top, width, height, buffer.Get(), 0, 0, SRCCOPY);
 }
@@ -239,6 +264,29 @@ TMenuBtn* TWinSkinMenu::ItemAt(POINT framePoint) const {
     for (const auto& item : items_)
         if (item->Visible && !item->Caption.empty() && Contains(item->Bounds, framePoint)) return item.get();
     return nullptr;
+}
+
+TNCObject* TWinSkinMenu::ObjectAt(POINT framePoint) const {
+    if (childIcon_->Visible && Contains(childIcon_->Bounds, framePoint)) return childIcon_.get();
+    return ItemAt(framePoint);
+}
+
+bool TWinSkinMenu::OpenChildSystemMenu() {
+    const HWND child = form_.MaximisedActiveMdiChild();
+    if (!child) return false;
+    RECT frame{};
+    GetWindowRect(form_.Handle(), &frame);
+    const TRect& b = childIcon_->Bounds;
+    const POINT at{frame.left + (rightToLeft_ ? b.Right : b.Left), frame.top + barRect_.bottom};
+    // A skinned child opens its own skinned copy; a bare one gets the system's menu from here,
+    // its choice sent to it as the system's own would be.
+    if (SendMessageW(child, SKM_SYSTEMMENU, 0, MAKELPARAM(at.x, at.y)) == 1) return true;
+    const HMENU system = GetSystemMenu(child, FALSE);
+    if (!system) return false;
+    const UINT flags = TPM_RETURNCMD | TPM_RIGHTBUTTON | (rightToLeft_ ? TPM_RIGHTALIGN : 0);
+    const UINT command = static_cast<UINT>(TrackPopupMenu(system, flags, at.x, at.y, 0, child, nullptr));
+    if (command && IsWindow(child)) PostMessageW(child, WM_SYSCOMMAND, command, 0);
+    return true;
 }
 
 std::vector<bool> TWinSkinMenu::ItemsThatOpen() const {

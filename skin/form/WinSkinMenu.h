@@ -42,9 +42,17 @@ private:
     TWinSkinMenu& bar_;
 };
 
+// The system-menu icon of a maximised MDI child, at the band's leading edge of its frame: a
+// click opens the child's system menu, a double click closes the child.
+class TMdiChildIcon : public TNCObject {
+public:
+    using TNCObject::TNCObject;
+    HWND Child = nullptr;  // while visible
+};
+
 class TWinSkinMenu {
 public:
-    explicit TWinSkinMenu(TWinSkinForm& form) : form_(form), life_(std::make_shared<int>(0)) {}
+    explicit TWinSkinMenu(TWinSkinForm& form);
     // A popup still open forgets the painter: nothing of it is touched once the menu returns.
     ~TWinSkinMenu();
     TWinSkinMenu(const TWinSkinMenu&) = delete;
@@ -65,6 +73,12 @@ public:
 
     // The first visible item with a caption under the point (window coordinates), or none.
     TMenuBtn* ItemAt(POINT framePoint) const;
+    // The maximised MDI child's icon or the item under the point, or none.
+    TNCObject* ObjectAt(POINT framePoint) const;
+    // The icon object of the band (visible only on an MDI frame whose active child is maximised).
+    TMdiChildIcon& ChildIcon() const { return *childIcon_; }
+    // Opens the maximised child's system menu under its icon; false when there is none.
+    bool OpenChildSystemMenu();
     // The item Alt alone opens: the first enabled, visible one, or none.
     TMenuBtn* FirstItem() const;
     // The first enabled, visible item with that accelerator, or none.
@@ -95,6 +109,7 @@ private:
 
     TWinSkinForm& form_;
     std::vector<std::unique_ptr<TMenuBtn>> items_;
+    std::unique_ptr<TMdiChildIcon> childIcon_;
     TMenu* framework_ = nullptr;
     HMENU menuHandle_ = nullptr;
     RECT barRect_{};

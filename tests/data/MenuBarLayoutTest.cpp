@@ -44,6 +44,26 @@ TEST(MenuBarLayout, ItemsLieSideBySideAndSkipInvisibleOnes) {
     EXPECT_TRUE(LayoutMenuBar(TRect(4, 30, 4, 50), items, TMenuBarLook{})[0].IsEmpty());
 }
 
+TEST(MenuBarLayout, AMaximisedChildsIconLeadsTheBandAndTheItemsFollowIt) {
+    const TRect band(4, 30, 404, 50);
+    const std::vector<TMenuBarEntry> items = {{L"&File", 20}, {L"&Edit", 22}};
+    struct Case {
+        const char* what;
+        TMenuBarLook look;
+        TRect icon, first;
+    } cases[] = {
+        {"no icon", {false, 0, 0, false, 0}, TRect(), TRect(10, 30, 40, 49)},
+        {"icon, no image", {false, 0, 0, false, 20}, TRect(10, 32, 30, 48), TRect(30, 30, 60, 49)},
+        {"icon after the image's margin", {true, 30, 40, false, 20}, TRect(38, 32, 58, 48), TRect(58, 30, 88, 49)},
+        {"icon, right to left", {true, 10, 16, true, 20}, TRect(360, 32, 380, 48), TRect(330, 30, 360, 49)},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(MenuBarIconRect(band, c.look, 16), c.icon) << c.what;
+        EXPECT_EQ(LayoutMenuBar(band, items, c.look)[0], c.first) << c.what;
+    }
+    EXPECT_TRUE(MenuBarIconRect(TRect(4, 30, 4, 50), TMenuBarLook{false, 0, 0, false, 20}, 16).IsEmpty());
+}
+
 TEST(MenuBarLayout, PointsPickTheItemUnderThemButNeverAnEmptyCaption) {
     const std::vector<TMenuBarEntry> items = {{L"&File", 20}, {L"", 0}, {L"&Edit", 22}};
     const std::vector<TRect> bounds = {TRect(10, 30, 40, 49), TRect(40, 30, 60, 49), TRect(60, 30, 92, 49)};

@@ -2,7 +2,8 @@
 // MDI options: the frame finds its client and takes the client's scroll bars away unless the
 // skin keeps them; children get the skin's frame unless the skin keeps the system's; a maximised
 // child hides its frame, puts its buttons into the frame's menu band and switches the maximised
-// mode on, a restored one gets its skinned frame back; each child's detach gives back its size.
+// mode on, its icon leads the band and opens its system menu, a restored one gets its skinned
+// frame back; each child's detach gives back its size.
 // The client's sunken edge is drawn in the skin's colours while the frame is skinned, and a
 // control made in a child after the child showed is skinned by the posted activation.
 #include <gtest/gtest.h>
@@ -19,6 +20,7 @@
 #include "skin/data/SkinData.h"
 #include "skin/data/SystemInfo.h"
 #include "skin/form/WinSkinForm.h"
+#include "skin/form/WinSkinMenu.h"
 #include "skin/package/SkinStore.h"
 #include "tests/form/FormTestKit.h"
 #include "tests/support/ApplicationTest.h"
@@ -81,6 +83,14 @@ COLORREF PixelOf(HWND wnd, int x, int y) {
     const COLORREF pixel = GetPixel(dc, x, y);
     ReleaseDC(wnd, dc);
     return pixel;
+}
+
+// Counts the popup menus shown and ends the menu loop.
+int popupsSeen = 0;
+void CALLBACK CountAndEndMenu(HWND, UINT, UINT_PTR, DWORD) {
+    for (HWND popup = FindWindowW(L"#32768", nullptr); popup; popup = FindWindowExW(nullptr, popup, L"#32768", nullptr))
+        if (IsWindowVisible(popup)) ++popupsSeen;
+    EndMenu();
 }
 
 const TWinSysButton* BandButton(const TWinSkinForm& frame, int action) {
@@ -223,6 +233,25 @@ TEST_F(MdiSkinTest, FrameAndChildrenFollowTheSkinsMdiOptions) {
         }
         EXPECT_EQ(0, SendMessageW(mdiClient, SKM_MDIREFRESH, reinterpret_cast<WPARAM>(child), 0));
 
+        // The child's icon leads the band, ahead of the frame's items; it opens the child's
+        // system menu, the skinned copy when the child is skinned.
+        RedrawWindow(frame_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+        const TMdiChildIcon& icon = frame.MenuBar()->ChildIcon();
+        EXPECT_TRUE(icon.Visible);
+        EXPECT_EQ(child, icon.Child);
+        EXPECT_GE(icon.Bounds.Top, frame.Metrics().TitleHeight);
+        EXPECT_LE(icon.Bounds.Right, frame.MenuBar()->Item(0)->Bounds.Left);
+        const POINT onIcon{(icon.Bounds.Left + icon.Bounds.Right) / 2, (icon.Bounds.Top + icon.Bounds.Bottom) / 2};
+        EXPECT_EQ(&icon, frame.FindObject(onIcon));
+        popupsSeen = 0;
+        const UINT_PTR timer = SetTimer(nullptr, 0, 300, CountAndEndMenu);
+        EXPECT_TRUE(frame.MenuBar()->OpenChildSystemMenu());
+        KillTimer(nullptr, timer);
+        EXPECT_EQ(1, popupsSeen);
+        if (c.childFrameSkinned) {
+            EXPECT_NE(nullptr, skinner.SystemMenuCopy());
+        }
+
         // Restored: the skinned frame again, the band's buttons hidden, the mode off.
         SendMessageW(mdiClient, WM_MDIRESTORE, reinterpret_cast<WPARAM>(child), 0);
         EXPECT_FALSE(IsZoomed(child));
@@ -231,6 +260,9 @@ TEST_F(MdiSkinTest, FrameAndChildrenFollowTheSkinsMdiOptions) {
         EXPECT_TRUE(SameRect(c.childFrameSkinned ? skinFrame : systemFrame, FrameOf(child)));
         frame.LayoutButtons(window.right - window.left);
         EXPECT_FALSE(BandButton(frame, caMdiClose)->Visible);
+        RedrawWindow(frame_, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_UPDATENOW);
+        EXPECT_FALSE(frame.MenuBar()->ChildIcon().Visible);
+        EXPECT_FALSE(frame.MenuBar()->OpenChildSystemMenu());
 
         // Detached: the system's frame around the same client.
         skinner.Detach();

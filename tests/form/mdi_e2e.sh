@@ -5,7 +5,8 @@
 # the children's frames and controls) is in the system's colours, shown normal, maximised, tiled,
 # cascaded and after a switch to the next skin from the Skin menu with children open; a
 # double click on a child's title maximises it, its frame goes out of sight and its buttons come
-# into the frame's menu band, where restore gives it its skinned frame back and close closes it;
+# into the frame's menu band, where restore gives it its skinned frame back and close closes it,
+# and its icon at the band's start opens its system menu, drawn from the skin, whose Close closes it;
 # File > New child makes children, Window > Tile and Cascade place them; File > Close child closes
 # them one by one, and after each close no form skinner is left over (the frame keeps its one).
 # usage: tests/form/mdi_e2e.sh <build>/bin/SkinGallery.exe [SKIN...]   (default: all five)
@@ -85,6 +86,8 @@ band_end_differences() {
   compare -metric AE "$E2E_OUT/band1.png" "$E2E_OUT/band2.png" null: 2>&1 | cut -d' ' -f1 || true
 }
 skinners_are() { answers "$1" "${F[@]}" $SKINNERS; }
+popups() { tw_driver list --class '#32768' --timeout 0 2>/dev/null | cut -d' ' -f1 || true; }
+popup_shown() { [ -n "$(popups)" ]; }
 shot() {
   tw_shot "$SHOTS/skin$skin-$1.png"
   echo "$SHOTS/skin$skin-$1.png"
@@ -163,8 +166,17 @@ for skin in "${skins[@]}"; do
   title_dblclick "$active"
   settled maximised "$active" || e2e_fail "skin $skin: the second maximise did not happen"
   settled eval '[ "$(answer "${F[@]}" $BAND_BUTTON 9)" != -1 ]' || e2e_fail "skin $skin: no buttons in the band"
-  band_click 9
-  settled count_is 1 || e2e_fail "skin $skin: the band's close button did not close the child"
+  # This one closes from its system menu, opened from its icon at the band's start.
+  band_click 3
+  settled popup_shown || e2e_fail "skin $skin: the child's icon in the band opened no menu"
+  popup=$(popups | head -1)
+  settled answers 1 --hwnd "$popup" $SKM_QUERY || e2e_fail "skin $skin: the child's system menu is not skinned"
+  sleep 0.4
+  png=$(shot child-system-menu)
+  e2e_expect "skin $skin: system colours in the child's system menu" 0 \
+    "$(tw_signature_pixels "$png" "$(field window "$(tw_driver rects --hwnd "$popup")" | awk -F'[,x]' '{ print $3 "x" $4 "+" $1 "+" $2 }')")"
+  tw_xkeys c
+  settled count_is 1 || e2e_fail "skin $skin: Close in the child's system menu did not close it"
   settled skinners_are 2 || e2e_fail "skin $skin: $(answer "${F[@]}" $SKINNERS) form skinners with one child"
   settled maximised "${kids[1]}" || e2e_fail "skin $skin: the remaining child did not come up maximised"
   settled eval '[ "$(answer "${F[@]}" $BAND_BUTTON 9)" != -1 ]' || e2e_fail "skin $skin: no buttons for the next child"

@@ -11,6 +11,7 @@
 #include "skin/data/SkinData.h"
 #include "skin/form/SkinCaption.h"
 #include "skin/form/WinSkinForm.h"
+#include "skin/form/WinSkinMenu.h"
 #include "skin/manage/FormSkinningWin.h"
 #include "skin/manage/SkinManage.h"
 #include "skin/package/SkinStore.h"
@@ -88,10 +89,15 @@ LRESULT BandButtonCentre(HWND frame, int action) {
     TWinFormSkinning* skinning = PlatformSkinning();
     TWinSkinForm* skinner = skinning ? skinning->FindFormSkinner(frame) : nullptr;
     if (!skinner || !skinner->ActiveMdiChildMaximised()) return -1;
+    const auto centre = [](const TRect& b) { return MAKELONG((b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2); };
+    // The system-menu action stands for the child's icon at the band's start.
+    if (action == caSystemMenu) {
+        const TMdiChildIcon* icon = skinner->MenuBar() ? &skinner->MenuBar()->ChildIcon() : nullptr;
+        return icon && icon->Visible ? centre(icon->Bounds) : -1;
+    }
     for (const auto& button : skinner->Buttons()) {
         if (button->Action() != action || !button->Visible || button->Skin.Visibility != kMenuBandVisibility) continue;
-        const TRect& b = button->Bounds;
-        return MAKELONG((b.Left + b.Right) / 2, (b.Top + b.Bottom) / 2);
+        return centre(button->Bounds);
     }
     return -1;
 }

@@ -29,7 +29,8 @@ constexpr UINT WM_GALLERY_MDI_NEW_CHILD = WM_APP + 0x4E;
 // The number of children.
 constexpr UINT WM_GALLERY_MDI_CHILDREN = WM_APP + 0x4F;
 // The centre of the menu band's button with the action in wParam (7 minimise, 8 restore, 9 close
-// the maximised child), MAKELONG(x, y) in window coordinates; -1 while it is not shown.
+// the maximised child, 3 its system-menu icon), MAKELONG(x, y) in window coordinates; -1 while it
+// is not shown.
 constexpr UINT WM_GALLERY_MDI_BAND_BUTTON = WM_APP + 0x50;
 
 class TFrmGalleryMdi : public TMDIForm {
