@@ -61,6 +61,10 @@ void TFrmMain::FormCreate(TObject*) {
     DosCommand1->SetName("DosCommand1");
     DosCommand2 = new TDosCommand(this);
     DosCommand2->SetName("DosCommand2");
+    // Both tools need no console: they write to the pipes they are given and run their own
+    // FFmpeg without one. A console each would cost a console host per file.
+    DosCommand1->SetConsole(ccNone);
+    DosCommand2->SetConsole(ccNone);
     DosCommand1->OnNewLine = [this](TObject* s, const std::string& line, TOutputType type) {
         DosCommand1NewLine(s, line, static_cast<int>(type));
     };

@@ -81,6 +81,7 @@ void TDosCommand::Execute() {
     settings.OnNewLine = OnNewLine;
     settings.OnTerminated = OnTerminated;
     settings.Priority = priority_;
+    settings.Console = console_;
     settings.Job = job_.get();
     try {
         thread_ = std::make_unique<TDosThread>(std::move(settings));

@@ -8,6 +8,7 @@
 
 #include "framework/core/Component.h"
 #include "framework/core/StringList.h"
+#include "process/ChildConsole.h"
 #include "process/DosErrors.h"
 #include "process/LineStore.h"
 #include "process/OutputType.h"
@@ -54,6 +55,9 @@ public:
     // Process priority class given at creation.
     unsigned Priority() const { return priority_; }
 
+    TChildConsole Console() const { return console_; }
+    void SetConsole(TChildConsole console) { console_ = console; }
+
     // Starts a run of CommandLine; EDosCommand "No Commandline to execute" when it is empty.
     // A previous run not yet stopped is stopped first.
     void Execute();
@@ -91,6 +95,7 @@ private:
     int maxTimeAfterBeginning_ = 0;
     int maxTimeAfterLastOutput_ = 0;
     unsigned priority_ = 0x20;
+    TChildConsole console_ = ccOwn;
 
     TLineStore lines_;
     mutable std::mutex errorLock_;

@@ -195,9 +195,11 @@ void TDosThread::ReadUntilEnd() {
     si.lpAttributeList = inherit.Get();
 
     // A console of its own without a window: the console host then makes no window at all,
-    // which here costs a launch far less than a new console kept hidden. The show state stays
-    // hidden for a child that opens windows of its own.
-    DWORD flags = settings_.Priority | CREATE_NO_WINDOW | CREATE_SUSPENDED;
+    // which here costs a launch far less than a new console kept hidden. A child that needs no
+    // console goes without one and without its host. The show state stays hidden for a child
+    // that opens windows of its own.
+    const DWORD console = settings_.Console == ccNone ? DETACHED_PROCESS : CREATE_NO_WINDOW;
+    DWORD flags = settings_.Priority | console | CREATE_SUSPENDED;
     if (si.lpAttributeList) flags |= EXTENDED_STARTUPINFO_PRESENT;
     std::vector<wchar_t> commandLine(settings_.CommandLine.begin(), settings_.CommandLine.end());
     commandLine.push_back(L'\0');  // CreateProcessW may write into it

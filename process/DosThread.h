@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "framework/win/Handles.h"
+#include "process/ChildConsole.h"
 #include "process/LineSplitter.h"
 #include "process/LineStore.h"
 #include "process/OutputType.h"
@@ -31,6 +32,7 @@ struct TDosRunSettings {
     TNewLineEvent OnNewLine;
     TNotifyEvent OnTerminated;
     unsigned Priority = 0x20;
+    TChildConsole Console = ccOwn;
     const TProcessJob* Job = nullptr;  // owned by the runner, outlives the thread
 };
 

@@ -22,8 +22,9 @@ using Clock = std::chrono::steady_clock;
 using Lines = std::vector<std::string>;
 
 // Runs the child with args to its end and gives its lines.
-Lines RunChild(const std::wstring& args, TEventLog* log = nullptr) {
+Lines RunChild(const std::wstring& args, TEventLog* log = nullptr, TChildConsole console = ccOwn) {
     TDosCommand dos(nullptr);
+    dos.SetConsole(console);
     if (log) log->Attach(dos);
     dos.SetCommandLine(ChildCommand(args));
     dos.Execute();
@@ -90,8 +91,10 @@ TEST(DosCommand, LineEndsNulBytesAndStderr) {
 
 // The child's console is its own (nobody else is attached to it, though this test program has
 // a console it could have inherited) and has no window at all, not even a hidden one.
-TEST(DosCommand, TheChildHasAConsoleOfItsOwnWithoutAWindow) {
+TEST(DosCommand, TheChildHasAConsoleOfItsOwnWithoutAWindowOrNoneWhenItNeedsNone) {
     EXPECT_EQ(RunChild(L"console"), (Lines{"console processes=1 window=0"}));
+    // Its output still comes through the pipe.
+    EXPECT_EQ(RunChild(L"console out a\\nb", nullptr, ccNone), (Lines{"console processes=0 window=0", "a", "b"}));
 }
 
 TEST(DosCommand, EmptyCommandLineRaisesAndLeavesIsRunningAlone) {
