@@ -97,7 +97,7 @@ bool ChildProcess::Start(const std::string& program, const std::vector<std::stri
     std::wstring application = tw::WideFromUtf8(program);
     DWORD flags = CREATE_SUSPENDED | CREATE_UNICODE_ENVIRONMENT;
     if (startup.lpAttributeList) flags |= EXTENDED_STARTUPINFO_PRESENT;
-    // With a console (the converter gives us a windowless one) the child shares it. Without one the
+    // With a console the child shares it. Without one (the converter starts us without) the
     // child would open a visible console window; it needs none, its standard handles are given,
     // so it runs without a console (cheaper than a windowless console of its own).
     DWORD consoleProcess = 0;
