@@ -1,6 +1,7 @@
 // The menu bar's hold on menus under Wine: entries made owner-drawn for a popup get their own
-// types back, and the frame-painting switch held off while a form changes its menu comes back
-// on when an exception passes through the change.
+// types back, the frame-painting switch held off while a form changes its menu comes back on
+// when an exception passes through the change, and a window that goes, skinner and all, while
+// its menu is open is not touched once the menu has returned.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -13,9 +14,11 @@
 #include "skin/data/SkinData.h"
 #include "skin/form/OwnerDrawSwitch.h"
 #include "skin/form/WinSkinForm.h"
+#include "skin/form/WinSkinMenu.h"
 #include "skin/package/SkinStore.h"
 #include "tests/form/FormTestKit.h"
 #include "tests/support/ApplicationTest.h"
+#include "tests/support/FreedMemoryWatch.h"
 
 namespace tw {
 namespace {
@@ -98,6 +101,63 @@ TEST_F(MenuBarTest, TheFramePaintingSwitchComesBackAfterAFailedMenuChange) {
     form.throwOnChange = false;
     skinner.Detach();
     form.SetMenu(nullptr);
+}
+
+// A window whose skinner goes with it while its menu is open, as a form freed by a message that
+// arrives meanwhile (a timer of its own, a posted command) goes.
+struct TGoneWhileOpen {
+    HWND window = nullptr;
+    TWinSkinForm* skinner = nullptr;
+    bool gone = false;
+};
+TGoneWhileOpen goneWhileOpen;
+
+void CALLBACK DestroyWhileOpen(HWND, UINT, UINT_PTR timer, DWORD) {
+    KillTimer(nullptr, timer);
+    TGoneWhileOpen& g = goneWhileOpen;
+    if (!FindWindowW(L"#32768", nullptr)) return;  // the menu is not open: nothing is shown
+    DestroyWindow(g.window);
+    delete g.skinner;
+    g.gone = true;
+    EndMenu();
+}
+
+LRESULT CALLBACK PlainProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    return DefWindowProcW(wnd, msg, wParam, lParam);
+}
+
+TEST_F(MenuBarTest, AWindowGoneWithItsSkinnerWhileItsMenuIsOpenIsNotTouchedAfterwards) {
+    TSkinStore store(nullptr);
+    LoadBuiltInSkins(store);
+    TSkinData data(nullptr);
+    data.LoadFromStore(&store, 2);
+    HMENU menu = CreateMenu();
+    HMENU file = CreatePopupMenu();
+    AppendMenuW(file, MF_STRING, 100, L"&Open");
+    AppendMenuW(menu, MF_POPUP, reinterpret_cast<UINT_PTR>(file), L"&File");
+    TGoneWhileOpen& g = goneWhileOpen;
+    g = TGoneWhileOpen{};
+    g.window = CreateWindowExW(0, TestWindowClass(L"TwMenuGoneTest", PlainProc), L"menu",
+                               WS_OVERLAPPEDWINDOW | WS_VISIBLE, 40, 40, 400, 300, nullptr, menu,
+                               GetModuleHandleW(nullptr), nullptr);
+    ASSERT_NE(nullptr, g.window);
+    TRecordingHost host;
+    g.skinner = new TWinSkinForm(g.window, &host);
+    g.skinner->AttachToWindow(&data);
+    g.skinner->ActivateNow();
+    TWinSkinMenu* bar = g.skinner->MenuBar();
+    ASSERT_NE(nullptr, bar);
+    ASSERT_EQ(1, bar->Count());
+    SetTimer(nullptr, 0, 300, DestroyWhileOpen);
+    {
+        TFreedMemoryWatch watch;
+        bar->OpenMenu(bar->Item(0));
+        ASSERT_TRUE(g.gone) << "the menu never opened";
+        EXPECT_GT(watch.Kept(), 0u);  // the skinner and its bar went while the menu was open
+        EXPECT_EQ(0u, watch.Overwritten());
+    }
+    EXPECT_FALSE(IsWindow(g.window));
+    EXPECT_EQ(-1, TWinSkinMenu::OpenIndex());
 }
 
 }  // namespace
