@@ -1,5 +1,6 @@
 #include "framework/win/StdCtrls.h"
 
+#include "framework/win/FitText.h"
 #include "framework/win/Handles.h"
 
 namespace tw {
@@ -10,15 +11,15 @@ void DrawControlText(HDC dc, TFont& font, bool enabled, const std::wstring& text
     int oldMode = SetBkMode(dc, TRANSPARENT);
     if (enabled) {
         SetTextColor(dc, ColorToRGB(font.Color()));
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
+        DrawFitText(dc, text, rect, format);
     } else {
         // Disabled text: the classic engraved look, highlight under shadow.
         RECT shifted = rect;
         OffsetRect(&shifted, 1, 1);
         SetTextColor(dc, edgeColours ? edgeColours->Light : GetSysColor(COLOR_BTNHIGHLIGHT));
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &shifted, format);
+        DrawFitText(dc, text, shifted, format);
         SetTextColor(dc, edgeColours ? edgeColours->Shadow : GetSysColor(COLOR_BTNSHADOW));
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &rect, format);
+        DrawFitText(dc, text, rect, format);
     }
     SetBkMode(dc, oldMode);
 }

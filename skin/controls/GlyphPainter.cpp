@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "framework/core/ClassInfo.h"
+#include "framework/win/FitText.h"
 #include "framework/win/GlyphBitmap.h"
 #include "framework/win/Handles.h"
 #include "framework/win/ImageList.h"
@@ -131,7 +132,7 @@ POINT DrawGlyphAndCaption(HDC dc, const RECT& client, const TGlyphSource& source
     if (!text.empty()) {
         const TRect box = GlyphTextBox(clientSize, glyph, source.Side);
         RECT measured{0, 0, std::max(0, box.Right - box.Left), std::max(0, box.Bottom - box.Top)};
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured, DT_CALCRECT | DT_WORDBREAK);
+        DrawFitText(dc, text, measured, DT_CALCRECT | DT_WORDBREAK);
         textSize = TSize2{measured.right - measured.left, measured.bottom - measured.top};
     }
 
@@ -169,7 +170,7 @@ POINT DrawGlyphAndCaption(HDC dc, const RECT& client, const TGlyphSource& source
                client.top + at.TextY + textSize.Height};
         const int oldMode = SetBkMode(dc, TRANSPARENT);
         const COLORREF oldColour = SetTextColor(dc, face.TextColour);
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, format);
+        DrawFitText(dc, text, r, format);
         SetTextColor(dc, oldColour);
         SetBkMode(dc, oldMode);
         if (face.FocusRect) {

@@ -3,6 +3,7 @@
 #include <cwctype>
 
 #include "framework/win/Control.h"
+#include "framework/win/FitText.h"
 #include "skin/controls/ButtonFrame.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinObjects.h"
@@ -198,12 +199,12 @@ void TSkinButton::DrawCaption(HDC dc, const RECT& rect, const std::wstring& sour
     const int oldMode = SetBkMode(dc, TRANSPARENT);
     const UINT format = DT_CENTER | DT_WORDBREAK | DT_EXPANDTABS;
     RECT measured = work;
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &measured, format | DT_CALCRECT | DT_NOCLIP);
+    DrawFitText(dc, text, measured, format | DT_CALCRECT | DT_NOCLIP);
     const int textWidth = measured.right - measured.left, textHeight = measured.bottom - measured.top;
     work = RECT{0, 0, textWidth, textHeight};
     OffsetRect(&work, rect.left + (rect.right - rect.left - textWidth) / 2,
                rect.top + (rect.bottom - rect.top - textHeight) / 2 - 1);
-    DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &work, TextFormat(format));
+    DrawFitText(dc, text, work, TextFormat(format));
     SetBkMode(dc, oldMode);
     if (focused && !InSet(skinData_->Options, xoNoFocusRect)) {
         InflateRect(&work, 2, 2);

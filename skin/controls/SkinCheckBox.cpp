@@ -2,6 +2,7 @@
 
 #include "framework/core/PropertyText.h"
 #include "framework/win/Control.h"
+#include "framework/win/FitText.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinObjects.h"
 #include "skin/data/SystemInfo.h"
@@ -175,7 +176,7 @@ void TSkinCheckMark::DrawCaption(HDC dc, const RECT& textRect, UINT format) {
     SetBkMode(dc, TRANSPARENT);
     const UINT drawFormat = format | DT_WORDBREAK | DT_EXPANDTABS;
     RECT measured = textRect;
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &measured, drawFormat | DT_CALCRECT | DT_NOCLIP);
+    DrawFitText(dc, caption, measured, drawFormat | DT_CALCRECT | DT_NOCLIP);
     RECT at = textRect;
     OffsetRect(&at, 0, ((textRect.bottom - textRect.top) - (measured.bottom - measured.top)) / 2);
     if (Focused() && !caption.empty() && !InSet(skinData_->Options, xoNoFocusRect)) {
@@ -185,7 +186,7 @@ void TSkinCheckMark::DrawCaption(HDC dc, const RECT& textRect, UINT format) {
         InflateRect(&focus, 1, 1);
         DrawFocusRect(dc, &focus);
     }
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &at, drawFormat);
+    DrawFitText(dc, caption, at, drawFormat);
     RestoreDC(dc, savedDC);
 }
 

@@ -1,6 +1,7 @@
 #include "skin/controls/SkinGroupBox.h"
 
 #include "framework/win/Control.h"
+#include "framework/win/FitText.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SystemInfo.h"
 #include "skin/form/BitmapDC.h"
@@ -31,8 +32,8 @@ void TSkinGroupBox::DrawSkin(HDC dc, const RECT& rect) {
         const std::wstring text = CaptionText();
         if (!text.empty()) {
             // The caption sits on the line, on the face, as a group box's caption does.
-            SIZE extent{};
-            GetTextExtentPoint32W(b, text.c_str(), static_cast<int>(text.size()), &extent);
+            const UINT format = TextFormat(DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS);
+            const SIZE extent = MeasureFitText(b, text, 0, format);
             const bool right = (GetWindowLongPtrW(Handle(), GWL_EXSTYLE) & WS_EX_RIGHT) != 0;
             RECT box = right ? RECT{width - 8 - extent.cx - 4, 0, width - 8, tm.tmHeight}
                              : RECT{8, 0, 8 + extent.cx + 4, tm.tmHeight};
@@ -42,8 +43,7 @@ void TSkinGroupBox::DrawSkin(HDC dc, const RECT& rect) {
             const bool enabled = control_->EffectivelyEnabled();
             SetTextColor(
                 b, ColorToRGB(enabled ? control_->Font().Color() : ResolveColor(skinData_->Colours.ButtonShadow)));
-            DrawTextW(b, text.c_str(), static_cast<int>(text.size()), &box,
-                      TextFormat(DT_SINGLELINE | DT_NOPREFIX | DT_EXPANDTABS | (right ? DT_RIGHT : DT_LEFT)));
+            DrawFitText(b, text, box, format | (right ? DT_RIGHT : DT_LEFT));
         }
         control_->PaintWindowlessChildren(b);
     });

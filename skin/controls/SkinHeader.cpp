@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "framework/win/FitText.h"
 #include "framework/win/Graphics.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinObjects.h"
@@ -61,7 +62,7 @@ void TSkinHeader::DrawItem(HDC dc, int index, const RECT& rect, HFONT font) {
         format |= DT_CENTER;
     const HGDIOBJ old = font ? SelectObject(dc, font) : nullptr;
     SetTextColor(dc, ColorToRGB(ResolveColor(skinData_->Colours.ButtonText)));
-    DrawTextW(dc, text, -1, &textRect, TextFormat(format));
+    DrawFitText(dc, text, textRect, TextFormat(format));
     if (old) SelectObject(dc, old);
 }
 

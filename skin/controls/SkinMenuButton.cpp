@@ -1,6 +1,7 @@
 #include "skin/controls/SkinMenuButton.h"
 
 #include "framework/win/Control.h"
+#include "framework/win/FitText.h"
 #include "skin/controls/ButtonFrame.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinObjects.h"
@@ -47,13 +48,13 @@ void TSkinMenuButton::DrawSkin(HDC dc, const RECT& rect) {
     RECT box{2, 2, width - kArrowWidth - 2, height - 2};
     if (!text.empty() && box.right > box.left) {
         RECT measured = box;
-        DrawTextW(b, text.c_str(), static_cast<int>(text.size()), &measured, DT_CALCRECT | DT_WORDBREAK);
+        DrawFitText(b, text, measured, DT_CALCRECT | DT_WORDBREAK);
         const int tw = measured.right - measured.left, th = measured.bottom - measured.top;
         const int x = (width - kArrowWidth - tw) / 2 + 2, y = (height - th + 1) / 2;
         RECT at{x, y, x + tw, y + th};
         const int oldMode = SetBkMode(b, TRANSPARENT);
         SetTextColor(b, rgb);
-        DrawTextW(b, text.c_str(), static_cast<int>(text.size()), &at, TextFormat(DT_WORDBREAK));
+        DrawFitText(b, text, at, TextFormat(DT_WORDBREAK));
         SetBkMode(b, oldMode);
         if (focused && !InSet(skinData_->Options, xoNoFocusRect)) {
             InflateRect(&at, 2, 2);

@@ -4,6 +4,7 @@
 
 #include <vector>
 
+#include "framework/win/FitText.h"
 #include "framework/win/Graphics.h"
 #include "framework/win/Handles.h"
 #include "framework/win/StatusBar.h"
@@ -53,8 +54,7 @@ void TSkinStatusBar::DrawSkin(HDC dc, const RECT& rect) {
         auto drawText = [&](const std::wstring& text, RECT box, UINT align) {
             InflateRect(&box, -2, 0);
             const std::wstring shown = text.empty() ? L" " : text;
-            DrawTextW(b, shown.c_str(), static_cast<int>(shown.size()), &box,
-                      TextFormat(DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | align));
+            DrawFitText(b, shown, box, TextFormat(DT_SINGLELINE | DT_VCENTER | DT_NOPREFIX | DT_END_ELLIPSIS | align));
         };
         auto* framework = dynamic_cast<TStatusBar*>(control_);
         const int parts = static_cast<int>(SendMessageW(bar, SB_GETPARTS, 0, 0));

@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "framework/win/Control.h"
+#include "framework/win/FitText.h"
 #include "framework/win/TabControls.h"
 #include "skin/data/BitmapRoutines.h"
 #include "skin/data/SkinData.h"
@@ -114,8 +115,7 @@ void TSkinTab::DrawCaption(HDC dc, const RECT& tab, const std::wstring& text, CO
     SetTextColor(dc, colour);
     if (side_ == TTabSide::Top || side_ == TTabSide::Bottom) {
         RECT r = tab;
-        DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r,
-                  TextFormat(DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX));
+        DrawFitText(dc, text, r, TextFormat(DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX));
         return;
     }
     // Turned captions: left tabs read bottom to top, right tabs top to bottom.

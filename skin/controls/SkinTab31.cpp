@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "framework/win/Control.h"
+#include "framework/win/FitText.h"
 #include "framework/win/Handles.h"
 #include "framework/win/TabSet.h"
 #include "skin/controls/SkinUpDown.h"
@@ -130,8 +131,7 @@ void TSkinTab31::DrawSkin(HDC dc, const RECT& rect) {
             SetTextColor(b, colour);
             const std::wstring& text = tabSet->Tabs()[static_cast<size_t>(tab->Index)];
             RECT textRect = r;
-            DrawTextW(b, text.c_str(), static_cast<int>(text.size()), &textRect,
-                      TextFormat(DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX));
+            DrawFitText(b, text, textRect, TextFormat(DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX));
         }
     }
     // The scroll arrows paint themselves: the copy leaves their place alone (and the caller's

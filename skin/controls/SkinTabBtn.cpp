@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "framework/win/Control.h"
+#include "framework/win/FitText.h"
 #include "skin/controls/TabButtonFrame.h"
 #include "skin/data/SkinData.h"
 #include "skin/data/SkinObjects.h"
@@ -72,7 +73,7 @@ void TSkinTabBtn::DrawSkin(HDC dc, const RECT& rect) {
             item.cchTextMax = 80;
             SendMessageW(window, TCM_GETITEMW, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
             if (frame == bfPressed) OffsetRect(&r, 1, 1);
-            DrawTextW(b, text, -1, &r, TextFormat(DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX));
+            DrawFitText(b, text, r, TextFormat(DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX));
             if (look.Selected && Focused()) {
                 RECT f = r;
                 InflateRect(&f, -3, -3);
