@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <iterator>
 
 #include "framework/win/Graphics.h"
 #include "skin/data/SkinData.h"
@@ -143,7 +144,36 @@ TScrollPart TWScrollbar::HitTest(POINT point) const {
 
 // ---------------------------------------------------------------- painting
 
+bool TWScrollbar::TShown::operator==(const TShown& o) const {
+    return Skin == o.Skin && EqualRect(&Bar, &o.Bar) && ThumbTop == o.ThumbTop && ThumbBottom == o.ThumbBottom &&
+           std::equal(std::begin(States), std::end(States), std::begin(o.States)) && HotPart == o.HotPart &&
+           Tracking == o.Tracking;
+}
+
+bool TWScrollbar::Shows(TShown& shown) const {
+    SCROLLBARINFO info;
+    if (!BarInfo(info)) return false;
+    shown.Skin = host_.PanelSkin();
+    shown.Bar = info.rcScrollBar;
+    shown.ThumbTop = info.xyThumbTop;
+    shown.ThumbBottom = info.xyThumbBottom;
+    std::copy(std::begin(info.rgstate), std::end(info.rgstate), std::begin(shown.States));
+    shown.HotPart = hotPart_;
+    shown.Tracking = tracking_;
+    return true;
+}
+
+void TWScrollbar::Refresh() {
+    TShown now;
+    // A dragged thumb follows the mouse, not the bar.
+    if (drawn_ && !tracking_ && Shows(now) && now == lastDrawn_) return;
+    Invalidate();
+}
+
 void TWScrollbar::Draw(HDC dc) {
+    drawn_ = false;
+    TShown shown;
+    const bool known = Shows(shown);
     const TSkinData* data = host_.PanelSkin();
     if (!dc || !data || !HasImage(data->Scrollbar.get())) return;
     SCROLLBARINFO info;
@@ -205,6 +235,8 @@ void TWScrollbar::Draw(HDC dc) {
             DrawCell(b, AlongAxis(vertical_, grip, grip + cell, cell), strip, GripFrame(vertical_, hot, tracking_));
     }
     BitBlt(dc, 0, 0, width, height, b, 0, 0, SRCCOPY);
+    drawn_ = known;
+    lastDrawn_ = shown;
 }
 
 // ---------------------------------------------------------------- messages

@@ -39,6 +39,10 @@ public:
     void HideBar();
     // Shows the part the system operates (a scroll request code; the end code clears it).
     void SetHotPart(int part);
+    // Repaints once what the bar shows has changed since the panel last drew it (the target
+    // scrolled, was enabled or disabled, the skin changed); the target's own repaints, a row
+    // at a time, leave an unchanged bar alone.
+    void Refresh();
 
     bool Vertical() const { return vertical_; }
     bool Tracking() const { return tracking_; }
@@ -54,6 +58,18 @@ protected:
     LRESULT Message(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // What a drawing of the bar depends on.
+    struct TShown {
+        const TSkinData* Skin = nullptr;
+        RECT Bar{};
+        int ThumbTop = 0, ThumbBottom = 0;
+        DWORD States[CCHILDREN_SCROLLBAR + 1]{};
+        int HotPart = 0;
+        bool Tracking = false;
+        bool operator==(const TShown& other) const;
+    };
+    // Nothing when the system tells nothing of the bar.
+    bool Shows(TShown& shown) const;
     bool BarInfo(SCROLLBARINFO& info) const;
     // A scroll bar control tells no bar information: it is worked out from its scroll state.
     bool ControlBarInfo(SCROLLBARINFO& info) const;
@@ -73,6 +89,8 @@ private:
     POINT pressPoint_{};
     int thumbStartAtPress_ = 0;
     int thumbLengthAtPress_ = 0;
+    bool drawn_ = false;
+    TShown lastDrawn_;
     // Shared with a press on the stack: false once the panel is gone.
     std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);
 };

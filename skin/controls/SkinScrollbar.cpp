@@ -101,7 +101,7 @@ void TScrolledSkinner::DrawSkin(HDC dc, const RECT& /*rect*/) {
     const LONG_PTR style = GetWindowLongPtrW(Handle(), GWL_STYLE);
     for (TWScrollbar* panel : {horizontal_.get(), vertical_.get()}) {
         if (!panel) continue;
-        if (panel->Shown()) panel->Invalidate();
+        if (panel->Shown()) panel->Refresh();
         else if (style & (panel->Vertical() ? WS_VSCROLL : WS_HSCROLL))
             panel->Place();
     }

@@ -1,10 +1,10 @@
 // Skinned scroll bars on real windows under Wine: a framework form's long list view (set up as
 // the main window's) gets panels exactly over the system's bars, right above the list, that hide
 // and show with it, light the part the system operates and follow the list through a re-creation;
-// its header is skinned and lights the column under the mouse. No panel outlives its window,
-// whether or not its skinner has gone yet; a skin switch in the middle of the system's
-// scroll-drag loop frees the skinner and its panels under the press that started the loop; and
-// the process's GDI and USER objects stay flat over 200 skin switches with the list present.
+// its header is skinned and lights the column under the mouse, a row repaint leaves the bars
+// alone. No panel outlives its window, whether or not its skinner has gone yet; a skin switch in the middle of the
+// system's scroll-drag loop frees the skinner and its panels under the press that started the loop; and the process's
+// GDI and USER objects stay flat over 200 skin switches with the list present.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -236,6 +236,20 @@ TEST_F(ScrollSkinnerTest, PanelsLieOverTheListsBarsFollowItAndItsHeaderIsSkinned
         EXPECT_EQ(spThumb, s->VerticalPanel()->HitTest(POINT{4, middle}));
         EXPECT_EQ(spFirstArrow, s->VerticalPanel()->HitTest(POINT{4, 1}));
         EXPECT_EQ(spTrackAfter, s->VerticalPanel()->HitTest(POINT{4, info.xyThumbBottom + 1}));
+    }
+    // A row repainted leaves the bars alone; a scroll that came by no scroll message repaints
+    // the bar whose thumb moved.
+    {
+        Pump();
+        HWND vertical = s->VerticalPanel()->Handle(), horizontal = s->HorizontalPanel()->Handle();
+        sample.list->RepaintRow(2);
+        UpdateWindow(list);
+        EXPECT_FALSE(GetUpdateRect(vertical, nullptr, FALSE)) << "a row repaint repainted the vertical bar";
+        EXPECT_FALSE(GetUpdateRect(horizontal, nullptr, FALSE)) << "a row repaint repainted the horizontal bar";
+        SendMessageW(list, LVM_ENSUREVISIBLE, 120, FALSE);
+        UpdateWindow(list);
+        EXPECT_TRUE(GetUpdateRect(vertical, nullptr, FALSE)) << "the vertical bar missed a scroll";
+        Pump();
     }
 
     // The header lights the column under the mouse, and nothing once the mouse leaves.
