@@ -37,13 +37,8 @@ TSliceOptions Frame(int frameCount, int frameIndex) {
 }
 
 TSliceOptions Slices(const TDataSkinObject& object, int frameIndex) {
-    TSliceOptions o = Frame(object.FrameCount, frameIndex);
-    o.Tile = object.Tile == 1;
-    o.LeftWidth = object.LeftWidth;
-    o.TopHeight = object.TopHeight;
-    o.RightWidth = object.RightWidth;
-    o.BottomHeight = object.BottomHeight;
-    return o;
+    const TSliceOptions frame = Frame(object.FrameCount, frameIndex);
+    return SliceOptionsOf(object, frame.FrameCount, frame.FrameIndex);
 }
 
 constexpr DWORD kComboTypeMask = 0x0003;

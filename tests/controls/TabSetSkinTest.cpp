@@ -32,15 +32,8 @@ namespace {
 // its size, magenta showing the face where the strip is transparent.
 int DifferingPixels(const TGlyphBitmap& picture, const TSkinData& data, int frame) {
     const TDataSkinBorder& tabs = *data.Tabs;
-    TSliceOptions o;
-    o.FrameCount = 5;
-    o.FrameIndex = frame;
-    o.Tile = tabs.Tile == 1;
-    o.LeftWidth = tabs.LeftWidth;
-    o.TopHeight = tabs.TopHeight;
-    o.RightWidth = tabs.RightWidth;
-    o.BottomHeight = tabs.BottomHeight;
-    const TBitmap expected = ComposeNineSlice(picture.Width(), picture.Height(), tabs.Image, o);
+    const TBitmap expected = ComposeNineSlice(picture.Width(), picture.Height(), tabs.Image,
+                                              SliceOptionsOf(tabs, 5, frame));
     const COLORREF face = ColorToRGB(ResolveColor(data.Colours.ButtonFace));
     const TMemoryDC dc = CompatibleDC(nullptr);
     const TSelection select = Select(dc.Get(), picture.Handle());
