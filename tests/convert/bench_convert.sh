@@ -6,7 +6,8 @@
 # back); the direct runs go through one batch file under the same Wine, less the cost of starting
 # cmd itself. The two kinds of run take turns (program first in odd rounds, direct first in even
 # ones), so that a change in the machine's load falls on both alike; the figures are the median
-# of the rounds' ratios and CPU shares, with each round's own. During the program's runs its
+# of the rounds' ratios and CPU shares, with each round's own, and the ratio of the quickest
+# round of each kind. During the program's runs its
 # threads are sampled, to tell where its CPU goes: the UI thread, the runner's reader threads
 # (one per job) and Wine's own. Then, with the stand-in tool as encoder, where the program's
 # time goes: waiting on a silent encoder, each job's own cost, and the launch of one console
@@ -152,13 +153,18 @@ ratio_median=$(printf '%s\n' "${results[@]}" | awk '{ printf "%.4f\n", $1 / $2 }
 share_median=$(printf '%s\n' "${results[@]}" | awk -v hz="$hz" '{ printf "%.4f\n", 100 * ($3 / hz) / ($1 / 1000) }' | median)
 printf '%s\n' "${results[@]}" | awk -v hz="$hz" -v n="${#set_files[@]}" -v base="$cmd_base" -v rounds="$rounds" \
     -v rm="$ratio_median" -v sm="$share_median" '
-  { tp += $1; td += $2; tc += $3 }
+  { tp += $1; td += $2; tc += $3
+    if (NR == 1 || $1 < bp) bp = $1
+    if (NR == 1 || $2 < bd) bd = $2 }
   END {
     printf "set: %d files, %d rounds; cmd start-up taken off the direct runs: %d ms\n", n, rounds, base
     printf "median ratio program/direct: %.3f (goal <= 1.03); totals: program %.1f s, direct %.1f s, ratio %.3f\n",
            rm, tp / 1000, td / 1000, tp / td
     printf "median program CPU: %.2f%% of one core (goal < 1%%); all runs: %.2f s in %.1f s = %.2f%%, %.0f ms a run\n",
            sm, tc / hz, tp / 1000, 100 * (tc / hz) / (tp / 1000), 1000 * (tc / hz) / rounds
+    # Other work on the machine only ever lengthens a run: the quickest of each kind is the
+    # least disturbed.
+    printf "quickest rounds: program %.0f ms, direct %.0f ms, ratio %.3f\n", bp, bd, bp / bd
   }'
 # Per thread, over all rounds.
 { thread_table "$rounds"; printf '%s\n' "${results[@]}" | awk -v hz="$hz" '{ print "total", $1, $3 * 1e9 / hz }'; } | awk '
