@@ -7,10 +7,10 @@
 # cmd itself. The two kinds of run take turns (program first in odd rounds, direct first in even
 # ones), so that a change in the machine's load falls on both alike; the figures are the median
 # of the rounds' ratios and CPU shares, with each round's own, and the ratio of the quickest
-# round of each kind. During the program's runs its threads are sampled, to tell where its CPU goes: the UI thread, the runner's reader threads
-# (one per job) and Wine's own. Then, with the stand-in tool as encoder, where the program's
-# time goes: waiting on a silent encoder, each job's own cost, and the launch of one console
-# child with each console choice.
+# round of each kind. During the program's runs its threads are sampled, to tell where its CPU
+# goes: the UI thread, the runner's reader threads (one per job) and Wine's own. Then, with the
+# stand-in tool as encoder, where the program's time goes: waiting on a silent encoder, each
+# job's own cost, and the launch of one console child with each console choice.
 # usage: tests/convert/bench_convert.sh <build>/bin/Tarnwick.exe [ROUNDS]
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
