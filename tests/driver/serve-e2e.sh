@@ -8,13 +8,17 @@ set -euo pipefail
 e2e_init driver-serve "${1:?usage: serve-e2e.sh twdriver_target.exe}"
 W=(--class TwDriverTarget)
 
-# The framing as the server sees it: a blank, Chinese, a backslash and an empty argument; an
-# unknown command; the end.
-raw=$(printf '\x1fregion\x1f--hwnd\x1f0x1\x1f中 文\\x\n\x1fregion\x1f--hwnd\x1f0x1\x1f1,1\x1f\n\x1ffrobnicate\nquit\n' |
-  "$TW_WINE64" "$TW_BUILD/bin/twdriver.exe" --serve 2>/dev/null | od -An -c | tr -s ' \n' ' ')
-want=$(printf '%s\n' "twdriver serving" "2 0 44" "twdriver: region: a point is X,Y, not '中 文\\x'" \
-  "2 0 39" "twdriver: region: a point is X,Y, not ''" \
-  "2 0 50" "twdriver: unknown command frobnicate (see --help)" | od -An -c | tr -s ' \n' ' ')
+# The framing as the server sees it: a blank, Chinese, a backslash and an empty argument, an
+# unknown command, a line that is no request; answers counted in bytes.
+raw=$(printf '\x1fregion\x1f--hwnd\x1f0x1\x1f中 文\\x\n\x1fregion\x1f--hwnd\x1f0x1\x1f1,1\x1f\n\x1ffrobnicate\nno request\nquit\n' |
+  "$TW_WINE64" "$TW_BUILD/bin/twdriver.exe" --serve 2>/dev/null; echo .)
+want=$'twdriver serving\n'
+frame() { want+="$1 $(printf %s "$2" | wc -c) $(printf %s "$3" | wc -c)"$'\n'"$2$3"; }
+frame 2 "" "twdriver: region: a point is X,Y, not '中 文\x'"$'\n'
+frame 2 "" "twdriver: region: a point is X,Y, not ''"$'\n'
+frame 2 "" $'twdriver: unknown command frobnicate (see --help)\n'
+frame 2 "" $'twdriver: --serve: a request is its arguments, each after a 0x1F byte, then a line feed\n'
+want+=.
 e2e_expect "raw answers" "$want" "$raw"
 
 e2e_start
