@@ -4,6 +4,7 @@
 set -uo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/../wine/bench-lib.sh"
+export TW_DRIVER_SERVE=1
 
 passed=0 failed=0
 expect() {   # expect WHAT WANTED GOT

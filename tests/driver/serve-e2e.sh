@@ -4,6 +4,7 @@
 # usage: tests/driver/serve-e2e.sh <build>/tests/driver/twdriver_target.exe
 set -euo pipefail
 . "$(cd "$(dirname "$0")" && pwd)/../e2e/e2e-lib.sh"
+export TW_DRIVER_SERVE=1
 
 e2e_init driver-serve "${1:?usage: serve-e2e.sh twdriver_target.exe}"
 W=(--class TwDriverTarget)
