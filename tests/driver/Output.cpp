@@ -28,27 +28,43 @@ std::wstring FromUtf8(const std::string& text) {
 
 namespace {
 
-// WriteFile, not the C runtime: its text mode would re-encode in the ANSI code page.
+CapturedOutput* g_capture = nullptr;
+
 void WriteLine(DWORD which, const std::wstring& line) {
     std::string bytes = ToUtf8(line);
     bytes += '\n';
+    if (g_capture) {
+        (which == STD_OUTPUT_HANDLE ? g_capture->out : g_capture->err) += bytes;
+        return;
+    }
+    WriteAll(which, bytes);
+}
+
+}  // namespace
+
+CapturedOutput::CapturedOutput() : outer_(g_capture) { g_capture = this; }
+
+CapturedOutput::~CapturedOutput() { g_capture = outer_; }
+
+// WriteFile, not the C runtime: its text mode would re-encode in the ANSI code page, and
+// nothing waits in a buffer.
+bool WriteAll(unsigned long which, const std::string& bytes) {
     HANDLE h = GetStdHandle(which);
     if (h == nullptr || h == INVALID_HANDLE_VALUE) {
-        return;
+        return false;
     }
     const char* p = bytes.data();
     size_t left = bytes.size();
     while (left > 0) {
         DWORD written = 0;
         if (!WriteFile(h, p, static_cast<DWORD>(left), &written, nullptr) || written == 0) {
-            return;
+            return false;
         }
         p += written;
         left -= written;
     }
+    return true;
 }
-
-}  // namespace
 
 void Out(const std::wstring& line) { WriteLine(STD_OUTPUT_HANDLE, line); }
 

@@ -13,6 +13,25 @@ void Out(const std::wstring& line);
 // Writes "twdriver: " text and a line feed to stderr.
 void Err(const std::wstring& line);
 
+// While one lives, Out and Err append UTF-8 to it instead of writing to the process's handles:
+// the server answers a command's stdout and stderr apart.
+class CapturedOutput {
+public:
+    CapturedOutput();
+    ~CapturedOutput();
+    CapturedOutput(const CapturedOutput&) = delete;
+    CapturedOutput& operator=(const CapturedOutput&) = delete;
+
+    std::string out;
+    std::string err;
+
+private:
+    CapturedOutput* outer_;
+};
+
+// Writes all of bytes to one of the process's standard handles; false when it cannot.
+bool WriteAll(unsigned long which, const std::string& bytes);
+
 // A window handle as the "0x..." text that --hwnd reads back.
 std::wstring HandleText(const void* handle);
 

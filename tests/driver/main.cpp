@@ -1,4 +1,5 @@
-// twdriver: drives a running Windows program from test scripts, one action per call.
+// twdriver: drives a running Windows program from test scripts, one action per call (or, with
+// --serve, one call after another in one process).
 #include <windows.h>
 
 #include <string>
@@ -11,6 +12,7 @@
 #include "tests/driver/Labels.h"
 #include "tests/driver/Output.h"
 #include "tests/driver/PropertyOps.h"
+#include "tests/driver/Serve.h"
 #include "tests/driver/WindowFind.h"
 #include "tests/driver/WindowOps.h"
 #include "tests/driver/WindowTerms.h"
@@ -24,6 +26,8 @@ const wchar_t kHelp[] =
 
 Drives a program's windows from a test script. Prints UTF-8; exits 0 on success, 1 when a
 step fails (with a message on stderr), 2 on a usage error.
+twdriver --serve runs one command line after another from stdin and answers each on stdout
+(framing in tests/driver/ServeFrame.h): the same commands, the same texts and statuses.
 
 WINDOW, the top-level window to act on (visible windows only, unless --hidden):
   --class NAME        window class, e.g. TFrmMain
@@ -329,10 +333,8 @@ int Run(const DriverArgs& a) {
     return 0;
 }
 
-}  // namespace
-
-int wmain(int argc, wchar_t** argv) {
-    std::vector<std::wstring> args(argv + 1, argv + argc);
+// One command line, start to end: what the process exits with, or what the server answers.
+int RunCommandLine(const std::vector<std::wstring>& args) {
     if (args.empty() || args[0] == L"--help" || args[0] == L"-h" || args[0] == L"help") {
         Out(kHelp);
         return args.empty() ? 2 : 0;
@@ -349,4 +351,14 @@ int wmain(int argc, wchar_t** argv) {
         Err(L"error: " + FromUtf8(e.what()));
         return 1;
     }
+}
+
+}  // namespace
+
+int wmain(int argc, wchar_t** argv) {
+    std::vector<std::wstring> args(argv + 1, argv + argc);
+    if (args.size() == 1 && args[0] == L"--serve") {
+        return Serve(RunCommandLine);
+    }
+    return RunCommandLine(args);
 }

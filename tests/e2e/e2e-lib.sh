@@ -43,6 +43,7 @@ e2e_start() {
 e2e_cleanup() {
   local rc=$?
   if declare -F e2e_on_exit >/dev/null; then e2e_on_exit || true; fi
+  tw_driver_stop || true
   if [ -n "${TW_APP_PID:-}" ] && kill -0 "$TW_APP_PID" 2>/dev/null; then
     kill "$TW_APP_PID" 2>/dev/null || true
   fi

@@ -258,6 +258,7 @@ tw_down() {
     . "$TW_ENV"
     tw_stop_server
   )
+  rm -rf "$TW_BENCH"/driver.*
   TW_XVFB_PID=$(sed -n 's/^TW_XVFB_PID=//p' "$TW_ENV")
   if tw_xvfb_alive "$TW_XVFB_PID"; then
     kill "$TW_XVFB_PID" 2>/dev/null || true
@@ -288,11 +289,28 @@ tw_xkeys() {
   xdotool key --delay 20 "$@"
 }
 
-# tw_driver ARGS: runs twdriver.exe of the build tree inside the bench (env loaded).
+# tw_driver ARGS: runs twdriver.exe of the build tree inside the bench (env loaded): its stdout
+# on stdout, its stderr on stderr, its exit status as the status.
+# A script's calls go to one driver process, "twdriver.exe --serve", started on the first call
+# (a Wine process start is most of what a call costs). It answers one call at a time, the same
+# texts and statuses the driver gives on its own; a call runs on its own instead (a driver
+# process of its own, as every call once did) when it cannot be framed, when another call of
+# the script is being answered, and when the server cannot start, dies or gives no answer.
+# For now a script asks for the server with TW_DRIVER_SERVE=1; every other script starts a
+# driver per call, as before, until the whole suite has run through the server.
+tw_driver() {
+  if [ "${TW_DRIVER_SERVE:-0}" = 1 ] && tw_driver_ask "$@"; then return "$TW_DRIVER_STATUS"; fi
+  tw_driver_oneshot "$@"
+}
+
+# How long a call may go unanswered, in seconds beyond its own --timeout, before the server is
+# taken for hung: it is killed, and the call runs on its own.
+TW_DRIVER_ANSWER_TIMEOUT=${TW_DRIVER_ANSWER_TIMEOUT:-120}
+
 # Now and then a Wine process cannot even start (its loader finds the fixed address of the
 # shared user data taken: "failed to map the shared user data"); the driver never ran then, so
 # running it again is safe and is what keeps one unlucky start from failing a whole script.
-tw_driver() {
+tw_driver_oneshot() {
   local err attempt status
   err=$(mktemp)
   for attempt in 1 2 3; do
@@ -306,6 +324,161 @@ tw_driver() {
   cat "$err" >&2
   rm -f "$err"
   return "$status"
+}
+
+# The server's folder: its pid, its two fifos, its log and the lock that keeps two calls of the
+# script (from $( ) subshells, pipelines, background jobs: $$ is the script's in all of them)
+# from interleaving.
+tw_driver_dir() { echo "$TW_BENCH/driver.$$"; }
+
+# tw_driver_alive PID: tw_running with builtins only (it runs on every call).
+tw_driver_alive() {
+  local stat=""
+  [ -n "$1" ] && read -r stat <"/proc/$1/stat" 2>/dev/null || return 1
+  stat=${stat##*) }
+  [ "${stat%% *}" != Z ] && [ "${stat%% *}" != X ]
+}
+
+# tw_driver_ask ARGS: one call answered by the script's server; sets TW_DRIVER_STATUS. False
+# when the call was not answered and must run on its own (nothing printed then).
+tw_driver_ask() {
+  [ -z "${TW_DRIVER_ONESHOT:-}" ] && [ -n "${TW_BENCH:-}" ] || return 1
+  local a
+  for a in "$@"; do
+    case $a in *$'\n'* | *$'\x1f'*) return 1 ;; esac
+  done
+  local dir=$TW_BENCH/driver.$$ lock
+  [ -d "$dir" ] || mkdir -p "$dir" 2>/dev/null || return 1
+  exec {lock}>>"$dir/lock" || return 1
+  # Busy: another call of the script is being answered, e.g. one in the background that waits
+  # for a dialog the foreground is about to open. Waiting for it could deadlock them.
+  if ! flock -n "$lock"; then
+    exec {lock}>&-
+    return 1
+  fi
+  local answered=1
+  tw_driver_exchange "$dir" "$@" && answered=0
+  exec {lock}>&-
+  return "$answered"
+}
+
+# tw_driver_exchange DIR ARGS: (under the lock) starts the server if none runs, sends the
+# request and prints its answer.
+tw_driver_exchange() {
+  local dir=$1
+  shift
+  [ ! -e "$dir/broken" ] || return 1
+  local pid=""
+  # A call that died between its request and its answer (killed from outside) left the server
+  # busy with it, or its answer unread: that server could only answer the wrong call.
+  [ ! -s "$dir/pending" ] || tw_driver_kill "$dir"
+  [ ! -e "$dir/pid" ] || read -r pid <"$dir/pid"
+  if ! tw_driver_alive "$pid"; then
+    tw_driver_start "$dir" || return 1
+    read -r pid <"$dir/pid"
+  fi
+  local LC_ALL=C to rd waited=$TW_DRIVER_ANSWER_TIMEOUT prev="" a request="" header
+  # Waiting commands wait inside the server: their own --timeout comes on top.
+  for a in "$@"; do
+    [ "$prev" = --timeout ] && [[ $a =~ ^[0-9]+$ ]] && waited=$((waited + a / 1000 + 1))
+    prev=$a
+    request+=$'\x1f'$a
+  done
+  # Read-write opens never wait for the other end (the server holds both of its ends).
+  exec {to}<>"$dir/in" {rd}<>"$dir/out" || return 1
+  echo "$BASHPID" >"$dir/pending"
+  printf '%s\n' "$request" >&"$to"
+  if ! tw_driver_line "$rd" "$pid" $((SECONDS + waited)) header; then
+    exec {to}>&- {rd}<&-
+    if tw_driver_alive "$pid"; then
+      echo "tw_driver: the driver server gave no answer in $waited s; it is restarted, the call runs on its own" >&2
+    else
+      echo "tw_driver: the driver server ended during the call; the call runs on its own" >&2
+    fi
+    tw_driver_kill "$dir"
+    return 1
+  fi
+  local status nout nerr body=""
+  read -r status nout nerr <<<"$header"
+  if ! [[ $status =~ ^[0-9]+$ && $nout =~ ^[0-9]+$ && $nerr =~ ^[0-9]+$ ]] ||
+    { [ $((nout + nerr)) -gt 0 ] && ! IFS= read -r -N $((nout + nerr)) -t 30 -u "$rd" body; }; then
+    exec {to}>&- {rd}<&-
+    echo "tw_driver: the driver server's answer was cut short; it is restarted, the call runs on its own" >&2
+    tw_driver_kill "$dir"
+    return 1
+  fi
+  exec {to}>&- {rd}<&-
+  : >"$dir/pending"
+  printf '%s' "${body:0:nout}"
+  printf '%s' "${body:nout}" >&2
+  TW_DRIVER_STATUS=$status
+  return 0
+}
+
+# tw_driver_line FD PID DEADLINE VAR: reads one line from the server into VAR; false when the
+# server ended or DEADLINE (in $SECONDS) passed first.
+tw_driver_line() {
+  local fd=$1 pid=$2 deadline=$3 part got=""
+  while :; do
+    if IFS= read -r -t 1 -u "$fd" part; then
+      printf -v "$4" '%s' "$got$part"
+      return 0
+    elif [ $? -le 128 ]; then
+      return 1
+    fi
+    got+=$part
+    tw_driver_alive "$pid" && [ "$SECONDS" -lt "$deadline" ] || return 1
+  done
+}
+
+# tw_driver_start DIR: starts the server, detached from the caller (a $( ) must not wait for
+# it, nor ctest) and from the script's own children (a bare `wait` must not wait for it).
+tw_driver_start() {
+  local dir=$1 attempt rd ready
+  for attempt in 1 2 3; do
+    rm -f "$dir/in" "$dir/out" "$dir/pid" "$dir/pending"
+    mkfifo "$dir/in" "$dir/out" || return 1
+    ( (tw_close_fds
+      exec "$TW_WINE64" "$TW_BUILD/bin/twdriver.exe" --serve <>"$dir/in" 1<>"$dir/out" 2>"$dir/log") &
+      echo $! >"$dir/pid" )
+    exec {rd}<>"$dir/out" || return 1
+    if tw_driver_line "$rd" "$(cat "$dir/pid")" $((SECONDS + 60)) ready && [ "$ready" = "twdriver serving" ]; then
+      exec {rd}<&-
+      return 0
+    fi
+    exec {rd}<&-
+    tw_driver_kill "$dir"
+    grep -q "failed to map the shared user data" "$dir/log" 2>/dev/null || break
+    echo "tw_driver: Wine could not start the driver server (attempt $attempt), again" >&2
+  done
+  echo "tw_driver: the driver server did not start (log: $dir/log); calls run on their own" >&2
+  : >"$dir/broken"
+  return 1
+}
+
+tw_driver_kill() {
+  local pid
+  local pid=""
+  [ ! -e "$1/pid" ] || read -r pid <"$1/pid"
+  [ -z "$pid" ] || kill -9 "$pid" 2>/dev/null
+  rm -f "$1/pid" "$1/pending"
+  return 0
+}
+
+# tw_driver_stop: ends the script's server (at the script's end; the bench's end ends them all).
+tw_driver_stop() {
+  [ -n "${TW_BENCH:-}" ] || return 0
+  local dir pid="" to i
+  dir=$(tw_driver_dir)
+  [ -d "$dir" ] || return 0
+  [ ! -e "$dir/pid" ] || read -r pid <"$dir/pid"
+  if tw_driver_alive "$pid" && exec {to}<>"$dir/in"; then
+    echo quit >&"$to"
+    exec {to}>&-
+    for i in $(seq 40); do tw_driver_alive "$pid" || break; sleep 0.05; done
+  fi
+  tw_driver_kill "$dir"
+  rm -rf "$dir"
 }
 
 # tw_start_app LOG EXE [ARGS]: starts a Windows program in the background, its output in LOG;

@@ -10,7 +10,7 @@ apt_packages=(
   wine wine64 fonts-wine fonts-wqy-zenhei xvfb xdotool imagemagick
   googletest libgtest-dev libbenchmark-dev
   ffmpeg clang libclang-rt-14-dev llvm
-  file bc clang-format
+  file bc clang-format python3
   wixl unzip
 )
 # The machine image brings Node.js with npm; Debian's npm only where there is none.
