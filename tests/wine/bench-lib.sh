@@ -296,10 +296,9 @@ tw_xkeys() {
 # texts and statuses the driver gives on its own; a call runs on its own instead (a driver
 # process of its own, as every call once did) when it cannot be framed, when another call of
 # the script is being answered, and when the server cannot start, dies or gives no answer.
-# For now a script asks for the server with TW_DRIVER_SERVE=1; every other script starts a
-# driver per call, as before, until the whole suite has run through the server.
+# TW_DRIVER_SERVE=0 starts a driver per call instead, as every call once did.
 tw_driver() {
-  if [ "${TW_DRIVER_SERVE:-0}" = 1 ] && tw_driver_ask "$@"; then return "$TW_DRIVER_STATUS"; fi
+  if [ "${TW_DRIVER_SERVE:-1}" = 1 ] && tw_driver_ask "$@"; then return "$TW_DRIVER_STATUS"; fi
   tw_driver_oneshot "$@"
 }
 
