@@ -36,6 +36,22 @@ void Guarded(Work work) noexcept {
     }
 }
 
+// Every popup menu the form owns, itself or through what it owns (a page panel's own menu): a
+// popup opened from any of its controls is owned by the form's window, so the form's skinner
+// measures and draws its items. A form owned by the form (an MDI child) has a skinner of its
+// own for its menus. Stops when visit answers true; answers whether it stopped.
+template <class Visit>
+bool ForEachOwnedPopup(const TComponent& owner, Visit&& visit) {
+    for (int i = 0; i < owner.ComponentCount(); ++i) {
+        TComponent* component = owner.Components(i);
+        if (auto* popup = dynamic_cast<TPopupMenu*>(component))
+            if (visit(*popup)) return true;
+        if (dynamic_cast<TForm*>(component)) continue;
+        if (ForEachOwnedPopup(*component, visit)) return true;
+    }
+    return false;
+}
+
 // True when menu holds an entry with that command (its submenus searched too).
 bool HoldsCommand(HMENU menu, UINT command) {
     if (!menu) return false;
@@ -168,20 +184,21 @@ TMenuItem* TWinSkinForm::FindFrameworkItem(UINT command, HIMAGELIST* images) con
             *images = main->Images();
             return item;
         }
-    for (int i = 0; i < form_->ComponentCount(); ++i)
-        if (auto* popup = dynamic_cast<TPopupMenu*>(form_->Components(i)))
-            if (TMenuItem* item = popup->FindItem(command)) {
-                *images = popup->Images();
-                return item;
-            }
-    return nullptr;
+    TMenuItem* found = nullptr;
+    ForEachOwnedPopup(*form_, [&](TPopupMenu& popup) {
+        found = popup.FindItem(command);
+        if (found) *images = popup.Images();
+        return found != nullptr;
+    });
+    return found;
 }
 
 void TWinSkinForm::SwitchFormPopups(bool ownerDraw) {
     if (!form_ || !skinData_ || skinState_ == stDestroying || !InSet(skinData_->SkinControls, xcPopupMenu)) return;
-    for (int i = 0; i < form_->ComponentCount(); ++i)
-        if (auto* popup = dynamic_cast<TPopupMenu*>(form_->Components(i)))
-            if (popup->Tag() != skinData_->DisableTag) popup->SetOwnerDraw(ownerDraw);
+    ForEachOwnedPopup(*form_, [&](TPopupMenu& popup) {
+        if (popup.Tag() != skinData_->DisableTag) popup.SetOwnerDraw(ownerDraw);
+        return false;
+    });
 }
 
 // The raw menus this skinner made owner-drawn: the bar's open popup tree and the system menu copy.

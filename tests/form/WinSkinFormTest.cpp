@@ -1,7 +1,7 @@
 // The form skinner on real windows under Wine: which messages reach the window's own procedure
 // before and after activation, the subclass chain surviving removal in either order, the client
 // size kept under the skinned frame and given back on detach, the dialog width rule, Unicode
-// text through the chain, and the skinner's end with its window.
+// text through the chain, the skinner's end with its window, and the popups it draws.
 #include <gtest/gtest.h>
 
 #include <windows.h>
@@ -11,6 +11,8 @@
 
 #include "app/SkinResources.h"
 #include "framework/win/Forms.h"
+#include "framework/win/Menus.h"
+#include "framework/win/StdCtrls.h"
 #include "framework/win/Subclass.h"
 #include "skin/data/SkinData.h"
 #include "skin/form/WinSkinForm.h"
@@ -276,6 +278,41 @@ TEST_F(WinSkinFormTest, TheSkinnerEndsWithItsWindow) {
     EXPECT_EQ(stDestroyed, skinner.SkinState());
     EXPECT_FALSE(skinner.Attached());
     EXPECT_FALSE(skinner.Busy());
+}
+
+// A popup owned through one of the form's components (a page panel's menu) opens with the form's
+// window as its owner, so it is the form's skinner's as much as one the form owns itself: both
+// become owner-drawn and their items are measured from the skin. A form owned by the form keeps
+// its menus for a skinner of its own. Detaching gives the menus back to the system.
+TEST_F(WinSkinFormTest, PopupsOwnedThroughTheFormsComponentsAreTheFormSkinnersToDraw) {
+    auto data = Skin(2);
+    auto form = std::make_unique<TForm>(nullptr);
+    auto* panel = new TPanel(form.get());
+    auto* own = new TPopupMenu(form.get());
+    auto* throughPanel = new TPopupMenu(panel);
+    auto* ownedForm = new TForm(form.get());
+    auto* ownedFormsMenu = new TPopupMenu(ownedForm);
+    own->Items().Add(L"Own item");
+    const UINT command = throughPanel->Items().Add(L"Panel's item").Command();
+    ownedFormsMenu->Items().Add(L"Owned form's item");
+    HWND wnd = form->Handle();
+    auto skinner = std::make_unique<TWinSkinForm>(wnd, &host_);
+    skinner->AttachToForm(data.get(), form.get());
+    skinner->ActivateNow();
+
+    EXPECT_TRUE(own->OwnerDraw());
+    EXPECT_TRUE(throughPanel->OwnerDraw()) << "a popup owned by a panel of the form";
+    EXPECT_FALSE(ownedFormsMenu->OwnerDraw()) << "an owned form's menu";
+    MEASUREITEMSTRUCT measure{ODT_MENU, 0, command, 0, 0, 0};
+    EXPECT_EQ(TRUE, SendMessageW(wnd, WM_MEASUREITEM, 0, reinterpret_cast<LPARAM>(&measure)));
+    EXPECT_GT(measure.itemWidth, 0u);
+    EXPECT_GT(measure.itemHeight, 0u);
+
+    skinner->Detach();
+    EXPECT_FALSE(own->OwnerDraw());
+    EXPECT_FALSE(throughPanel->OwnerDraw());
+    skinner.reset();
+    form.reset();
 }
 
 // A dialog whose caption does not fit grows to hold it; its controls move right by half the growth.

@@ -213,31 +213,41 @@ bool ChildRound(TApplication& app, TFrmGalleryMdi& frame) {
         app, [child] { return !IsWindow(child); }, kStepTimeout);
 }
 
-int CountChildRounds(TApplication& app, TFrmGalleryMdi& frame, int rounds) {
-    const auto fail = [](const std::string& why) {
-        Print("count run: " + why + "\n");
-        return kExitCannotCount;
-    };
-    test::TGuiObjectCount before, after;
-    if (!test::CountGuiObjects(before)) return fail("this process's GDI objects cannot be counted here");
-    if (!PumpUntil(
-            app, [&frame] { return Skinned(frame.Handle()); }, kStepTimeout))
-        return fail("the MDI frame was not skinned");
-    for (int i = 0; i < kWarmUpChildren; ++i)
-        if (!ChildRound(app, frame)) return fail("the warm-up got stuck");
-    app.ProcessMessages();
-    const int skinnersBefore = LiveSkinners();
-    test::CountGuiObjects(before);
-    for (int round = 1; round <= rounds; ++round)
-        if (!ChildRound(app, frame)) return fail("round " + std::to_string(round) + " got stuck");
-    app.ProcessMessages();
-    const int skinnersAfter = LiveSkinners();
-    test::CountGuiObjects(after);
-    Print("form skinners: " + std::to_string(skinnersBefore) + " before, " + std::to_string(skinnersAfter) +
-          " after\n");
-    const int code = ReportCounts(std::to_string(rounds) + " MDI child lifetimes", before, after);
-    return skinnersBefore == skinnersAfter ? code : kExitCountsDiffer;
-}
+// MDI children made, skinned, painted and closed: each one's skinners, frame and controls must
+// go with it.
+class TChildRounds : public TCountRounds {
+public:
+    TChildRounds(TApplication& app, TFrmGalleryMdi& frame) : app_(app), frame_(frame) {}
+    std::string FormName() const override { return "the MDI frame"; }
+    bool WarmUp() override {
+        for (int i = 0; i < kWarmUpChildren; ++i)
+            if (!ChildRound(app_, frame_)) return false;
+        return true;
+    }
+    bool Round(int) override {
+        ++rounds_;
+        return ChildRound(app_, frame_);
+    }
+    // Before the first count and before the second: the skinners alive then.
+    void Paint() override {
+        app_.ProcessMessages();
+        (settled_++ == 0 ? skinnersBefore_ : skinnersAfter_) = LiveSkinners();
+    }
+    std::string What() const override { return std::to_string(rounds_) + " MDI child lifetimes"; }
+    // The form skinners are counted too: a child's that outlived it holds no GDI object.
+    bool OwnCheck() override {
+        Print("form skinners: " + std::to_string(skinnersBefore_) + " before, " + std::to_string(skinnersAfter_) +
+              " after\n");
+        return skinnersBefore_ == skinnersAfter_;
+    }
+
+private:
+    TApplication& app_;
+    TFrmGalleryMdi& frame_;
+    int rounds_ = 0;
+    int settled_ = 0;
+    int skinnersBefore_ = 0, skinnersAfter_ = 0;
+};
 
 }  // namespace
 
@@ -245,12 +255,8 @@ int RunMdiGallery(TApplication& app, const TGalleryOptions& options) {
     auto* frame = app.CreateForm<TFrmGalleryMdi>();
     frame->Start(options);
     if (options.Count == TCountRun::crMdiChildren) {
-        try {
-            return CountChildRounds(app, *frame, options.CountRounds);
-        } catch (const std::exception& error) {
-            Print(std::string("count run: ") + error.what() + "\n");
-            return kExitCannotCount;
-        }
+        TChildRounds run(app, *frame);
+        return RunCount(app, *frame, run, options.CountRounds);
     }
     app.Run();
     return 0;
