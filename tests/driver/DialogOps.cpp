@@ -103,21 +103,27 @@ void AnswerWithPath(HWND dialog, const std::wstring& path) {
     PressDialogButton(dialog, L"#1");
 }
 
-void PressDialogButton(HWND dialog, const std::wstring& button) {
+HWND FindDialogButton(HWND dialog, const std::wstring& button) {
     unsigned long long id = 0;
     if (button.size() > 1 && button[0] == L'#' && ParseNumber(button.substr(1), id)) {
-        HWND b = GetDlgItem(dialog, static_cast<int>(id));
-        if (b == nullptr) {
-            Fail(L"dialog " + HandleText(dialog) + L" has no button with id " + std::to_wstring(id));
-        }
-        Click(b);
-        return;
+        return GetDlgItem(dialog, static_cast<int>(id));
     }
     for (const Descendant& d : Descendants(dialog)) {
         if (IsButton(d.hwnd) && IsWindowVisible(d.hwnd) && ControlTextMatches(TextOf(d.hwnd), button)) {
-            Click(d.hwnd);
-            return;
+            return d.hwnd;
         }
+    }
+    return nullptr;
+}
+
+void PressDialogButton(HWND dialog, const std::wstring& button) {
+    if (HWND b = FindDialogButton(dialog, button)) {
+        Click(b);
+        return;
+    }
+    unsigned long long id = 0;
+    if (button.size() > 1 && button[0] == L'#' && ParseNumber(button.substr(1), id)) {
+        Fail(L"dialog " + HandleText(dialog) + L" has no button with id " + std::to_wstring(id));
     }
     DialogTexts t = ReadDialogTexts(dialog);
     std::wstring names;

@@ -12,6 +12,9 @@ namespace tw::driver {
 // Types path into the dialog's first visible, enabled edit box and presses its OK button.
 void AnswerWithPath(HWND dialog, const std::wstring& path);
 
+// The dialog's button with that text (accelerator marks ignored) or "#id"; null when it has none.
+HWND FindDialogButton(HWND dialog, const std::wstring& button);
+
 // Presses the dialog's button with that text (accelerator marks ignored) or "#id".
 void PressDialogButton(HWND dialog, const std::wstring& button);
 

@@ -68,6 +68,7 @@ Commands:
   dialog-path PATH     file dialog: type PATH into its first visible enabled edit box, press OK
   press BUTTON         press the dialog's button BUTTON (its text, or #id: #1 OK, #2 Cancel)
   msgbox [BUTTON]      print the message box's texts ("text: ...", "button: ..."); press BUTTON
+                       and wait for the box to go
   folder PATH          folder browser: select PATH (Z:\dir\sub, or item labels a/b/c) and press OK
   folder-tree [DEPTH]  folder browser: its tree items to DEPTH levels (default 2)
   send MSG [WP [LP]]   send message MSG to CONTROL (or WINDOW); print its answer, signed and
@@ -181,6 +182,20 @@ HWND Dialog(DriverArgs a) {
     return WaitTopLevel(a.window, a.timeoutMs);
 }
 
+// The dialog once it holds the button: one being made or taken down is visible for a moment
+// without its buttons (the next box of a program can be looked for while the last one goes).
+// After the timeout, the dialog as it is, for the press to say what it lacks.
+HWND DialogWithButton(const DriverArgs& a, const std::wstring& button) {
+    const ULONGLONG end = GetTickCount64() + a.timeoutMs;
+    for (;;) {
+        HWND d = Dialog(a);
+        if (FindDialogButton(d, button) != nullptr || GetTickCount64() >= end) {
+            return d;
+        }
+        Sleep(20);
+    }
+}
+
 int Run(const DriverArgs& a) {
     const std::wstring& c = a.command;
     if (c == L"wait") {
@@ -266,9 +281,9 @@ int Run(const DriverArgs& a) {
         AnswerWithPath(Dialog(a), path);
     } else if (c == L"press") {
         std::wstring button = Arg(a, 0, L"a button");
-        PressDialogButton(Dialog(a), button);
+        PressDialogButton(DialogWithButton(a, button), button);
     } else if (c == L"msgbox") {
-        HWND d = Dialog(a);
+        HWND d = a.positional.empty() ? Dialog(a) : DialogWithButton(a, a.positional[0]);
         DialogTexts t = ReadDialogTexts(d);
         Out(L"title: " + EscapeText(TextOf(d)));
         for (const auto& s : t.statics) {
@@ -279,6 +294,16 @@ int Run(const DriverArgs& a) {
         }
         if (!a.positional.empty()) {
             PressDialogButton(d, a.positional[0]);
+            // A box's button ends it: the call returns once it has gone, so that the next call
+            // cannot find this box again (the press is only posted to it).
+            const ULONGLONG end = GetTickCount64() + a.timeoutMs;
+            while (IsWindow(d) && IsWindowVisible(d)) {
+                if (GetTickCount64() >= end) {
+                    Fail(L"message box " + HandleText(d) + L" still there " + std::to_wstring(a.timeoutMs) +
+                         L" ms after its button was pressed");
+                }
+                Sleep(10);
+            }
         }
     } else if (c == L"folder") {
         std::wstring path = Arg(a, 0, L"a folder");

@@ -296,9 +296,12 @@ tw_xkeys() {
 # texts and statuses the driver gives on its own; a call runs on its own instead (a driver
 # process of its own, as every call once did) when it cannot be framed, when another call of
 # the script is being answered, and when the server cannot start, dies or gives no answer.
-# TW_DRIVER_SERVE=0 starts a driver per call instead, as every call once did.
+# A script asks for the server with TW_DRIVER_SERVE=1; without it every call starts a driver of
+# its own. The whole suite has passed through the server, but calls that come a few
+# milliseconds apart find races one-shot calls never met (a message box still up when the next
+# call looked for the box that follows it), so it stays opt-in until it has passed again.
 tw_driver() {
-  if [ "${TW_DRIVER_SERVE:-1}" = 1 ] && tw_driver_ask "$@"; then return "$TW_DRIVER_STATUS"; fi
+  if [ "${TW_DRIVER_SERVE:-0}" = 1 ] && tw_driver_ask "$@"; then return "$TW_DRIVER_STATUS"; fi
   tw_driver_oneshot "$@"
 }
 
