@@ -23,20 +23,24 @@ count() {  # WHAT N
 # unskinned TREE CLASS...: the visible windows of those classes in a tree listing that do not
 # answer the skinners' query.
 unskinned() {
-  local tree=$1 handle cls
+  local tree=$1 controls answers handle cls
   shift
   # An edit inside a combo box is the combo's text part: the combo's skinner draws around it.
-  awk -v classes=" $* " '{ depth = match($0, /[^ ]/); cls[depth] = $2 }
-    index(classes, " " $2 " ") && / visible=1 / && !($2 == "Edit" && cls[depth - 2] ~ /ComboBox/) { print $1, $2 }' "$tree" |
-    while read -r handle cls; do
-      skin_query_is --hwnd "$handle" || echo "$cls $handle"
-    done
+  controls=$(awk -v classes=" $* " '{ depth = match($0, /[^ ]/); cls[depth] = $2 }
+    index(classes, " " $2 " ") && / visible=1 / && !($2 == "Edit" && cls[depth - 2] ~ /ComboBox/) { print $1, $2 }' "$tree")
+  [ -n "$controls" ] || return 0
+  # shellcheck disable=SC2046 # one handle a word
+  answers=$(skin_queries $(cut -d" " -f1 <<<"$controls")) || { echo "the skin query failed"; return 0; }
+  while read -r handle cls; do
+    [ "$(awk -v h="$handle" '$1 == h { print $2 }' <<<"$answers")" = 1 ] || echo "$cls $handle"
+  done <<<"$controls"
 }
-# dialog NAME SYSTEM-CLASSES...: the dialog that is up, once skinned: its controls asked, a
-# screenshot counted, then cancelled.
+# dialog NAME BUTTON SYSTEM-CLASSES...: the dialog that is up, once skinned: its controls asked, a
+# screenshot counted, then closed with BUTTON (a press waits for the button it names, so the
+# button must be one the dialog has).
 dialog() {
-  local name=$1 tree rects shot
-  shift
+  local name=$1 button=$2 tree rects shot
+  shift 2
   for _ in $(seq 100); do skin_query_is "${D[@]}" && break; sleep 0.1; done
   sleep 0.5
   tree=$E2E_OUT/$name.tree
@@ -45,7 +49,7 @@ dialog() {
   shot=$(e2e_shot "$name")
   count "$name: controls not skinned" "$(unskinned "$tree" Button Edit ComboBox | wc -l)"
   count "$name: system colours" "$(window_signature_pixels "$shot" "$rects" "$tree" "$@")"
-  tw_driver press "${D[@]}" '#2' >/dev/null 2>&1 || tw_driver press "${D[@]}" '#1' >/dev/null
+  tw_driver press "${D[@]}" "$button" >/dev/null || e2e_fail "$name: could not press $button"
   for _ in $(seq 50); do tw_driver list --app TFrmMain | grep -q '#32770' || break; sleep 0.1; done
 }
 
@@ -75,12 +79,12 @@ for i in 0 1 2 3 4; do
   # A message box over it: the empty output folder is refused.
   tw_driver settext "${W[@]}" --cclass TEdit "" >/dev/null
   tw_driver click "${W[@]}" --text 立即转换 >/dev/null
-  dialog "skin$i-message-box"
+  dialog "skin$i-message-box" '#1'
   # The open dialog of the add button and the folder browser of the folder button.
   tw_driver click "${W[@]}" --text 新增 >/dev/null
-  dialog "skin$i-open-dialog" ToolbarWindow32 SHELLDLL_DefView
+  dialog "skin$i-open-dialog" '#2' ToolbarWindow32 SHELLDLL_DefView
   tw_driver click "${W[@]}" --text 设置输出目录 >/dev/null
-  dialog "skin$i-folder-browser" SysTreeView32
+  dialog "skin$i-folder-browser" '#2' SysTreeView32
 
   e2e_close "${W[@]}"
   e2e_expect "skin $i: exit code" 0 "$E2E_RC"

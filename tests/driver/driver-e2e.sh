@@ -40,6 +40,10 @@ e2e_expect "progress bar" "37 0 200" "$(tw_driver progress "${W[@]}" --cclass ms
 e2e_expect "state of a read-only edit" "visible=1 enabled=1" "$(tw_driver state "${W[@]}" --id 203)"
 tw_driver settext "${W[@]}" --id 201 "你好 world"
 e2e_expect "text set and read back" "你好 world" "$(tw_driver text "${W[@]}" --id 201)"
+edit=$(awk '/ id=201 / { print $1 }' "$E2E_OUT/tree.txt")
+# WM_GETTEXTLENGTH to many windows in one call; a handle that names no window answers "-".
+e2e_expect "one message to a list of windows" "$edit 8"$'\n'"0x1 -"$'\n'"$edit 8" \
+  "$(tw_driver ask 0x000E "$edit" 0x1 "$edit")"
 
 # Message box: read it, answer Cancel.
 tw_driver click "${W[@]}" --text Ask

@@ -73,6 +73,9 @@ Commands:
   folder-tree [DEPTH]  folder browser: its tree items to DEPTH levels (default 2)
   send MSG [WP [LP]]   send message MSG to CONTROL (or WINDOW); print its answer, signed and
                        as hex ("1 0x1"); numbers in decimal, -decimal or 0xhex
+  ask MSG HWND...      send MSG (no parameters) to each window HWND (no WINDOW needed); print
+                       "HWND ANSWER" a line, "HWND -" for a window that is gone or did not
+                       answer: one call for a whole list of controls
   rects                WINDOW's (or CONTROL's) rectangles on the screen and the frame around
                        its client area: "window=X,Y,WxH client=X,Y,WxH frame=L,T,R,B"
   region [X,Y ...]     its window region: "type=none|empty|simple|complex box=X,Y,WxH" (none:
@@ -332,6 +335,23 @@ int Run(const DriverArgs& a) {
         const LRESULT answer = SendAndAnswer(w, static_cast<UINT>(msg), wp, lp);
         Out(std::to_wstring(static_cast<long long>(answer)) + L" " +
             Hex(static_cast<unsigned long long>(static_cast<ULONG_PTR>(answer))));
+    } else if (c == L"ask") {
+        const long long msg = SignedArg(a, 0, L"the message");
+        if (msg < 0 || msg > 0xFFFF || a.positional.size() < 2) {
+            throw ArgsError{L"ask takes a message from 0 to 0xFFFF and the windows to send it to"};
+        }
+        for (size_t i = 1; i < a.positional.size(); ++i) {
+            unsigned long long handle = 0;
+            if (!ParseNumber(a.positional[i], handle)) {
+                throw ArgsError{L"ask: bad window handle " + a.positional[i]};
+            }
+            HWND w = reinterpret_cast<HWND>(static_cast<ULONG_PTR>(handle));
+            DWORD_PTR answer = 0;
+            const bool answered = IsWindow(w) && SendMessageTimeoutW(w, static_cast<UINT>(msg), 0, 0, SMTO_ABORTIFHUNG,
+                                                                     2000, &answer) != 0;
+            Out(HandleText(w) + L" " +
+                (answered ? std::to_wstring(static_cast<long long>(static_cast<LRESULT>(answer))) : L"-"));
+        }
     } else if (c == L"rects") {
         WindowRects r = ReadRects(FindChild(WaitTopLevel(a.window, a.timeoutMs), a.child, a.timeoutMs));
         Out(L"window=" + Rect(r.window) + L" client=" + Rect(r.client) + L" frame=" + std::to_wstring(r.frame.left) +

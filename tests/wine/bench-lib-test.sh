@@ -64,5 +64,13 @@ open=$( tw_close_fds; ls /proc/self/fd | grep -cx 7 )
 check "descriptor 7 closed for the daemon" [ "$open" = 0 ]
 exec 7>&-
 
+# Signature pixels: every signature colour counts, a colour one step off does not, and an area
+# counts only what lies inside it (an area off the picture holds none).
+convert -size 100x50 xc:'rgb(250,240,2)' -fill 'rgb(2,240,240)' -draw 'rectangle 0,0 9,9' \
+  -fill 'rgb(251,240,2)' -draw 'rectangle 20,20 29,29' -fill 'rgb(253,2,2)' -draw 'point 99,49' "$t/sig.png"
+for row in "|4900" "50x20+5+5|950" "1000x1000+90+40|100" "10x10+2000+2000|0"; do
+  check "signature pixels in [${row%|*}]" [ "$(tw_signature_pixels "$t/sig.png" "${row%|*}" 2>/dev/null)" = "${row#*|}" ]
+done
+
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

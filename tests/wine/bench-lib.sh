@@ -164,16 +164,16 @@ PY
 }
 
 # tw_signature_pixels FILE [WxH+X+Y]: how many pixels of the screenshot (or of that area of it)
-# have one of the signature colours.
+# have one of the signature colours: one histogram of the area, its signature entries summed.
 tw_signature_pixels() {
-  local file=$1 area=${2:-} total=0 entry rgb n
+  local file=$1 area=${2:-} entry wanted=""
   for entry in "${TW_SIGNATURE_COLOURS[@]}"; do
-    rgb=${entry#*=}
-    n=$(convert "$file" ${area:+-crop "$area" +repage} -alpha off -fill black +opaque "rgb(${rgb// /,})" \
-      -fill white -opaque "rgb(${rgb// /,})" -colorspace Gray -format '%[fx:round(mean*w*h)]' info:)
-    total=$((total + n))
+    # shellcheck disable=SC2086 # "R G B" splits into its three numbers
+    wanted+=$(printf ' #%02X%02X%02X' ${entry#*=})
   done
-  echo "$total"
+  convert "$file" ${area:+-crop "$area" +repage} -alpha off -depth 8 -format %c histogram:info:- |
+    awk -v wanted="$wanted " '{ n = $1; sub(/:$/, "", n) } index(wanted, " " $3 " ") { total += n }
+      END { print total + 0 }'
 }
 
 # tw_xvfb_alive PID: true when PID is a running Xvfb (a zombie waiting for its reaper is not).
