@@ -64,9 +64,17 @@ popup_rect() {
 # hover_to CAPTION: moves the mouse down the middle of the newest popup until the log says that
 # item is selected; leaves the mouse there.
 hover_to() {
-  local px py pw ph y before
-  read -r px py pw ph < <(tw_driver rects --hwnd "$(popups | tail -1)" |
-    sed 's/.*window=\([-0-9]*\),\([-0-9]*\),\([0-9]*\)x\([0-9]*\).*/\1 \2 \3 \4/')
+  local px py pw ph y before popup="" i
+  # The program logs a popup when it is filled, a moment before its window shows.
+  for i in $(seq 50); do
+    popup=$(popups | tail -1)
+    [ -n "$popup" ] && break
+    sleep 0.1
+  done
+  [ -n "$popup" ] || e2e_fail "$SKIN: no popup shows to look for \"$1\" in"
+  read -r px py pw ph < <(tw_driver rects --hwnd "$popup" |
+    sed 's/.*window=\([-0-9]*\),\([-0-9]*\),\([0-9]*\)x\([0-9]*\).*/\1 \2 \3 \4/') ||
+    e2e_fail "$SKIN: cannot read where popup $popup is"
   before=$(lines "select $1")
   for ((y = py + 2; y < py + ph - 2; y += 3)); do
     xdotool mousemove --sync $((px + pw / 2)) $y
