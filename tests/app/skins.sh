@@ -32,7 +32,7 @@ unskinned() {
   # shellcheck disable=SC2046 # one handle a word
   answers=$(skin_queries $(cut -d" " -f1 <<<"$controls")) || { echo "the skin query failed"; return 0; }
   while read -r handle cls; do
-    [ "$(awk -v h="$handle" '$1 == h { print $2 }' <<<"$answers")" = 1 ] || echo "$cls $handle"
+    [ "$(skin_answer "$handle" "$answers")" = 1 ] || echo "$cls $handle"
   done <<<"$controls"
 }
 # dialog NAME BUTTON SYSTEM-CLASSES...: the dialog that is up, once skinned: its controls asked, a

@@ -94,7 +94,7 @@ after=$(controls)
 # shellcheck disable=SC2046 # one handle a word
 answers=$(skin_queries $(cut -d' ' -f1 <<<"$after"))
 while read -r handle cls box; do
-  [ "$(awk -v h="$handle" '$1 == h { print $2 }' <<<"$answers")" = 1 ] || e2e_fail "after the close: $cls $handle not skinned"
+  [ "$(skin_answer "$handle" "$answers")" = 1 ] || e2e_fail "after the close: $cls $handle not skinned"
   query_all=$((query_all + 1))
 done <<<"$after"
 echo "ok: a Tag 7777 page closes only from its close box ($query_all controls still skinned)"

@@ -8,6 +8,8 @@ SKM_QUERY=0x3523
 skin_query() { tw_driver send --hwnd "$1" $SKM_QUERY 2>/dev/null | cut -d' ' -f1; }
 # skin_queries HWND...: "HWND ANSWER" a line for each ("HWND -" when it is gone), in one call.
 skin_queries() { [ $# = 0 ] || tw_driver ask $SKM_QUERY "$@"; }
+# skin_answer HWND ANSWERS: HWND's answer in a skin_queries listing (empty when it is not there).
+skin_answer() { awk -v h="$1" '$1 == h { print $2 }' <<<"$2"; }
 
 # gallery_start SKIN PAGE COUNT LISTER: starts the gallery on that page under that skin and waits
 # until LISTER (a command printing "HANDLE ..." a line for the page's controls) lists at least
@@ -34,7 +36,7 @@ expect_skinned_controls() {
   answers=$(skin_queries $(cut -d' ' -f1 <<<"$controls"))
   while read -r handle cls box; do
     [ -n "$handle" ] || continue
-    e2e_expect "skin $1: skin query of $cls $handle" 1 "$(awk -v h="$handle" '$1 == h { print $2 }' <<<"$answers")"
+    e2e_expect "skin $1: skin query of $cls $handle" 1 "$(skin_answer "$handle" "$answers")"
     e2e_expect "skin $1: signature pixels in $cls $handle ($box)" 0 "$(tw_signature_pixels "$2" "$box")"
     SKINNED=$((SKINNED + 1))
   done <<<"$controls"
